@@ -1,0 +1,127 @@
+#include "app/widget_user_interaction.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+QWidget *mainWindow = nullptr;
+QWidget *rightPanelWidget = nullptr;
+
+static_assert(int(message_button::Ok) == int(QMessageBox::Ok));
+static_assert(int(message_button::Yes) == int(QMessageBox::Yes));
+static_assert(int(message_button::No) == int(QMessageBox::No));
+static_assert(int(message_button::Cancel) == int(QMessageBox::Cancel));
+static_assert(int(message_button::Retry) == int(QMessageBox::Retry));
+static_assert(int(message_button::Ignore) == int(QMessageBox::Ignore));
+static_assert(int(message_button::Abort) == int(QMessageBox::Abort));
+static_assert(int(button_role::Reject) == int(QMessageBox::RejectRole));
+static_assert(int(button_role::Apply) == int(QMessageBox::ApplyRole));
+
+namespace {
+
+QMessageBox::Icon boxIcon(message_icon icon)
+{
+    switch (icon) {
+    case message_icon::Information: return QMessageBox::Information;
+    case message_icon::Warning: return QMessageBox::Warning;
+    case message_icon::Critical: return QMessageBox::Critical;
+    case message_icon::Question: return QMessageBox::Question;
+    case message_icon::NoIcon: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QWidget *widget_user_interaction::parentWidget(dialog_parent parent)
+{
+    switch (parent) {
+    case dialog_parent::MainWindow: return mainWindow;
+    case dialog_parent::RightPanel: return rightPanelWidget;
+    case dialog_parent::None: break;
+    }
+    return nullptr;
+}
+
+int widget_user_interaction::showMessage(const message_request &request)
+{
+    QMessageBox box(boxIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
+                    parentWidget(request.parent));
+    QList<QPushButton *> custom;
+    if (request.customButtons.isEmpty()) {
+        box.setStandardButtons(QMessageBox::StandardButtons(int(request.buttons)));
+        if (request.defaultButton != message_button::NoButton)
+            box.setDefaultButton(QMessageBox::StandardButton(int(request.defaultButton)));
+    } else {
+        for (const custom_button &b : request.customButtons)
+            custom.append(box.addButton(b.text, QMessageBox::ButtonRole(int(b.role))));
+        if (request.defaultCustomButton >= 0 && request.defaultCustomButton < custom.size())
+            box.setDefaultButton(custom[request.defaultCustomButton]);
+    }
+    if (request.noEscapeButton)
+        box.setEscapeButton(static_cast<QAbstractButton *>(nullptr));
+    const int result = box.exec();
+    if (custom.isEmpty())
+        return result;
+    return int(custom.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));
+}
+
+void widget_user_interaction::setMainWindowTitle(const QString &title)
+{
+    if (mainWindow)
+        mainWindow->setWindowTitle(title);
+}
+
+void widget_user_interaction::progressBegin(const progress_request &request)
+{
+    progressEnd();
+    progress = new QProgressDialog(request.label, request.cancelText, request.minimum, request.maximum,
+                                   parentWidget(request.parent));
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(0);
+    progress->setValue(request.minimum);
+}
+
+void widget_user_interaction::progressSetValue(int value)
+{
+    if (progress)
+        progress->setValue(value);
+}
+
+void widget_user_interaction::progressEnd()
+{
+    delete progress.data();
+}
+
+void widget_user_interaction::processEvents()
+{
+    QApplication::processEvents();
+}
+
+QString widget_user_interaction::fileDialogFilter(const QString &filter)
+{
+    QString result;
+    int depth = 0;
+    for (QChar c : filter) {
+        if (c == QLatin1Char('('))
+            ++depth;
+        else if (c == QLatin1Char(')') && depth > 0)
+            --depth;
+        result += (c == QLatin1Char(';') && depth > 0) ? QLatin1Char(' ') : c;
+    }
+    return result;
+}
+
+QString widget_user_interaction::chooseOpenFile(const QString &caption, const QString &dir,
+                                                const QString &filter, dialog_parent parent)
+{
+    return QFileDialog::getOpenFileName(parentWidget(parent), caption, dir, fileDialogFilter(filter));
+}
+
+QString widget_user_interaction::chooseSaveFile(const QString &caption, const QString &dir,
+                                                const QString &filter, dialog_parent parent)
+{
+    return QFileDialog::getSaveFileName(parentWidget(parent), caption, dir, fileDialogFilter(filter));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/user_interaction.h"
+
+#include <QPointer>
+#include <QProgressDialog>
+
+class QWidget;
+
+// The user-interaction interface on real widgets: QMessageBox, QProgressDialog,
+// QFileDialog and the main window's title.
+class widget_user_interaction : public user_interaction_interface
+{
+public:
+    int showMessage(const message_request &request) override;
+    void setMainWindowTitle(const QString &title) override;
+    void progressBegin(const progress_request &request) override;
+    void progressSetValue(int value) override;
+    void progressEnd() override;
+    void processEvents() override;
+    QString chooseOpenFile(const QString &caption, const QString &dir, const QString &filter,
+                           dialog_parent parent) override;
+    QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
+                           dialog_parent parent) override;
+
+    // The widget that boxes of the given parent kind belong to (null: none).
+    static QWidget *parentWidget(dialog_parent parent);
+    // Qt file dialogs split name patterns on blanks: ";" inside the brackets of a filter
+    // becomes " ", the rest of the text stays.
+    static QString fileDialogFilter(const QString &filter);
+
+private:
+    QPointer<QProgressDialog> progress;
+};
+
+// The process-wide main window, parent of the model's and the link's message boxes;
+// null while there is none.
+extern QWidget *mainWindow;
+// The right panel, parent of its own boxes; null while there is none.
+extern QWidget *rightPanelWidget;

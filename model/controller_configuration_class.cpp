@@ -1,0 +1,70 @@
+#include "model/controller_configuration_class.h"
+
+#include "model/image_access.h"
+#include "model/image_defaults.h"
+#include "model/user_interaction.h"
+
+#include <QCoreApplication>
+
+#include <cstdlib>
+#include <new>
+
+controller_configuration_class::controller_configuration_class()
+    : confData(allocateImage())
+{
+    clearEverything();
+}
+
+controller_configuration_class::~controller_configuration_class()
+{
+    clearExtraEntries();
+    delete[] confData;
+}
+
+u8 *controller_configuration_class::allocateImage()
+{
+    // Filled with 0xFF at once: nothing may ever read uninitialised bytes from it.
+    u8 *image = new (std::nothrow) u8[image_layout::ImageSize];
+    if (!image) {
+        showMessage(message_icon::Critical, QStringLiteral("Varidex625"),
+                    QCoreApplication::translate("kd620_controller_class", "Not enough memory! Quitting!"),
+                    message_button::Ok);
+        std::exit(-1);
+    }
+    std::fill(image, image + image_layout::ImageSize, u8(0xFF));
+    return image;
+}
+
+void controller_configuration_class::clearExtraEntries()
+{
+    qDeleteAll(extraEntries);
+    extraEntries.clear();
+}
+
+void controller_configuration_class::setDmxInLimit(int n)
+{
+    writeU16(confData, image_layout::DmxInLimit, u16(n));
+}
+
+void controller_configuration_class::clearEverything()
+{
+    image_defaults::writeEmptyImage(confData);
+    clockCalibration = 0;
+    for (timer_entry_class &row : timerTable)
+        row.reset();
+    for (QList<u16> &group : couplingGroups)
+        group.clear();
+    for (QList<u16> &sequence : sequenceDelays)
+        sequence.clear();
+    delaysInUse.clear();
+    clearExtraEntries();
+    sceneDescs.fill(QString());
+    maskDescs.fill(QString());
+    programDescs.fill(QString());
+    eventDescs.fill(QString());
+    stateDescs.fill(QString());
+    inputDescs.fill(QString());
+    rcuKeyDescs.fill(QString());
+    std::fill(std::begin(rcuKeyCodes), std::end(rcuKeyCodes), u8(0xFF));
+    rcuAddress = 0xFF;
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "model/extra_entry_class.h"
+#include "model/image_layout.h"
+#include "model/timer_entry_class.h"
+#include "model/types.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+// The configuration side of the controller object: one whole configuration of the
+// controller, i.e. the configuration image, every description text, the stores that live
+// as objects between loads, and the remote-control settings. The link side (USB device,
+// connection, transfers) is added by kd620_controller_class, which derives from this.
+class controller_configuration_class : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int CouplingGroupCount = 15;
+    static constexpr int StateCount = 68;  // A1-A4, then B1-B8 .. I1-I8
+    static constexpr int EventCount = 4976;
+    static constexpr int RcuKeyCount = 64;
+    static constexpr int DescriptionLength = 100;
+
+    controller_configuration_class();
+    ~controller_configuration_class() override;
+
+    controller_configuration_class(const controller_configuration_class &) = delete;
+    controller_configuration_class &operator=(const controller_configuration_class &) = delete;
+
+    // The configuration image, 0x200000 bytes; owned.
+    u8 *confData = nullptr;
+    // Path of the current project file (set by the right panel's save dialog).
+    QString currentFile;
+    // Scene coupling groups: 0-based scene numbers, at most 64 in all.
+    QList<u16> couplingGroups[CouplingGroupCount];
+    // Delays of each sequence in step order, and the delays started by Delay Start actions.
+    QList<u16> sequenceDelays[image_layout::SequenceCount];
+    QList<u16> delaysInUse;
+    // Extra entries into programs; list index j describes program 511 - j. Owned.
+    QList<extra_entry_class *> extraEntries;
+    // Timers, row = event code - 0x800.
+    timer_entry_class timerTable[image_layout::TimerRowCount];
+
+    std::array<QString, image_layout::SceneCount> sceneDescs;
+    std::array<QString, image_layout::MaskCount> maskDescs;
+    std::array<QString, image_layout::ProgramCount> programDescs;
+    std::array<QString, EventCount> eventDescs;  // indexed by event code
+    std::array<QString, StateCount> stateDescs;
+    std::array<QString, image_layout::InputCount> inputDescs;
+    std::array<QString, RcuKeyCount> rcuKeyDescs;
+
+    // Values of the command-line options -L and -P; stored, read by nothing else.
+    QString optionL;
+    QString optionP;
+
+    int clockCalibration = 0;           // -31..31
+    u8 rcuKeyCodes[RcuKeyCount];        // each below 64, 0xFF none
+    u8 rcuAddress = 0xFF;               // below 32, 0xFF none
+
+    // Deletes every extra entry and empties the list.
+    void clearExtraEntries();
+
+public slots:
+    // Stores n, truncated to 16 bits, as the DMX-in limit of the image.
+    void setDmxInLimit(int n);
+
+signals:
+    void readFileFinished();
+
+protected:
+    // The empty configuration: image, timers, descriptions, remote-control settings and
+    // every store as a new configuration has them.
+    void clearEverything();
+
+private:
+    static u8 *allocateImage();
+};

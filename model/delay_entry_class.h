@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/types.h"
+
+// One delay of the delay table: bits 0-19 the time in tenths of a second (0xFFFFF unset,
+// at most 863999), bits 20-31 the sequence that owns it as a step (0xFFF none).
+class delay_entry_class
+{
+public:
+    static constexpr u32 Free = 0xFFFFFFFF;
+    static constexpr u32 TimeMask = 0xFFFFF;
+    static constexpr u32 UnsetTime = 0xFFFFF;
+    static constexpr u32 MaxTime = 863999;
+    static constexpr u32 NoSequence = 0xFFF;
+
+    delay_entry_class() = default;
+    explicit delay_entry_class(u32 word) : word(word) {}
+    delay_entry_class(u32 tenths, u32 sequence) : word((tenths & TimeMask) | ((sequence & 0xFFF) << 20)) {}
+
+    u32 time() const { return word & TimeMask; }
+    u32 sequence() const { return word >> 20; }
+    bool isFree() const { return word == Free; }
+    bool isOwnedBy(u32 seq) const { return sequence() == seq; }
+
+    void setTime(u32 tenths) { word = (word & ~TimeMask) | (tenths & TimeMask); }
+    void setSequence(u32 seq) { word = (word & TimeMask) | ((seq & 0xFFF) << 20); }
+
+    u32 word = Free;
+};

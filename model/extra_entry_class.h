@@ -1,0 +1,15 @@
+#pragma once
+
+#include "model/types.h"
+
+// An extra entry: a program at the top of the range that enters an existing program at a
+// later step. A source of 0xFFFF (start 0xFFFF) is a hole that enters nothing.
+struct extra_entry_class {
+    static constexpr u16 Hole = 0xFFFF;
+
+    u16 source = Hole;     // the program entered
+    u16 start = Hole;      // the step it is entered at
+    u16 asProgram = 0;     // the program number the entry occupies
+
+    bool isHole() const { return source == Hole; }
+};

@@ -1,0 +1,56 @@
+#include "model/user_interaction.h"
+
+namespace {
+
+// Answers every box with its default (or its first button) and shows nothing.
+class silent_interaction : public user_interaction_interface
+{
+public:
+    int showMessage(const message_request &request) override
+    {
+        if (!request.customButtons.isEmpty())
+            return request.defaultCustomButton >= 0 ? request.defaultCustomButton : 0;
+        if (request.defaultButton != message_button::NoButton)
+            return int(request.defaultButton);
+        for (unsigned bit = 1; bit != 0; bit <<= 1) {
+            if (request.buttons & bit)
+                return int(bit);
+        }
+        return int(message_button::Ok);
+    }
+    void setMainWindowTitle(const QString &) override {}
+    void progressBegin(const progress_request &) override {}
+    void progressSetValue(int) override {}
+    void progressEnd() override {}
+    void processEvents() override {}
+    QString chooseOpenFile(const QString &, const QString &, const QString &, dialog_parent) override { return {}; }
+    QString chooseSaveFile(const QString &, const QString &, const QString &, dialog_parent) override { return {}; }
+};
+
+silent_interaction silentInteraction;
+user_interaction_interface *installedInteraction = nullptr;
+
+} // namespace
+
+user_interaction_interface &userInteraction()
+{
+    return installedInteraction ? *installedInteraction : silentInteraction;
+}
+
+void installUserInteraction(user_interaction_interface *ui)
+{
+    installedInteraction = ui;
+}
+
+int showMessage(message_icon icon, const QString &title, const QString &text, unsigned buttons,
+                unsigned defaultButton, dialog_parent parent)
+{
+    message_request request;
+    request.icon = icon;
+    request.title = title;
+    request.text = text;
+    request.buttons = buttons;
+    request.defaultButton = defaultButton;
+    request.parent = parent;
+    return userInteraction().showMessage(request);
+}

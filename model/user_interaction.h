@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Everything the model and the link say to the user goes through this interface:
+// message boxes, questions, progress dialogs, the main window's title, file choosers.
+// The application installs an implementation built on QMessageBox, QProgressDialog and
+// QFileDialog; tests install a scripted one. Model and link code never touch widgets.
+
+enum class message_icon { NoIcon, Information, Warning, Critical, Question };
+
+// Standard buttons, with the numeric values of QMessageBox::StandardButton so the
+// widget implementation can pass them straight through.
+namespace message_button {
+enum : unsigned {
+    NoButton = 0x00000000,
+    Ok = 0x00000400,
+    Save = 0x00000800,
+    SaveAll = 0x00001000,
+    Open = 0x00002000,
+    Yes = 0x00004000,
+    YesToAll = 0x00008000,
+    No = 0x00010000,
+    NoToAll = 0x00020000,
+    Abort = 0x00040000,
+    Retry = 0x00080000,
+    Ignore = 0x00100000,
+    Close = 0x00200000,
+    Cancel = 0x00400000,
+    Discard = 0x00800000,
+    Help = 0x01000000,
+    Apply = 0x02000000,
+    Reset = 0x04000000,
+    RestoreDefaults = 0x08000000,
+};
+}
+
+// Roles of buttons with texts of our own, with the values of QMessageBox::ButtonRole.
+enum class button_role { Accept = 0, Reject = 1, Destructive = 2, Action = 3, Help = 4, Yes = 5, No = 6, Reset = 7, Apply = 8 };
+
+// Which window a box belongs to: the main window (when it exists), none, or the right panel.
+enum class dialog_parent { MainWindow, None, RightPanel };
+
+struct custom_button {
+    QString text;
+    button_role role = button_role::Action;
+};
+
+struct message_request {
+    message_icon icon = message_icon::Information;
+    QString title;
+    QString text;
+    unsigned buttons = message_button::Ok;  // standard buttons; ignored when customButtons are given
+    unsigned defaultButton = message_button::NoButton;
+    QList<custom_button> customButtons;      // buttons with texts of their own, left to right
+    int defaultCustomButton = -1;            // index into customButtons, -1 none
+    bool noEscapeButton = false;             // closing the box is not an answer
+    dialog_parent parent = dialog_parent::MainWindow;
+};
+
+struct progress_request {
+    QString label;
+    QString cancelText;  // empty: no cancel button
+    int minimum = 0;
+    int maximum = 100;
+    dialog_parent parent = dialog_parent::None;
+};
+
+class user_interaction_interface
+{
+public:
+    virtual ~user_interaction_interface() = default;
+
+    // Shows a modal box. Returns the standard button pressed, or, when the request has
+    // custom buttons, the index of the one pressed (-1 when closed without one).
+    virtual int showMessage(const message_request &request) = 0;
+
+    // Sets the main window's title; nothing happens while no main window exists.
+    virtual void setMainWindowTitle(const QString &title) = 0;
+
+    // A modal progress dialog for long transfers: begin, advance, end.
+    virtual void progressBegin(const progress_request &request) = 0;
+    virtual void progressSetValue(int value) = 0;
+    virtual void progressEnd() = 0;
+
+    // Lets the event loop run once (the whole-configuration send keeps the window alive).
+    virtual void processEvents() = 0;
+
+    // File choosers; an empty result means cancelled.
+    virtual QString chooseOpenFile(const QString &caption, const QString &dir, const QString &filter,
+                                   dialog_parent parent) = 0;
+    virtual QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
+                                   dialog_parent parent) = 0;
+};
+
+// The installed implementation. Until one is installed, a silent one answers every box
+// with its default button (or Ok), which keeps command-line tools and early start-up safe.
+user_interaction_interface &userInteraction();
+// Installs an implementation (not owned); null restores the silent one.
+void installUserInteraction(user_interaction_interface *ui);
+
+// Shorthand for the common single-button boxes and questions.
+int showMessage(message_icon icon, const QString &title, const QString &text,
+                unsigned buttons = message_button::Ok, unsigned defaultButton = message_button::NoButton,
+                dialog_parent parent = dialog_parent::MainWindow);

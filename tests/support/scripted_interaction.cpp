@@ -1,0 +1,93 @@
+#include "tests/support/scripted_interaction.h"
+
+scripted_interaction::scripted_interaction()
+{
+    installUserInteraction(this);
+}
+
+scripted_interaction::~scripted_interaction()
+{
+    installUserInteraction(nullptr);
+}
+
+QStringList scripted_interaction::messageTexts() const
+{
+    QStringList texts;
+    for (const message_request &m : messages)
+        texts << m.text;
+    return texts;
+}
+
+QStringList scripted_interaction::messageTitles() const
+{
+    QStringList titles;
+    for (const message_request &m : messages)
+        titles << m.title;
+    return titles;
+}
+
+void scripted_interaction::clear()
+{
+    messages.clear();
+    windowTitles.clear();
+    progressBegins.clear();
+    progressValues.clear();
+    progressEnds = 0;
+    processEventsCalls = 0;
+    fileCaptions.clear();
+}
+
+int scripted_interaction::showMessage(const message_request &request)
+{
+    messages << request;
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    if (!request.customButtons.isEmpty())
+        return request.defaultCustomButton >= 0 ? request.defaultCustomButton : 0;
+    if (request.defaultButton != message_button::NoButton)
+        return int(request.defaultButton);
+    for (unsigned bit = 1; bit != 0; bit <<= 1) {
+        if (request.buttons & bit)
+            return int(bit);
+    }
+    return int(message_button::Ok);
+}
+
+void scripted_interaction::setMainWindowTitle(const QString &title)
+{
+    windowTitles << title;
+}
+
+void scripted_interaction::progressBegin(const progress_request &request)
+{
+    progressBegins << request;
+}
+
+void scripted_interaction::progressSetValue(int value)
+{
+    progressValues << value;
+}
+
+void scripted_interaction::progressEnd()
+{
+    ++progressEnds;
+}
+
+void scripted_interaction::processEvents()
+{
+    ++processEventsCalls;
+}
+
+QString scripted_interaction::chooseOpenFile(const QString &caption, const QString &, const QString &,
+                                             dialog_parent)
+{
+    fileCaptions << caption;
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+QString scripted_interaction::chooseSaveFile(const QString &caption, const QString &, const QString &,
+                                             dialog_parent)
+{
+    fileCaptions << caption;
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}

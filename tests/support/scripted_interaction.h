@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/user_interaction.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+// A user-interaction implementation for tests: records every call and answers boxes and
+// file choosers from a script. Installs itself for its lifetime.
+class scripted_interaction : public user_interaction_interface
+{
+public:
+    scripted_interaction();
+    ~scripted_interaction() override;
+
+    // Answers for the next boxes, in order: a standard button, or the index of a custom
+    // button. An unscripted box gets its default button (or its first one).
+    QQueue<int> answers;
+    // Answers for the next file choosers, in order; unscripted: cancelled (empty).
+    QQueue<QString> fileAnswers;
+
+    // What happened, in order.
+    QList<message_request> messages;
+    QStringList windowTitles;
+    QList<progress_request> progressBegins;
+    QList<int> progressValues;
+    int progressEnds = 0;
+    int processEventsCalls = 0;
+    QStringList fileCaptions;
+
+    // Convenience: texts and titles of the boxes shown so far.
+    QStringList messageTexts() const;
+    QStringList messageTitles() const;
+    void clear();
+
+    int showMessage(const message_request &request) override;
+    void setMainWindowTitle(const QString &title) override;
+    void progressBegin(const progress_request &request) override;
+    void progressSetValue(int value) override;
+    void progressEnd() override;
+    void processEvents() override;
+    QString chooseOpenFile(const QString &caption, const QString &dir, const QString &filter,
+                           dialog_parent parent) override;
+    QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
+                           dialog_parent parent) override;
+};
