@@ -1,9 +1,12 @@
 #include "app/varidex_main.h"
 
+#include "app/language_list.h"
+#include "app/start_options.h"
 #include "app/widget_user_interaction.h"
 #include "link/kd620_controller_class.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMainWindow>
 
 int varidexMain(int argc, char **argv)
@@ -12,7 +15,18 @@ int varidexMain(int argc, char **argv)
     widget_user_interaction interaction;
     installUserInteraction(&interaction);
 
+    // Translation files are found in the working directory.
+    const language_selection languages = buildLanguageList(QDir(), QString(), QString(), &app);
+    languageList = languages.entries;
+    requestedLanguage = languages.requested;
+
+    mainWindow = nullptr;
     currentController = new kd620_controller_class;
+    const start_options options = parseStartOptions(app.arguments());
+    applyStartOptions(options, *currentController);
+
+    installLanguage(requestedLanguage);
+    requestedLanguage = -1;
 
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Varidex625"));
@@ -24,6 +38,7 @@ int varidexMain(int argc, char **argv)
 
     delete currentController;
     currentController = nullptr;
+    languageList.clear();
     installUserInteraction(nullptr);
     return result;
 }

@@ -1,0 +1,191 @@
+#include "app/language_list.h"
+#include "app/start_options.h"
+#include "model/controller_configuration_class.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace {
+
+void touch(const QString &path)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+}
+
+// "code:name" of each entry after English, sorted: the directory lists files unsorted.
+QStringList translationEntries(const language_selection &selection)
+{
+    QStringList result;
+    for (qsizetype i = 1; i < selection.entries.size(); ++i)
+        result << selection.entries[i].code + QLatin1Char(':') + selection.entries[i].name;
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+} // namespace
+
+class tst_start_up : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void languageList_data();
+    void languageList();
+    void languageTranslatorsOwned();
+
+    void options_data();
+    void options();
+    void optionsApplied();
+};
+
+void tst_start_up::languageList_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("savedCode");
+    QTest::addColumn<QString>("savedName");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("chosenCode");
+
+    const QString none;
+    QTest::newRow("no files") << QStringList() << none << none << QStringList() << "en";
+    QTest::newRow("no files, saved de") << QStringList() << "de" << "Deutsch" << QStringList() << "en";
+    QTest::newRow("pl only, nothing saved") << QStringList{"Varidex625_pl.qm"} << none << none
+                                            << QStringList{"pl:Polski"} << "pl";
+    QTest::newRow("de only, nothing saved: last found")
+        << QStringList{"Varidex625_de.qm"} << none << none << QStringList{"de:Deutsch"} << "de";
+    QTest::newRow("saved code matches")
+        << QStringList{"Varidex625_pl.qm", "Varidex625_de.qm", "Varidex625_ru.qm"} << "de" << none
+        << QStringList{"de:Deutsch", "pl:Polski", QString::fromUtf8("ru:Русский")} << "de";
+    QTest::newRow("saved en") << QStringList{"Varidex625_pl.qm", "Varidex625_fr.qm"} << "en" << "English"
+                              << QStringList{QString::fromUtf8("fr:Français"), "pl:Polski"} << "en";
+    QTest::newRow("unknown code named by the saved name")
+        << QStringList{"Varidex625_cs.qm"} << "cs" << QString::fromUtf8("Čeština")
+        << QStringList{QString::fromUtf8("cs:Čeština")} << "cs";
+    QTest::newRow("unknown code not saved")
+        << QStringList{"Varidex625_cs.qm"} << "pl" << "Polski" << QStringList{"cs:unknown"} << "cs";
+    // The pattern ignores case, the built-in names do not.
+    QTest::newRow("upper-case file name")
+        << QStringList{"VARIDEX625_PL.QM"} << none << none << QStringList{"PL:unknown"} << "PL";
+    QTest::newRow("other names ignored")
+        << QStringList{"Varidex625.qm", "Other_pl.qm", "Varidex625_pl.ts", "Varidex625_it.qm.bak"} << none
+        << none << QStringList() << "en";
+}
+
+void tst_start_up::languageList()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, savedCode);
+    QFETCH(QString, savedName);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, chosenCode);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (const QString &file : files)
+        touch(dir.filePath(file));
+    // A directory with a matching name is not a translation file.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Varidex625_es.qm")));
+
+    QObject owner;
+    const language_selection selection = buildLanguageList(QDir(dir.path()), savedCode, savedName, &owner);
+
+    QVERIFY(!selection.entries.isEmpty());
+    QCOMPARE(selection.entries[0].name, QStringLiteral("English"));
+    QCOMPARE(selection.entries[0].code, QStringLiteral("en"));
+    QVERIFY(!selection.entries[0].translator);
+    QCOMPARE(translationEntries(selection), entries);
+    QVERIFY(selection.requested >= 0 && selection.requested < selection.entries.size());
+    QCOMPARE(selection.entries[selection.requested].code, chosenCode);
+}
+
+// Every translation file gets a translator owned by the given object, also one that does
+// not load; English has none.
+void tst_start_up::languageTranslatorsOwned()
+{
+    QTemporaryDir dir;
+    touch(dir.filePath(QStringLiteral("Varidex625_de.qm")));
+    touch(dir.filePath(QStringLiteral("Varidex625_it.qm")));
+
+    QObject owner;
+    const language_selection selection = buildLanguageList(QDir(dir.path()), QString(), QString(), &owner);
+    QCOMPARE(selection.entries.size(), 3);
+    QCOMPARE(owner.findChildren<QTranslator *>().size(), 2);
+    for (qsizetype i = 1; i < selection.entries.size(); ++i) {
+        QVERIFY(selection.entries[i].translator);
+        QCOMPARE(selection.entries[i].translator->parent(), &owner);
+        QVERIFY(selection.entries[i].translator->isEmpty());
+        QVERIFY(!selection.entries[i].action);
+    }
+    // Nothing saved means "pl", which matches nothing here: the last file listed wins.
+    QCOMPARE(selection.requested, 2);
+}
+
+void tst_start_up::options_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("configFiles");
+    QTest::addColumn<QString>("optionL");
+    QTest::addColumn<QString>("optionP");
+    QTest::addColumn<QStringList>("bad");
+
+    const QStringList none;
+    QTest::newRow("nothing") << QStringList() << none << "" << "" << none;
+    QTest::newRow("-C file") << QStringList{"-C", "show.cfg625"} << QStringList{"show.cfg625"} << "" << ""
+                             << none;
+    QTest::newRow("-c lower case") << QStringList{"-c", "a.cfg"} << QStringList{"a.cfg"} << "" << "" << none;
+    QTest::newRow("-L text") << QStringList{"-L", "text"} << none << "text" << "" << none;
+    QTest::newRow("-p text") << QStringList{"-p", "pass word"} << none << "" << "pass word" << none;
+    QTest::newRow("-x") << QStringList{"-x"} << none << "" << "" << QStringList{"-x"};
+    QTest::newRow("lone hyphen") << QStringList{"-"} << none << "" << "" << QStringList{"-"};
+    QTest::newRow("--help") << QStringList{"--help"} << none << "" << "" << QStringList{"--help"};
+    QTest::newRow("trailing -C") << QStringList{"-L", "x", "-C"} << none << "x" << "" << QStringList{"-C"};
+    QTest::newRow("trailing -L") << QStringList{"-L"} << none << "" << "" << QStringList{"-L"};
+    QTest::newRow("-Cfoo counts as -C") << QStringList{"-Cfoo", "b.cfg"} << QStringList{"b.cfg"} << "" << ""
+                                        << none;
+    QTest::newRow("value not read as an option")
+        << QStringList{"-C", "-L"} << QStringList{"-L"} << "" << "" << none;
+    QTest::newRow("-L text then -C file")
+        << QStringList{"-L", "text", "-C", "show.cfg"} << QStringList{"show.cfg"} << "text" << "" << none;
+    QTest::newRow("plain arguments skipped")
+        << QStringList{"show.cfg", "-y", "more", "-P", "p", "-C", "a", "-C", "b"} << QStringList{"a", "b"} << ""
+        << "p" << QStringList{"-y"};
+    QTest::newRow("last -L counts") << QStringList{"-L", "one", "-l", "two"} << none << "two" << "" << none;
+}
+
+void tst_start_up::options()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, configFiles);
+    QFETCH(QString, optionL);
+    QFETCH(QString, optionP);
+    QFETCH(QStringList, bad);
+
+    arguments.prepend(QStringLiteral("varidex625"));
+    const start_options options = parseStartOptions(arguments);
+    QCOMPARE(options.configFiles, configFiles);
+    QCOMPARE(options.optionL, optionL);
+    QCOMPARE(options.optionP, optionP);
+    QCOMPARE(options.badParameters, bad);
+}
+
+void tst_start_up::optionsApplied()
+{
+    const start_options options =
+        parseStartOptions({"varidex625", "-x", "-L", "text", "-", "-P", "pw", "-C", "show.cfg"});
+    controller_configuration_class controller;
+
+    QTest::ignoreMessage(QtDebugMsg, "Bad parameter : -x");
+    QTest::ignoreMessage(QtDebugMsg, "Bad parameter : -");
+    applyStartOptions(options, controller);
+    QCOMPARE(controller.optionL, QStringLiteral("text"));
+    QCOMPARE(controller.optionP, QStringLiteral("pw"));
+}
+
+QTEST_GUILESS_MAIN(tst_start_up)
+#include "tst_start_up.moc"
