@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/event_actions_class.h"
 #include "model/extra_entry_class.h"
 #include "model/image_layout.h"
 #include "model/timer_entry_class.h"
@@ -22,7 +23,7 @@ class controller_configuration_class : public QObject
 public:
     static constexpr int CouplingGroupCount = 15;
     static constexpr int StateCount = 68;  // A1-A4, then B1-B8 .. I1-I8
-    static constexpr int EventCount = 4976;
+    static constexpr int EventCount = int(::EventCount);
     static constexpr int RcuKeyCount = 64;
     static constexpr int DescriptionLength = 100;
 
@@ -65,6 +66,27 @@ public:
     // Deletes every extra entry and empties the list.
     void clearExtraEntries();
 
+    // --- Actions, timers, coupling groups and sequences ---
+    // The actions of every event, with the Enabling input.
+    event_actions_class eventActions;
+
+    // timerTable into the image's timer table: rows 0 and 1 as they are, then every timer
+    // in use, compacted from row 2 on.
+    void packTimers();
+    // timerTable from the image; reads the action store, so it runs after the actions.
+    void unpackTimers();
+    // couplingGroups into both coupling tables (sorting each group); at most 64 scenes
+    // are written.
+    void packCoupling();
+    // couplingGroups from the coupling tables; tells the user when the second table does
+    // not agree with the first, which is taken.
+    void unpackCoupling();
+    // Scenes in all coupling groups together.
+    int coupledSceneCount() const;
+    // sequenceDelays and delaysInUse from the image's action and delay tables and the
+    // action store.
+    void rebuildSequences();
+
 public slots:
     // Stores n, truncated to 16 bits, as the DMX-in limit of the image.
     void setDmxInLimit(int n);
@@ -80,3 +102,6 @@ protected:
 private:
     static u8 *allocateImage();
 };
+
+// Orders coupling entries by scene (bits 0-11), then group (bits 12-15).
+bool couplingEntryLessThan(const u16 *a, const u16 *b);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/image_access.h"
 #include "model/types.h"
 
 // One timer, 8 bytes, the same in memory and in the image's timer table.
@@ -22,5 +23,28 @@ struct timer_entry_class {
             && event >= 0x800;
     }
     void reset() { *this = timer_entry_class(); }
+
+    static timer_entry_class read(const u8 *image, u32 offset)
+    {
+        const u8 *p = image + offset;
+        return {readU16(p, 0), p[2], p[3], p[4], p[5], p[6], p[7]};
+    }
+    void write(u8 *image, u32 offset) const
+    {
+        u8 *p = image + offset;
+        writeU16(p, 0, event);
+        p[2] = year;
+        p[3] = month;
+        p[4] = day;
+        p[5] = weekDay;
+        p[6] = hour;
+        p[7] = minute;
+    }
+    bool operator==(const timer_entry_class &o) const
+    {
+        return event == o.event && year == o.year && month == o.month && day == o.day && weekDay == o.weekDay
+            && hour == o.hour && minute == o.minute;
+    }
+    bool operator!=(const timer_entry_class &o) const { return !(*this == o); }
 };
 static_assert(sizeof(timer_entry_class) == 8, "timer_entry_class mirrors an 8-byte image row");

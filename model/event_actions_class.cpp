@@ -1,0 +1,293 @@
+#include "model/event_actions_class.h"
+
+#include "model/image_layout.h"
+
+#include <limits>
+
+using image_layout::ActionRecordCount;
+using image_layout::actionRecord;
+
+QList<event_action_ptr> event_actions_class::clipboard;
+
+namespace {
+
+// Records 0 and 1 of the action table carry the Enabling actions.
+constexpr u32 EnableRecord = 0;
+constexpr u32 DisableRecord = 1;
+constexpr u32 FirstActionRecord = 2;
+
+} // namespace
+
+event_actions_class::event_actions_class() = default;
+
+event_actions_class::~event_actions_class() = default;
+
+event_action_list *event_actions_class::list(u32 code) const
+{
+    return code < EventCount ? lists[code].get() : nullptr;
+}
+
+event_action_list &event_actions_class::ensureList(int code)
+{
+    std::unique_ptr<event_action_list> &slot = lists[size_t(code)];
+    if (!slot)
+        slot = std::make_unique<event_action_list>();
+    return *slot;
+}
+
+int event_actions_class::count(u32 code) const
+{
+    const event_action_list *l = list(code);
+    return l ? int(l->size()) : -1;
+}
+
+event_action_ptr event_actions_class::sharedAction(u32 code, int j) const
+{
+    const event_action_list *l = list(code);
+    if (!l || j < 0 || j >= l->size())
+        return nullptr;
+    return l->at(j);
+}
+
+event_action_class *event_actions_class::action(u32 code, int j) const
+{
+    return sharedAction(code, j).get();
+}
+
+int event_actions_class::insertRecord(int code, int j, const event_action_class &record)
+{
+    if (!isEventCode(code))
+        return -1;
+    event_action_list &l = ensureList(code);
+    auto a = std::make_shared<event_action_class>(record);
+    a->event = u16(code);
+    l.insert(qBound(0, j, int(l.size())), a);
+    return int(l.size()) - 1;
+}
+
+int event_actions_class::appendAction(int code)
+{
+    return insertRecord(code, std::numeric_limits<int>::max(), event_action_class::newAction(u16(code)));
+}
+
+int event_actions_class::insertAction(int code, int j)
+{
+    return insertRecord(code, j, event_action_class::newAction(u16(code)));
+}
+
+int event_actions_class::insertActionCopy(int code, int j, const event_action_class &a)
+{
+    return insertRecord(code, j, a);
+}
+
+int event_actions_class::removeAction(int code, int j)
+{
+    event_action_list *l = list(u32(code));
+    if (!l || j < 0 || j >= l->size())
+        return -1;
+    l->removeAt(j);
+    return 0;
+}
+
+int event_actions_class::moveActions(int from, int to)
+{
+    if (!isEventCode(from) || !isEventCode(to))
+        return -1;
+    if (from == to)  // emptying the target first would lose every action
+        return 0;
+    event_action_list &target = ensureList(to);
+    target.clear();
+    if (event_action_list *source = list(u32(from))) {
+        for (const event_action_ptr &a : std::as_const(*source)) {
+            a->event = u16(to);
+            target.append(a);
+        }
+        source->clear();
+    }
+    return 0;
+}
+
+void event_actions_class::clearList(int code)
+{
+    if (event_action_list *l = list(u32(code)))
+        l->clear();
+}
+
+void event_actions_class::clear()
+{
+    for (std::unique_ptr<event_action_list> &slot : lists)
+        slot.reset();
+}
+
+int event_actions_class::setAction(const event_action_class &r, int j)
+{
+    event_action_class *a = action(r.event, j);
+    if (!a)
+        return -1;
+    *a = r;
+    return 0;
+}
+
+int event_actions_class::setNo(int code, int j, int no)
+{
+    event_action_class *a = action(u32(code), j);
+    if (!a)
+        return -1;
+    a->no = u16(no);
+    return 0;
+}
+
+int event_actions_class::setOperation(int code, int j, int operation)
+{
+    event_action_class *a = action(u32(code), j);
+    if (!a)
+        return -1;
+    a->setOperation(operation);
+    return 0;
+}
+
+int event_actions_class::setType(int code, int j, int type)
+{
+    event_action_class *a = action(u32(code), j);
+    if (!a)
+        return -1;
+    a->setType(type);
+    return 0;
+}
+
+int event_actions_class::setDaytimeLimit(int code, int j, int from, int to)
+{
+    event_action_class *a = action(u32(code), j);
+    if (!a)
+        return -1;
+    a->daytimeFrom = u8(from);
+    a->daytimeTo = u8(to);
+    return 0;
+}
+
+int event_actions_class::setStateLimit(int code, int j, int statesA, const u32 w[4])
+{
+    event_action_class *a = action(u32(code), j);
+    if (!a)
+        return -1;
+    a->statesA = u8(statesA);
+    std::copy(w, w + event_action_class::StateWordCount, a->states);
+    return 0;
+}
+
+int event_actions_class::no(int code, int j) const
+{
+    const event_action_class *a = action(u32(code), j);
+    return a ? a->no : -1;
+}
+
+int event_actions_class::type(int code, int j) const
+{
+    const event_action_class *a = action(u32(code), j);
+    return a ? a->type() : -1;
+}
+
+int event_actions_class::operation(int code, int j) const
+{
+    const event_action_class *a = action(u32(code), j);
+    return a ? a->operation() : -1;
+}
+
+int event_actions_class::daytimeLimitFrom(int code, int j) const
+{
+    const event_action_class *a = action(u32(code), j);
+    return a ? a->daytimeFrom : 255;
+}
+
+int event_actions_class::daytimeLimitTo(int code, int j) const
+{
+    const event_action_class *a = action(u32(code), j);
+    return a ? a->daytimeTo : 255;
+}
+
+int event_actions_class::stateLimit(int code, int j, u32 w[4]) const
+{
+    const event_action_class *a = action(u32(code), j);
+    if (!a) {
+        std::fill(w, w + event_action_class::StateWordCount, event_action_class::IgnoreStateWord);
+        return 255;
+    }
+    std::copy(a->states, a->states + event_action_class::StateWordCount, w);
+    return a->statesA;
+}
+
+int event_actions_class::encodeToImage(u8 *image) const
+{
+    const event_action_class empty = event_action_class::emptyRecord();
+    empty.write(image, actionRecord(EnableRecord));
+    empty.write(image, actionRecord(DisableRecord));
+    u32 next = FirstActionRecord;
+    for (const std::unique_ptr<event_action_list> &l : lists) {
+        if (!l)
+            continue;
+        for (const event_action_ptr &a : std::as_const(*l)) {
+            if (a->type() == ActionEnabling) {
+                // Enable or Toggle goes to record 0, Disable to record 1; a Toggle leaves
+                // no Disable. Other operations have no place in the table.
+                if (a->operation() == OperationToggle) {
+                    a->write(image, actionRecord(EnableRecord));
+                    empty.write(image, actionRecord(DisableRecord));
+                } else if (a->operation() == OperationOn) {
+                    a->write(image, actionRecord(EnableRecord));
+                } else if (a->operation() == OperationOff) {
+                    a->write(image, actionRecord(DisableRecord));
+                }
+                continue;
+            }
+            if (next == ActionRecordCount)
+                return -1;  // the table is full; nothing is written past it
+            a->write(image, actionRecord(next++));
+        }
+    }
+    for (; next < ActionRecordCount; ++next)
+        empty.write(image, actionRecord(next));
+    return 0;
+}
+
+// An Enabling record belongs to an input or remote-control key event, and only to the one
+// input or key that the first such record names.
+bool event_actions_class::acceptEnablingRecord(const event_action_class &record)
+{
+    if (isRcuKeyEvent(record.event)) {
+        if (enablingInput != -1)
+            return false;
+        enablingInput = (record.event - EventRcuKey) / 3 + int(image_layout::InputCount);
+        return true;
+    }
+    if (isInputEvent(record.event)) {
+        const int input = (record.event - EventInput) / 2;
+        if (enablingInput != -1 && enablingInput != input)
+            return false;
+        enablingInput = input;
+        return true;
+    }
+    return false;
+}
+
+int event_actions_class::decodeFromImage(const u8 *image)
+{
+    clear();
+    enablingInput = -1;
+    for (u32 r = 0; r < ActionRecordCount; ++r) {
+        const event_action_class record = event_action_class::read(image, actionRecord(r));
+        if (record.no == 0xFFFF || !isEventCode(record.event))  // 0xFFFF events included
+            continue;
+        if (record.type() == ActionEnabling && !acceptEnablingRecord(record))
+            continue;
+        ensureList(record.event).append(std::make_shared<event_action_class>(record));
+    }
+    return 0;
+}
+
+QString event_actions_class::actionText(int code, int j) const
+{
+    const event_action_class *a = action(u32(code), j);
+    if (!a)
+        return QString();
+    return QStringLiteral("{ %1 %2 %3 %4 }").arg(a->event).arg(a->no).arg(a->type()).arg(a->operation());
+}
