@@ -57,6 +57,7 @@ void controller_configuration_class::clearEverything()
     for (QList<u16> &sequence : sequenceDelays)
         sequence.clear();
     delaysInUse.clear();
+    programList.clear();
     clearExtraEntries();
     sceneDescs.fill(QString());
     maskDescs.fill(QString());

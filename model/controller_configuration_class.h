@@ -3,6 +3,7 @@
 #include "model/event_actions_class.h"
 #include "model/extra_entry_class.h"
 #include "model/image_layout.h"
+#include "model/program_list_class.h"
 #include "model/timer_entry_class.h"
 #include "model/types.h"
 
@@ -44,6 +45,10 @@ public:
     QList<u16> delaysInUse;
     // Extra entries into programs; list index j describes program 511 - j. Owned.
     QList<extra_entry_class *> extraEntries;
+    // The programs while they are edited; packed with
+    // programList.commitToImage(confData, extraEntries), rebuilt with
+    // programList.rebuildFromImage(confData, extraEntries).
+    program_list_class programList;
     // Timers, row = event code - 0x800.
     timer_entry_class timerTable[image_layout::TimerRowCount];
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "model/image_layout.h"
 #include "model/types.h"
 
 // An extra entry: a program at the top of the range that enters an existing program at a
-// later step. A source of 0xFFFF (start 0xFFFF) is a hole that enters nothing.
+// later step. A source that is no program is a hole that enters nothing; holes are made
+// with source and start 0xFFFF.
 struct extra_entry_class {
     static constexpr u16 Hole = 0xFFFF;
 
@@ -11,5 +13,5 @@ struct extra_entry_class {
     u16 start = Hole;      // the step it is entered at
     u16 asProgram = 0;     // the program number the entry occupies
 
-    bool isHole() const { return source == Hole; }
+    bool isHole() const { return source >= image_layout::ProgramCount; }
 };
