@@ -1,5 +1,6 @@
 #include "app/varidex_main.h"
 
+#include "app/application_resources.h"
 #include "app/language_list.h"
 #include "app/start_options.h"
 #include "app/widget_user_interaction.h"
@@ -12,6 +13,7 @@
 int varidexMain(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    initApplicationResources();
     widget_user_interaction interaction;
     installUserInteraction(&interaction);
 

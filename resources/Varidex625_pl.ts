@@ -1,0 +1,18 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kd620_controller_class</name>
+    <message>
+        <source>Not enough memory! Quitting!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
