@@ -14,5 +14,25 @@
         <source>Not enough memory! Quitting!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Configuration error:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coupling tables are not coherent!<byte value="xd"/>
+The first one was taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>program_list_class</name>
+    <message>
+        <source>Warning!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program steps limit exceed!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
