@@ -1,7 +1,6 @@
 #include "model/controller_configuration_class.h"
 
 #include "model/image_access.h"
-#include "model/image_defaults.h"
 #include "model/user_interaction.h"
 
 #include <QCoreApplication>
@@ -12,7 +11,7 @@
 controller_configuration_class::controller_configuration_class()
     : confData(allocateImage())
 {
-    clearEverything();
+    ClearConfig(ClearEverything);
 }
 
 controller_configuration_class::~controller_configuration_class()
@@ -44,28 +43,4 @@ void controller_configuration_class::clearExtraEntries()
 void controller_configuration_class::setDmxInLimit(int n)
 {
     writeU16(confData, image_layout::DmxInLimit, u16(n));
-}
-
-void controller_configuration_class::clearEverything()
-{
-    image_defaults::writeEmptyImage(confData);
-    clockCalibration = 0;
-    for (timer_entry_class &row : timerTable)
-        row.reset();
-    for (QList<u16> &group : couplingGroups)
-        group.clear();
-    for (QList<u16> &sequence : sequenceDelays)
-        sequence.clear();
-    delaysInUse.clear();
-    programList.clear();
-    clearExtraEntries();
-    sceneDescs.fill(QString());
-    maskDescs.fill(QString());
-    programDescs.fill(QString());
-    eventDescs.fill(QString());
-    stateDescs.fill(QString());
-    inputDescs.fill(QString());
-    rcuKeyDescs.fill(QString());
-    std::fill(std::begin(rcuKeyCodes), std::end(rcuKeyCodes), u8(0xFF));
-    rcuAddress = 0xFF;
 }

@@ -28,6 +28,29 @@ public:
     static constexpr int RcuKeyCount = 64;
     static constexpr int DescriptionLength = 100;
 
+    // What ClearConfig clears; ClearEverything also fills the whole image with 0xFF first.
+    enum clear_bit : u32 {
+        ClearScenes = 0x1,           // levels, times, coupling tables and groups
+        ClearPrograms = 0x2,         // per-program tables and every step
+        ClearChains = 0x4,           // chained events and step events
+        ClearSceneDescs = 0x8,
+        ClearProgramDescs = 0x10,
+        ClearTimers = 0x20,          // timer table, sun events off, timer-event actions and texts
+        ClearInputs = 0x40,          // input types, input-event actions, input and input-event texts
+        ClearDmxInEvents = 0x80,     // DMX-in event actions and texts
+        ClearDmxOutputs = 0x100,     // channel settings, limit, MBFT, DMX-out event range and texts
+        ClearInternalEvents = 0x200, // internal-event actions and texts
+        ClearRcu = 0x400,            // key codes, address, key texts, key-event actions and texts
+        ClearDmxOutEvents = 0x800,   // DMX-out event actions and event range
+        ClearLimits = 0x1000,        // daytime and state limits of every action
+        ClearDelays = 0x2000,        // delays, delay and sequence event actions and texts
+        ClearMasks = 0x4000,         // mask fade times and levels
+        ClearMaskDescs = 0x8000,
+        ClearSun = 0x10000,          // sun table and location, sun events off, daylight saving on
+        ClearAllDescs = 0x20000,     // every description text
+        ClearEverything = 0xFFFFF,
+    };
+
     controller_configuration_class();
     ~controller_configuration_class() override;
 
@@ -96,16 +119,20 @@ public slots:
     // Stores n, truncated to 16 bits, as the DMX-in limit of the image.
     void setDmxInLimit(int n);
 
+    // Resets the categories that co selects (clear_bit) to their empty state and keeps the
+    // rest: the stores are packed into the image, cleared there and rebuilt from it. When
+    // a store cannot be packed the user is told and nothing is cleared.
+    void ClearConfig(u32 co);
+    // ClearConfig(ClearEverything).
+    void ClearConfig();
+
 signals:
     void readFileFinished();
 
-protected:
-    // The empty configuration: image, timers, descriptions, remote-control settings and
-    // every store as a new configuration has them.
-    void clearEverything();
-
 private:
     static u8 *allocateImage();
+    bool packForClear();
+    void clearDescriptions(u32 co);
 };
 
 // Orders coupling entries by scene (bits 0-11), then group (bits 12-15).

@@ -23,6 +23,14 @@
 The first one was taken.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Warning!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actions limit exceed!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>program_list_class</name>

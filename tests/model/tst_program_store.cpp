@@ -35,10 +35,6 @@ QList<int> scenesOf(const program_class &p)
     return scenes;
 }
 
-struct clearable_configuration : controller_configuration_class {
-    using controller_configuration_class::clearEverything;
-};
-
 } // namespace
 
 class tst_program_store : public QObject
@@ -336,11 +332,11 @@ private slots:
 
     void controllerClearingEmptiesTheStore()
     {
-        clearable_configuration c;
+        controller_configuration_class c;
         QCOMPARE(c.programList.count(), 0);
         c.programList.setStepCount(3u, 2);
         c.extraEntries.append(new extra_entry_class{3, 1, 511});
-        c.clearEverything();
+        c.ClearConfig();
         QCOMPARE(c.programList.count(), 0);
         QVERIFY(c.extraEntries.isEmpty());
     }
