@@ -11,22 +11,6 @@ using namespace image_layout;
 
 namespace image_defaults {
 
-void writeEmptyImage(u8 *image)
-{
-    std::memset(image, 0xFF, ImageSize);
-    writeU16(image, StartUpTime, 0);
-    writeU16(image, ShutDownTime, 0);
-    clearTimerTable(image);
-    clearDmxOutputs(image);
-    clearInputTypes(image);
-    clearScenes(image);
-    clearMasks(image);
-    clearPrograms(image);
-    clearAllActions(image);
-    clearDelays(image);
-    clearSun(image);
-}
-
 void clearTimerTable(u8 *image)
 {
     std::memset(image + TimerTable, 0xFF, TimerRowCount * TimerEntrySize);
@@ -107,12 +91,6 @@ void clearActionRecord(u8 *image, u32 record)
     p[4] = 0x40;             // Scene, Off
     p[5] = p[6] = p[7] = 0xFF;
     std::memset(p + 8, 0xFF, 16);
-}
-
-void clearAllActions(u8 *image)
-{
-    for (u32 record = 0; record < ActionRecordCount; ++record)
-        clearActionRecord(image, record);
 }
 
 void clearDelays(u8 *image)

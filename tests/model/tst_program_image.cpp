@@ -1,5 +1,5 @@
+#include "model/controller_configuration_class.h"
 #include "model/image_access.h"
-#include "model/image_defaults.h"
 #include "model/image_layout.h"
 #include "model/program_list_class.h"
 #include "tests/support/scripted_interaction.h"
@@ -42,9 +42,8 @@ QList<u16> record(const std::vector<u8> &im, u32 slot)
 
 std::vector<u8> emptyImage()
 {
-    std::vector<u8> im(ImageSize);
-    image_defaults::writeEmptyImage(im.data());
-    return im;
+    const controller_configuration_class empty;
+    return std::vector<u8>(empty.confData, empty.confData + ImageSize);
 }
 
 // The program tables and the ordinary program count: everything the store writes.
