@@ -119,60 +119,51 @@ void event_actions_class::clear()
         slot.reset();
 }
 
-int event_actions_class::setAction(const event_action_class &r, int j)
+// Applies a change to action j of an event: 0, or -1 (nothing changed) when it is missing.
+template <typename Change>
+int event_actions_class::change(u32 code, int j, Change apply)
 {
-    event_action_class *a = action(r.event, j);
+    event_action_class *a = action(code, j);
     if (!a)
         return -1;
-    *a = r;
+    apply(*a);
     return 0;
+}
+
+int event_actions_class::setAction(const event_action_class &r, int j)
+{
+    return change(r.event, j, [&r](event_action_class &a) { a = r; });
 }
 
 int event_actions_class::setNo(int code, int j, int no)
 {
-    event_action_class *a = action(u32(code), j);
-    if (!a)
-        return -1;
-    a->no = u16(no);
-    return 0;
+    return change(u32(code), j, [no](event_action_class &a) { a.no = u16(no); });
 }
 
 int event_actions_class::setOperation(int code, int j, int operation)
 {
-    event_action_class *a = action(u32(code), j);
-    if (!a)
-        return -1;
-    a->setOperation(operation);
-    return 0;
+    return change(u32(code), j, [operation](event_action_class &a) { a.setOperation(operation); });
 }
 
 int event_actions_class::setType(int code, int j, int type)
 {
-    event_action_class *a = action(u32(code), j);
-    if (!a)
-        return -1;
-    a->setType(type);
-    return 0;
+    return change(u32(code), j, [type](event_action_class &a) { a.setType(type); });
 }
 
 int event_actions_class::setDaytimeLimit(int code, int j, int from, int to)
 {
-    event_action_class *a = action(u32(code), j);
-    if (!a)
-        return -1;
-    a->daytimeFrom = u8(from);
-    a->daytimeTo = u8(to);
-    return 0;
+    return change(u32(code), j, [from, to](event_action_class &a) {
+        a.daytimeFrom = u8(from);
+        a.daytimeTo = u8(to);
+    });
 }
 
 int event_actions_class::setStateLimit(int code, int j, int statesA, const u32 w[4])
 {
-    event_action_class *a = action(u32(code), j);
-    if (!a)
-        return -1;
-    a->statesA = u8(statesA);
-    std::copy(w, w + event_action_class::StateWordCount, a->states);
-    return 0;
+    return change(u32(code), j, [statesA, w](event_action_class &a) {
+        a.statesA = u8(statesA);
+        std::copy(w, w + event_action_class::StateWordCount, a.states);
+    });
 }
 
 int event_actions_class::no(int code, int j) const

@@ -92,6 +92,8 @@ public:
 private:
     event_action_list *list(u32 code) const;
     event_action_list &ensureList(int code);
+    template <typename Change>
+    int change(u32 code, int j, Change apply);
     int insertRecord(int code, int j, const event_action_class &record);
     bool acceptEnablingRecord(const event_action_class &record);
 
