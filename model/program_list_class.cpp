@@ -83,50 +83,42 @@ program_step_class *program_list_class::step(int number, int index) const
     return p ? p->stepAt(index) : nullptr;
 }
 
-int program_list_class::setScene(int number, int index, int scene)
+template <typename Change>
+int program_list_class::changeStep(int number, int index, Change change)
 {
     program_step_class *s = step(number, index);
     if (!s)
         return -1;
-    s->scene = u16(scene);
+    change(*s);
     return 0;
+}
+
+int program_list_class::setScene(int number, int index, int scene)
+{
+    return changeStep(number, index, [scene](program_step_class &s) { s.scene = u16(scene); });
 }
 
 int program_list_class::setRiseTime(int number, int index, QTime t)
 {
-    program_step_class *s = step(number, index);
-    if (!s)
-        return -1;
-    s->fadeUp = t;
-    return 0;
+    return changeStep(number, index, [t](program_step_class &s) { s.fadeUp = t; });
 }
 
 int program_list_class::setLastTime(int number, int index, QTime t)
 {
-    program_step_class *s = step(number, index);
-    if (!s)
-        return -1;
-    s->duration = t;
-    s->infinite = 0;
-    return 0;
+    return changeStep(number, index, [t](program_step_class &s) {
+        s.duration = t;
+        s.infinite = 0;
+    });
 }
 
 int program_list_class::setFallTime(int number, int index, QTime t)
 {
-    program_step_class *s = step(number, index);
-    if (!s)
-        return -1;
-    s->fadeDown = t;
-    return 0;
+    return changeStep(number, index, [t](program_step_class &s) { s.fadeDown = t; });
 }
 
 int program_list_class::setStepEvent(int number, int index, int code)
 {
-    program_step_class *s = step(number, index);
-    if (!s)
-        return -1;
-    s->event = u16(code);
-    return 0;
+    return changeStep(number, index, [code](program_step_class &s) { s.event = u16(code); });
 }
 
 program_step_class *program_list_class::setLastTimeInf(int number, int index)

@@ -79,5 +79,9 @@ public:
     int rebuildFromImage(u8 *image, QList<extra_entry_class *> &extraEntries);
 
 private:
+    // Applies change to the step; 0, or -1 when the step is missing.
+    template <typename Change>
+    int changeStep(int number, int index, Change change);
+
     QList<program_class *> programs;  // in creation order; owned
 };

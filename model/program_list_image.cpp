@@ -34,6 +34,12 @@ void writeExtraEntryWord(u8 *image, u32 program, u16 source, u16 start)
     writeU16(image, extraEntry(program) + 2, start);
 }
 
+// The extra-entry word of an ordinary program, and of an entry that enters nothing.
+void writeNoExtraEntry(u8 *image, u32 program)
+{
+    writeExtraEntryWord(image, program, extra_entry_class::Hole, extra_entry_class::Hole);
+}
+
 // The end word of a program's last step: a fade-down that would collide with a marker is
 // written as none, so a long fade-down can never read as "more steps follow".
 u16 lastEndWord(const program_class &p, const program_step_class &s)
@@ -88,7 +94,7 @@ void writeExtraEntry(u8 *image, u32 program, const extra_entry_class *e, u32 ord
     writeEmptyProgram(image, program);
     writeU16(image, programChainedEvent(program), NoChainedEvent);
     if (!e || e->isHole()) {
-        writeExtraEntryWord(image, program, NoSource, NoSource);
+        writeNoExtraEntry(image, program);
         return;
     }
     writeExtraEntryWord(image, program, e->source, e->start);
@@ -107,7 +113,7 @@ program_step_class *decodeStep(const program_step_record &r, u16 event)
     auto *s = new program_step_class;
     s->scene = r.scene;
     s->event = event;
-    // An all-zero record is a step nobody set: it plays as a default step.
+    // An all-zero record reads as a default step.
     if (r.fadeUp == 0 && r.duration == 0 && r.endWord == 0)
         return s;
     s->fadeUp = tenthsToTime(r.fadeUp);
@@ -176,7 +182,7 @@ int program_list_class::commitToImage(u8 *image, const QList<extra_entry_class *
 
     u32 slot = 0;
     for (u32 number = 0; number < ordinaryCount; ++number) {
-        writeExtraEntryWord(image, number, NoSource, NoSource);
+        writeNoExtraEntry(image, number);
         const program_class *p = find(int(number));
         if (packedStepCount(p) == 0)
             writeEmptyProgram(image, number);
@@ -201,7 +207,7 @@ int program_list_class::rebuildFromImage(u8 *image, QList<extra_entry_class *> &
     // Holes just above the ordinary programs become ordinary programs.
     const u16 storedCount = readU16(image, OrdinaryProgramCount);
     u32 ordinaryCount = qMin(u32(storedCount), ProgramCount);
-    while (ordinaryCount < ProgramCount && readU16(image, extraEntry(ordinaryCount)) == NoSource)
+    while (ordinaryCount < ProgramCount && readU16(image, extraEntry(ordinaryCount)) == extra_entry_class::Hole)
         ++ordinaryCount;
     if (storedCount <= ProgramCount && storedCount < ordinaryCount)
         writeU16(image, OrdinaryProgramCount, u16(ordinaryCount));

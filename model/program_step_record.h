@@ -42,7 +42,6 @@ struct program_step_record {
 // Words of the per-program tables that mean "nothing here".
 namespace program_tables {
 constexpr u32 NoFirstStep = 0xFFFFFFFF;   // first-step address of a program without steps
-constexpr u16 NoSource = 0xFFFF;          // extra-entry table: the program is no extra entry
 constexpr u16 ExtraEntriesOff = 0xFFFF;   // ordinary program count while extra entries are off
 constexpr u16 NoChainedEvent = 0xFFFF;
 } // namespace program_tables
