@@ -67,17 +67,17 @@ program_step_class makeStep(u16 scene, QTime fadeUp, QTime duration, QTime fadeD
     return s;
 }
 
-struct program_spec {
+struct program_shape {
     int number = 0;
     u16 recurrences = 1;
     QList<program_step_class> steps;
 };
 
-void addProgram(program_list_class &store, const program_spec &spec)
+void addProgram(program_list_class &store, const program_shape &shape)
 {
-    auto *p = new program_class(spec.number);
-    p->recurrences = spec.recurrences;
-    for (const program_step_class &s : spec.steps)
+    auto *p = new program_class(shape.number);
+    p->recurrences = shape.recurrences;
+    for (const program_step_class &s : shape.steps)
         p->appendStep(new program_step_class(s));
     store.append(p);
 }
@@ -106,16 +106,16 @@ QString describe(const program_step_class &s)
         .arg(s.fadeUp.toString("hh:mm:ss.zzz"), s.duration.toString("hh:mm:ss.zzz"), s.fadeDown.toString("hh:mm:ss.zzz"));
 }
 
-void compareProgram(const program_list_class &store, const program_spec &spec)
+void compareProgram(const program_list_class &store, const program_shape &shape)
 {
-    const program_class *p = store.find(spec.number);
-    QVERIFY2(p, qPrintable(QString("program %1 missing").arg(spec.number)));
-    QCOMPARE(int(p->recurrences), int(spec.recurrences));
-    QCOMPARE(p->stepCount(), spec.steps.size());
-    for (int j = 0; j < spec.steps.size(); ++j)
-        QVERIFY2(sameStep(*p->stepAt(j), spec.steps.at(j)),
+    const program_class *p = store.find(shape.number);
+    QVERIFY2(p, qPrintable(QString("program %1 missing").arg(shape.number)));
+    QCOMPARE(int(p->recurrences), int(shape.recurrences));
+    QCOMPARE(p->stepCount(), shape.steps.size());
+    for (int j = 0; j < shape.steps.size(); ++j)
+        QVERIFY2(sameStep(*p->stepAt(j), shape.steps.at(j)),
                  qPrintable(QString("program %1 step %2: %3, expected %4")
-                                .arg(spec.number).arg(j).arg(describe(*p->stepAt(j)), describe(spec.steps.at(j)))));
+                                .arg(shape.number).arg(j).arg(describe(*p->stepAt(j)), describe(shape.steps.at(j)))));
 }
 
 extra_entry_class *entry(u16 source, u16 start, u16 asProgram)
@@ -138,7 +138,7 @@ const QTime rebuiltMoreStepsFadeDown(1, 49, 13, 500);  // what 0xFFFF reads as
 
 } // namespace
 
-Q_DECLARE_METATYPE(QList<program_spec>)
+Q_DECLARE_METATYPE(QList<program_shape>)
 
 class tst_program_image : public QObject
 {
@@ -313,38 +313,38 @@ private slots:
 
     void roundTrip_data()
     {
-        QTest::addColumn<QList<program_spec>>("programs");
+        QTest::addColumn<QList<program_shape>>("programs");
         const QTime one(0, 0, 1);
         // Steps in the form a rebuild gives them back: a non-last step's fade-down reads as
         // 0xFFFF, an infinite step's duration as 0, an endless program's last fade-down as 0.
         const QTime more = rebuiltMoreStepsFadeDown;
-        QTest::newRow("recurrences n") << QList<program_spec>{
+        QTest::newRow("recurrences n") << QList<program_shape>{
             {0, 3, {makeStep(0, QTime(0, 0, 2, 500), QTime(0, 0, 10), more), makeStep(3071, zero, one, QTime(0, 0, 5))}},
             {1, 100, {makeStep(9, zero, QTime(0, 1, 30, 100), QTime(1, 49, 13, 300))}}};
-        QTest::newRow("recurrences 0") << QList<program_spec>{
+        QTest::newRow("recurrences 0") << QList<program_shape>{
             {3, 0, {makeStep(1, QTime(0, 0, 1), one, more), makeStep(2, QTime(0, 0, 1), one, zero)}},
             {4, 0, {makeStep(8, zero, zero, zero, 0xFFFF, true)}}};
-        QTest::newRow("infinite steps") << QList<program_spec>{
+        QTest::newRow("infinite steps") << QList<program_shape>{
             {10, 1, {makeStep(1, one, zero, more, 0xFFFF, true), makeStep(2, zero, one, more),
                      makeStep(3, QTime(0, 0, 0, 300), zero, QTime(0, 0, 4), 0xFFFF, true)}}};
-        QTest::newRow("fade-downs") << QList<program_spec>{
+        QTest::newRow("fade-downs") << QList<program_shape>{
             {0, 1, {makeStep(5, zero, one, QTime(0, 0, 0, 100))}},
             {1, 2, {makeStep(5, zero, one, QTime(1, 0))}},
             {2, 5, {makeStep(5, zero, one, QTime(1, 49, 13, 300))}}};
-        QTest::newRow("step events") << QList<program_spec>{
+        QTest::newRow("step events") << QList<program_shape>{
             {7, 1, {makeStep(1, zero, one, more, 0x400), makeStep(2, zero, one, more, 0),
                     makeStep(3, zero, one, more, 0x1370), makeStep(4, zero, one, zero, 0x7FF)}}};
-        QTest::newRow("scattered programs") << QList<program_spec>{
+        QTest::newRow("scattered programs") << QList<program_shape>{
             {511, 1, {makeStep(100, zero, one, zero)}},
             {0, 1, {makeStep(200, zero, one, zero)}},
             {256, 9, {makeStep(300, one, one, more), makeStep(301, zero, QTime(0, 0, 2), QTime(0, 0, 7))}}};
     }
     void roundTrip()
     {
-        QFETCH(QList<program_spec>, programs);
+        QFETCH(QList<program_shape>, programs);
         program_list_class store;
-        for (const program_spec &spec : programs)
-            addProgram(store, spec);
+        for (const program_shape &shape : programs)
+            addProgram(store, shape);
         std::vector<u8> im = emptyImage();
         entry_list entries;
         QCOMPARE(store.commitToImage(im.data(), entries.list), 0);
@@ -352,8 +352,8 @@ private slots:
         program_list_class rebuilt;
         QCOMPARE(rebuilt.rebuildFromImage(im.data(), entries.list), 0);
         QCOMPARE(rebuilt.count(), programs.size());
-        for (const program_spec &spec : programs)
-            compareProgram(rebuilt, spec);
+        for (const program_shape &shape : programs)
+            compareProgram(rebuilt, shape);
         QVERIFY(entries.list.isEmpty());
 
         // Committing the rebuilt store writes the same tables again.
