@@ -24,8 +24,8 @@ constexpr u32 TablesEnd = ProgramSteps + StepSlotCount * StepRecordSize;
 const std::vector<u8> &emptyImage()
 {
     static const std::vector<u8> image = [] {
-        std::vector<u8> im(ImageSize);
-        image_defaults::writeEmptyImage(im.data());
+        std::vector<u8> im(ImageSize, 0xFF);
+        image_defaults::clearPrograms(im.data());
         return im;
     }();
     return image;
