@@ -115,6 +115,21 @@ public:
     // action store.
     void rebuildSequences();
 
+    // --- The sunrise/sunset table ---
+    // Writes the sun table of days 1..366 as a semicolon-separated text file. 0, or -1
+    // when the file could not be written (an older file then stays as it was).
+    int writeSunTable(const QString &fileName);
+    // Reads such a file into the sun table, asking when days are left undescribed.
+    // 0 stored, -1 the file cannot be opened, -2 cancelled at the question; on -1 and -2
+    // the table is unchanged.
+    int readSunTable(const QString &fileName);
+
+public slots:
+    // Fills the sun table for the current year from the latitude (whole degrees, north
+    // positive) and an offset in minutes subtracted from local mean solar time.
+    void calculateSunEvents(int latitude, int offset);
+    // --- end of the sunrise/sunset table ---
+
 public slots:
     // Stores n, truncated to 16 bits, as the DMX-in limit of the image.
     void setDmxInLimit(int n);
