@@ -31,6 +31,27 @@ The first one was taken.</source>
         <source>Actions limit exceed!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Incomplete file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not all days of year are properly described!
+	Continue anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip all</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>program_list_class</name>
