@@ -1,5 +1,7 @@
 #include "app/widget_user_interaction.h"
 
+#include "link/reconnectDialog.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
@@ -124,4 +126,10 @@ QString widget_user_interaction::chooseSaveFile(const QString &caption, const QS
                                                 const QString &filter, dialog_parent parent)
 {
     return QFileDialog::getSaveFileName(parentWidget(parent), caption, dir, fileDialogFilter(filter));
+}
+
+bool widget_user_interaction::askReconnect(const QStringList &otherSerials)
+{
+    reconnectDialog dialog(otherSerials, mainWindow);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -22,6 +22,7 @@ public:
                            dialog_parent parent) override;
     QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
                            dialog_parent parent) override;
+    bool askReconnect(const QStringList &otherSerials) override;
 
     // The widget that boxes of the given parent kind belong to (null: none).
     static QWidget *parentWidget(dialog_parent parent);

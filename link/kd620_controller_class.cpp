@@ -1,5 +1,7 @@
 #include "link/kd620_controller_class.h"
 
+#include "link/usb_protocol.h"
+
 #include <QDebug>
 
 kd620_controller_class *currentController = nullptr;
@@ -7,6 +9,7 @@ kd620_controller_class *currentController = nullptr;
 kd620_controller_class::kd620_controller_class()
     : snText(QStringLiteral("S/N ----"))
 {
+    usbDevice.setIds(usb_link::VendorId, usb_link::ProductId);
 }
 
 kd620_controller_class::~kd620_controller_class() = default;

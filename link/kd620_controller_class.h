@@ -1,9 +1,12 @@
 #pragma once
 
+#include "link/t_threadUsbDevice.h"
 #include "model/controller_configuration_class.h"
 
 #include <QModelIndex>
 #include <QStringList>
+
+class usb_frame_class;
 
 // The controller object: one whole configuration (controller_configuration_class) and the
 // state of the link to the controller. Every page reaches the configuration through
@@ -33,7 +36,63 @@ public:
     QStringList otherSerials;   // other controllers seen during the last device search
     u8 dstFlag = 0;             // daylight-saving flag read with the controller clock
 
+    // --- USB device, connection and working modes -------------------------------------
+    // (link/controller_connection.cpp, controller_modes.cpp, controller_restart.cpp,
+    // controller_requests.cpp)
+
+    // The USB device; its ids are set by the constructor. Only the current controller's
+    // device is ever opened.
+    t_threadUsbDevice usbDevice;
+
+    // Disconnects (setConnection(false)); every sequence calls it after a failed transfer.
+    void dropConnection();
+    // Restarts the controller, waits for it to leave its loader and connects again: 0, or
+    // -1 when it still reports the loader after 90 passes of 100 ms.
+    int restartController();
+    // Sends the controller into working mode 1, 3 or 4 and checks the status: the mode
+    // entered, 0 on failure (the connection is then dropped) or for another mode.
+    int setWorkingMode(int mode);
+    // Freezes / unfreezes the controller's output: 0, or -1 with the connection dropped.
+    int freeze();
+    int unfreeze();
+    // The controller's state flag (the right panel colours its device box with it); true in
+    // the loader. Ten failed reads drop the connection and give false.
+    bool readStateFlag();
+    // True while the USB device is open, whatever `connected` holds.
+    bool isConnected() const;
+    int workingMode() const;
+    QString serialText() const;
+    QString firmwareText() const;
+    // snText from the open device's serial number: 0, or -1 when it cannot be read.
+    int readSerialText();
+
+    // Records the request in lastRequest and sends it without a data stage, its numbers
+    // high byte first. The transfer's result (bytes or -1).
+    int sendRequest(int request, int value = 0, int index = 0);
+    // A control transfer in, tried up to `attempts` times back to back: the bytes of the
+    // first try that returns data, or -1.
+    int controlInRetried(int request, u16 value, u16 index, u8 *data, int length, int attempts);
+    // Reads the status word: true when the whole 8-byte reply came.
+    bool readStatusWord(u32 &status);
+    // Status polls of up to `polls` reads, 100 ms apart. waitStatusClear: 0 once none of the
+    // mask's bits is set, else the mask's bits still set. waitStatusSet: the mask once all
+    // its bits are set, else the mask's bits last seen. A failed read drops the connection
+    // and gives the mask (clear) or 0 (set).
+    u32 waitStatusClear(u32 mask, int polls);
+    u32 waitStatusSet(u32 mask, int polls);
+    // Reads configuration frame `block` (1..7: 8 KB, 8..38: 64 KB) into frame and checks
+    // it: 0 or -1. A short read drops the connection; a bad frame only fails.
+    int readPacket(int block, usb_frame_class &frame);
+
 public slots:
+    // Connects (true) or disconnects (false); announces the outcome with
+    // setConnectionStatus(bool) before it returns.
+    void setConnection(bool connection);
+    // The working mode chosen on the right panel: 1 Normal, 2 Live. The mode minus 1 (0 for
+    // a successful Normal).
+    int ch_mode(int mode);
+    t_threadUsbDevice *getUsbDev();
+
     // Writes "was here! :-)" to the debug output; nothing else.
     void trapSlot(QModelIndex c, QModelIndex p);
 

@@ -25,6 +25,7 @@ public:
     void processEvents() override {}
     QString chooseOpenFile(const QString &, const QString &, const QString &, dialog_parent) override { return {}; }
     QString chooseSaveFile(const QString &, const QString &, const QString &, dialog_parent) override { return {}; }
+    bool askReconnect(const QStringList &) override { return false; }  // Cancel, the default button
 };
 
 silent_interaction silentInteraction;

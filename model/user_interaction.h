@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Everything the model and the link say to the user goes through this interface:
 // message boxes, questions, progress dialogs, the main window's title, file choosers.
@@ -92,6 +93,12 @@ public:
                                    dialog_parent parent) = 0;
     virtual QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
                                    dialog_parent parent) = 0;
+
+    // The reconnect dialog, modal over the main window: the controller wanted is not
+    // attached, these others are. True for "Retry" or "Change" (Change has made the chosen
+    // serial number the wanted one of the current controller's USB device); false for
+    // "Cancel" or closing the dialog.
+    virtual bool askReconnect(const QStringList &otherSerials) = 0;
 };
 
 // The installed implementation. Until one is installed, a silent one answers every box

@@ -1,5 +1,7 @@
 #include "tests/support/scripted_interaction.h"
 
+#include "link/kd620_controller_class.h"
+
 scripted_interaction::scripted_interaction()
 {
     installUserInteraction(this);
@@ -35,6 +37,7 @@ void scripted_interaction::clear()
     progressEnds = 0;
     processEventsCalls = 0;
     fileCaptions.clear();
+    reconnectLists.clear();
 }
 
 int scripted_interaction::showMessage(const message_request &request)
@@ -90,4 +93,14 @@ QString scripted_interaction::chooseSaveFile(const QString &caption, const QStri
 {
     fileCaptions << caption;
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+bool scripted_interaction::askReconnect(const QStringList &otherSerials)
+{
+    reconnectLists << otherSerials;
+    const reconnect_answer answer = reconnectAnswers.isEmpty() ? reconnect_answer() : reconnectAnswers.dequeue();
+    // Change does what the dialog's Change button does.
+    if (answer.button == reconnect_answer::Change && currentController)
+        currentController->getUsbDev()->setSerialNumber(otherSerials.value(answer.serialIndex));
+    return answer.button != reconnect_answer::Cancel;
 }

@@ -6,6 +6,13 @@
 #include <QQueue>
 #include <QStringList>
 
+// An answer to the reconnect dialog; Change picks the entry serialIndex of the list.
+struct reconnect_answer {
+    enum button_kind { Retry, Change, Cancel };
+    button_kind button = Cancel;
+    int serialIndex = 0;
+};
+
 // A user-interaction implementation for tests: records every call and answers boxes and
 // file choosers from a script. Installs itself for its lifetime.
 class scripted_interaction : public user_interaction_interface
@@ -19,6 +26,8 @@ public:
     QQueue<int> answers;
     // Answers for the next file choosers, in order; unscripted: cancelled (empty).
     QQueue<QString> fileAnswers;
+    // Answers for the next reconnect dialogs, in order; unscripted: Cancel (the default).
+    QQueue<reconnect_answer> reconnectAnswers;
 
     // What happened, in order.
     QList<message_request> messages;
@@ -28,6 +37,7 @@ public:
     int progressEnds = 0;
     int processEventsCalls = 0;
     QStringList fileCaptions;
+    QList<QStringList> reconnectLists;  // the serial numbers each reconnect dialog listed
 
     // Convenience: texts and titles of the boxes shown so far.
     QStringList messageTexts() const;
@@ -44,4 +54,5 @@ public:
                            dialog_parent parent) override;
     QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
                            dialog_parent parent) override;
+    bool askReconnect(const QStringList &otherSerials) override;
 };
