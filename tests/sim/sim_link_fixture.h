@@ -1,0 +1,31 @@
+#pragma once
+
+#include "link/kd620_controller_class.h"
+#include "tests/sim/sim_usb_bus.h"
+#include "tests/support/scripted_interaction.h"
+#include "tests/support/virtual_clock.h"
+
+#include <QList>
+
+#include <memory>
+
+// What a link test stands on: virtual time, scripted boxes and dialogs, the simulated bus,
+// and a controller object that is the current controller. Members are destroyed in reverse
+// order, so the controller closes its device before the bus goes.
+struct sim_link_fixture {
+    sim_link_fixture();
+    ~sim_link_fixture();
+
+    virtual_clock clock;
+    scripted_interaction ui;
+    sim_usb_bus bus;
+    std::unique_ptr<kd620_controller_class> controller;
+    // Every setConnectionStatus(bool) the controller emitted, in order.
+    QList<bool> statusSignals;
+
+    // Connects and then forgets what that took (log, signals, waits), for tests that start
+    // from a connected controller. True when connected.
+    bool connectAndReset();
+    // Forgets the log, the signals and the waits so far.
+    void reset();
+};
