@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QtGlobal>
 
 // A fault the simulated bus or controller injects into one operation.
@@ -24,3 +25,5 @@ struct sim_fault {
     static sim_fault badChecksum() { return {BadChecksum}; }
     static sim_fault wrongLength() { return {WrongLength}; }
 };
+
+Q_DECLARE_METATYPE(sim_fault)

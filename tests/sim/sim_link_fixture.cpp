@@ -26,5 +26,6 @@ void sim_link_fixture::reset()
     bus.clearLog();
     statusSignals.clear();
     clock.waits = 0;
+    resetAtMs = clock.nowMs;
     ui.clear();
 }

@@ -28,4 +28,7 @@ struct sim_link_fixture {
     bool connectAndReset();
     // Forgets the log, the signals and the waits so far.
     void reset();
+    // Virtual milliseconds since the last reset.
+    qint64 elapsedMs() const { return clock.nowMs - resetAtMs; }
+    qint64 resetAtMs = 0;
 };
