@@ -172,7 +172,7 @@ void tst_status_polls::failedStatusReadDropsTheConnection()
     if (fault.kind == sim_fault::Vanish)
         QCOMPARE(tail, QStringList({"#1 SET_MODE v=1 i=0 !gone", "#1 release 0 !gone", "#1 close"}));
     else
-        QCOMPARE(tail, QStringList({"#1 SET_MODE v=1 i=0", "#1 release 0", "#1 close"}));
+        QCOMPARE(tail, sim_link_fixture::disconnect(1));
 }
 
 void tst_status_polls::readPacket_data()
@@ -207,13 +207,13 @@ void tst_status_polls::readPacket_data()
         << 3 << halfPadded << sim_fault() << 0u << -1 << true << QStringList{status, "#1 bulk in 8204 bad frame"};
     QTest::newRow("64 KB frame for an 8 KB block overflows: dropped")
         << 3 << large << sim_fault() << 0u << -1 << false
-        << QStringList{status, "#1 bulk in 8204 bad frame !overflow", "#1 SET_MODE v=1 i=0", "#1 release 0", "#1 close"};
+        << QStringList{status, "#1 bulk in 8204 bad frame !overflow"} + sim_link_fixture::disconnect(1);
     QTest::newRow("short read: dropped")
         << 8 << large << sim_fault::shortReply() << 0u << -1 << false
-        << QStringList{status, "#1 bulk in 65548 bad frame !short", "#1 SET_MODE v=1 i=0", "#1 release 0", "#1 close"};
+        << QStringList{status, "#1 bulk in 65548 bad frame !short"} + sim_link_fixture::disconnect(1);
     QTest::newRow("stuck busy: dropped without a read")
         << 3 << small << sim_fault() << uint(STATUS_BUSY) << -1 << false
-        << QStringList(10, status) + QStringList{"#1 SET_MODE v=1 i=0", "#1 release 0", "#1 close"};
+        << QStringList(10, status) + sim_link_fixture::disconnect(1);
 }
 
 void tst_status_polls::readPacket()

@@ -24,17 +24,9 @@ struct device_spec {
     bool claimFails = false;
 };
 
-// The operations of a device that passes the search up to its serial number.
-QStringList readUpToSerial(int n)
-{
-    const QString d = QStringLiteral("#%1 ").arg(n);
-    return {d + "open", d + "configuration 1", d + "claim 0", d + "MODEL_CODE v=0 i=0 in 2", d + "string 0x2a"};
-}
-
-QStringList closed(int n)
-{
-    return {QStringLiteral("#%1 release 0").arg(n), QStringLiteral("#%1 close").arg(n)};
-}
+// The operations of a device the search reads up to its serial number, and of closing it.
+const auto readUpToSerial = &sim_link_fixture::searchReads;
+const auto closed = &sim_link_fixture::released;
 
 // A test request (code 0xF0, no controller has it) that answers in with `reply` and
 // records what an out-request carried.

@@ -31,4 +31,17 @@ struct sim_link_fixture {
     // Virtual milliseconds since the last reset.
     qint64 elapsedMs() const { return clock.nowMs - resetAtMs; }
     qint64 resetAtMs = 0;
+
+    // Log texts of the link's common sequences on device n:
+    // the device search reading a device up to its serial number,
+    static QStringList searchReads(int n);
+    // releasing and closing it,
+    static QStringList released(int n);
+    // what a connect does once the search has opened it (serial re-read, version, loader
+    // check, normal mode and its check),
+    static QStringList connectAfterSearch(int n);
+    // a whole connect to the only device on the bus,
+    static QStringList wholeConnect(int n);
+    // and a disconnect.
+    static QStringList disconnect(int n);
 };
