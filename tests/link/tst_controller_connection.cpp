@@ -80,8 +80,10 @@ void tst_controller_connection::init()
 
 void tst_controller_connection::cleanup()
 {
-    QVERIFY2(f->bus.problems().isEmpty(), qPrintable(f->bus.problems().join('\n')));
+    // Tear down first, so that a failed check leaves nothing behind for the next test.
+    const QStringList problems = f->bus.problems();
     f.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 void tst_controller_connection::checkConsistent()

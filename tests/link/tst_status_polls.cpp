@@ -61,8 +61,10 @@ void tst_status_polls::init()
 
 void tst_status_polls::cleanup()
 {
-    QVERIFY2(f->bus.problems().isEmpty(), qPrintable(f->bus.problems().join('\n')));
+    // Tear down first, so that a failed check leaves nothing behind for the next test.
+    const QStringList problems = f->bus.problems();
     f.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 // Columns shared by both polls: the scripted replies, the status after them, the mask,

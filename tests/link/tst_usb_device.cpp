@@ -60,8 +60,10 @@ private slots:
     void init() { f = std::make_unique<sim_link_fixture>(); }
     void cleanup()
     {
-        QVERIFY2(f->bus.problems().isEmpty(), qPrintable(f->bus.problems().join('\n')));
+        // Tear down first, so that a failed check leaves nothing behind for the next test.
+        const QStringList problems = f->bus.problems();
         f.reset();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
     void search_data();
