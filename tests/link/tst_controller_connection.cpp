@@ -14,13 +14,7 @@ const QString serialC = QStringLiteral("005F0000-0003");
 
 using F = sim_link_fixture;
 
-QStringList ops(int n, const QStringList &operations)
-{
-    QStringList texts;
-    for (const QString &op : operations)
-        texts << QStringLiteral("#%1 %2").arg(n).arg(op);
-    return texts;
-}
+const auto ops = &sim_link_fixture::onDevice;
 
 QStringList repeated(const QStringList &texts, int times)
 {
@@ -80,9 +74,7 @@ void tst_controller_connection::init()
 
 void tst_controller_connection::cleanup()
 {
-    // Tear down first, so that a failed check leaves nothing behind for the next test.
-    const QStringList problems = f->bus.problems();
-    f.reset();
+    const QStringList problems = sim_link_fixture::tearDown(f);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 

@@ -61,9 +61,7 @@ void tst_status_polls::init()
 
 void tst_status_polls::cleanup()
 {
-    // Tear down first, so that a failed check leaves nothing behind for the next test.
-    const QStringList problems = f->bus.problems();
-    f.reset();
+    const QStringList problems = sim_link_fixture::tearDown(f);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 

@@ -60,9 +60,7 @@ private slots:
     void init() { f = std::make_unique<sim_link_fixture>(); }
     void cleanup()
     {
-        // Tear down first, so that a failed check leaves nothing behind for the next test.
-        const QStringList problems = f->bus.problems();
-        f.reset();
+        const QStringList problems = sim_link_fixture::tearDown(f);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 

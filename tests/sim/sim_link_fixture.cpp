@@ -21,6 +21,13 @@ bool sim_link_fixture::connectAndReset()
     return controller->isConnected();
 }
 
+QStringList sim_link_fixture::tearDown(std::unique_ptr<sim_link_fixture> &fixture)
+{
+    const QStringList problems = fixture->bus.problems();
+    fixture.reset();
+    return problems;
+}
+
 void sim_link_fixture::reset()
 {
     bus.clearLog();
@@ -30,17 +37,13 @@ void sim_link_fixture::reset()
     ui.clear();
 }
 
-namespace {
-
-QStringList onDevice(int n, const QStringList &operations)
+QStringList sim_link_fixture::onDevice(int n, const QStringList &operations)
 {
     QStringList texts;
     for (const QString &op : operations)
         texts << QStringLiteral("#%1 %2").arg(n).arg(op);
     return texts;
 }
-
-} // namespace
 
 QStringList sim_link_fixture::searchReads(int n)
 {

@@ -26,12 +26,17 @@ struct sim_link_fixture {
     // Connects and then forgets what that took (log, signals, waits), for tests that start
     // from a connected controller. True when connected.
     bool connectAndReset();
+    // Destroys a fixture and returns the protocol problems its bus saw (a test expects
+    // none). Tearing down first leaves nothing behind for the next test when a check fails.
+    static QStringList tearDown(std::unique_ptr<sim_link_fixture> &fixture);
     // Forgets the log, the signals and the waits so far.
     void reset();
     // Virtual milliseconds since the last reset.
     qint64 elapsedMs() const { return clock.nowMs - resetAtMs; }
     qint64 resetAtMs = 0;
 
+    // Log texts of operations on device n ("#n open").
+    static QStringList onDevice(int n, const QStringList &operations);
     // Log texts of the link's common sequences on device n:
     // the device search reading a device up to its serial number,
     static QStringList searchReads(int n);

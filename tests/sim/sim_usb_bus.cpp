@@ -173,59 +173,46 @@ usb_handle sim_usb_bus::open(const usb_device_entry &entryDevice)
     return reinterpret_cast<usb_handle>(handles.back().get());
 }
 
-int sim_usb_bus::setConfiguration(usb_handle handle, int configuration)
+int sim_usb_bus::settingOperation(usb_handle handle, sim_log_entry::kind_type kind, const QString &what,
+                                  const std::function<bool(const sim_device &)> &refuses)
 {
     sim_handle *h = find(handle);
     if (!h)
         return usb_error::InvalidParam;
     sim_fault fault;
-    sim_log_entry &entry = log[begin(sim_log_entry::SetConfiguration, h->number,
-                                     QStringLiteral("configuration %1").arg(configuration), fault)];
+    sim_log_entry &entry = log[begin(kind, h->number, what, fault)];
     sim_device &d = device(h->number);
     if (!alive(*h, entry))
         return entry.result;
     if (const int r = endByFault(fault, d, entry); r <= 0)
         return r;
-    if (d.configurationFails || configuration != usb_link::Configuration) {
+    if (refuses(d)) {
         entry.outcome = QStringLiteral("refused");
         return entry.result = usb_error::Busy;
     }
     return entry.result = 0;
+}
+
+int sim_usb_bus::setConfiguration(usb_handle handle, int configuration)
+{
+    return settingOperation(handle, sim_log_entry::SetConfiguration, QStringLiteral("configuration %1").arg(configuration),
+                            [configuration](const sim_device &d) {
+                                return d.configurationFails || configuration != usb_link::Configuration;
+                            });
 }
 
 int sim_usb_bus::claimInterface(usb_handle handle, int interfaceNumber)
 {
-    sim_handle *h = find(handle);
-    if (!h)
-        return usb_error::InvalidParam;
-    sim_fault fault;
-    sim_log_entry &entry = log[begin(sim_log_entry::ClaimInterface, h->number,
-                                     QStringLiteral("claim %1").arg(interfaceNumber), fault)];
-    sim_device &d = device(h->number);
-    if (!alive(*h, entry))
-        return entry.result;
-    if (const int r = endByFault(fault, d, entry); r <= 0)
-        return r;
-    if (d.claimFails || interfaceNumber != usb_link::Interface) {
-        entry.outcome = QStringLiteral("refused");
-        return entry.result = usb_error::Busy;
-    }
-    return entry.result = 0;
+    return settingOperation(handle, sim_log_entry::ClaimInterface, QStringLiteral("claim %1").arg(interfaceNumber),
+                            [interfaceNumber](const sim_device &d) {
+                                return d.claimFails || interfaceNumber != usb_link::Interface;
+                            });
 }
 
 int sim_usb_bus::releaseInterface(usb_handle handle, int interfaceNumber)
 {
-    sim_handle *h = find(handle);
-    if (!h)
-        return usb_error::InvalidParam;
-    sim_fault fault;
-    sim_log_entry &entry = log[begin(sim_log_entry::ReleaseInterface, h->number,
-                                     QStringLiteral("release %1").arg(interfaceNumber), fault)];
-    if (!alive(*h, entry))
-        return entry.result;
-    if (const int r = endByFault(fault, device(h->number), entry); r <= 0)
-        return r;
-    return entry.result = 0;
+    return settingOperation(handle, sim_log_entry::ReleaseInterface, QStringLiteral("release %1").arg(interfaceNumber),
+                            [](const sim_device &) { return false; });
 }
 
 int sim_usb_bus::controlTransfer(usb_handle handle, u8 requestType, u8 request, u16 value, u16 index, u8 *data,

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -72,6 +73,10 @@ private:
     // Applies a fault that ends the operation at once (fail, time-out, vanish): its result,
     // or 1 to go on.
     int endByFault(const sim_fault &fault, sim_device &device, sim_log_entry &entry);
+    // Configuration, claim and release: logged, faults applied, then refused (Busy) when
+    // the device says so.
+    int settingOperation(usb_handle handle, sim_log_entry::kind_type kind, const QString &what,
+                         const std::function<bool(const sim_device &)> &refuses);
     int bulkOut(sim_device &device, sim_log_entry &entry, const sim_fault &fault, u8 *data, int length,
                 int *transferred);
     int bulkIn(sim_device &device, sim_log_entry &entry, const sim_fault &fault, u8 *data, int length,
