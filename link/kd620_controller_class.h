@@ -80,7 +80,7 @@ public:
     // and gives the mask (clear) or 0 (set).
     u32 waitStatusClear(u32 mask, int polls);
     u32 waitStatusSet(u32 mask, int polls);
-    // Reads configuration frame `block` (1..7: 8 KB, 8..38: 64 KB) into frame and checks
+    // Reads configuration frame `block` (up to 7: 8 KB, 8..38: 64 KB) into frame and checks
     // it: 0 or -1. A short read drops the connection; a bad frame only fails.
     int readPacket(int block, usb_frame_class &frame);
 

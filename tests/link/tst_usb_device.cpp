@@ -14,7 +14,7 @@ const QString serialC = QStringLiteral("005F0000-0003");
 const QString olderSerial = QStringLiteral("005A0000-0009");
 const QString loaderSerial = QString::fromLatin1(LOADER_SERIAL);
 
-struct device_spec {
+struct device_shape {
     QString serial;
     int model = 0x5F;
     u8 bus = 1;
@@ -50,7 +50,7 @@ public:
 
 } // namespace
 
-Q_DECLARE_METATYPE(QList<device_spec>)
+Q_DECLARE_METATYPE(QList<device_shape>)
 
 class tst_usb_device : public QObject
 {
@@ -89,7 +89,7 @@ private:
 
 void tst_usb_device::search_data()
 {
-    QTest::addColumn<QList<device_spec>>("devices");
+    QTest::addColumn<QList<device_shape>>("devices");
     QTest::addColumn<QString>("wanted");
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("serialAfter");
@@ -97,74 +97,74 @@ void tst_usb_device::search_data()
     QTest::addColumn<QStringList>("log");
 
     const QStringList list{"list"};
-    QTest::newRow("no device") << QList<device_spec>{} << "" << -1 << "" << QStringList() << list;
+    QTest::newRow("no device") << QList<device_shape>{} << "" << -1 << "" << QStringList() << list;
     QTest::newRow("empty wanted serial takes the first controller")
-        << QList<device_spec>{{serialA}, {serialB}} << "" << 0x5F << serialA << QStringList()
+        << QList<device_shape>{{serialA}, {serialB}} << "" << 0x5F << serialA << QStringList()
         << list + readUpToSerial(1);
     QTest::newRow("wanted controller found after another")
-        << QList<device_spec>{{serialB}, {serialA}} << serialA << 0x5F << serialA << QStringList{serialB}
+        << QList<device_shape>{{serialB}, {serialA}} << serialA << 0x5F << serialA << QStringList{serialB}
         << list + readUpToSerial(1) + closed(1) + readUpToSerial(2);
     QTest::newRow("wanted controller gone, another attached")
-        << QList<device_spec>{{serialB}} << serialA << -1 << serialA << QStringList{serialB}
+        << QList<device_shape>{{serialB}} << serialA << -1 << serialA << QStringList{serialB}
         << list + readUpToSerial(1) + closed(1);
     QTest::newRow("loader opened whatever is wanted")
-        << QList<device_spec>{{serialB}, {loaderSerial, 0x5A}, {serialA}} << serialA << 0x5A << loaderSerial
+        << QList<device_shape>{{serialB}, {loaderSerial, 0x5A}, {serialA}} << serialA << 0x5A << loaderSerial
         << QStringList{serialB} << list + readUpToSerial(1) + closed(1) + readUpToSerial(2);
     QTest::newRow("loader wanted takes the first controller")
-        << QList<device_spec>{{serialB}} << loaderSerial << 0x5F << serialB << QStringList()
+        << QList<device_shape>{{serialB}} << loaderSerial << 0x5F << serialB << QStringList()
         << list + readUpToSerial(1);
     QTest::newRow("older model outside the loader is skipped, not listed")
-        << QList<device_spec>{{olderSerial, 0x5A}, {serialB}, {serialA}} << serialA << 0x5F << serialA
+        << QList<device_shape>{{olderSerial, 0x5A}, {serialB}, {serialA}} << serialA << 0x5F << serialA
         << QStringList{serialB} << list + readUpToSerial(1) + closed(1) + readUpToSerial(2) + closed(2)
                + readUpToSerial(3);
     QTest::newRow("older model first still fills an empty wanted serial")
-        << QList<device_spec>{{olderSerial, 0x5A}, {serialA}} << "" << -1 << olderSerial << QStringList{serialA}
+        << QList<device_shape>{{olderSerial, 0x5A}, {serialA}} << "" << -1 << olderSerial << QStringList{serialA}
         << list + readUpToSerial(1) + closed(1) + readUpToSerial(2) + closed(2);
     QTest::newRow("model code of neither model")
-        << QList<device_spec>{{serialB, 0x60}, {serialA}} << "" << 0x5F << serialA << QStringList()
+        << QList<device_shape>{{serialB, 0x60}, {serialA}} << "" << 0x5F << serialA << QStringList()
         << list + QStringList{"#1 open", "#1 configuration 1", "#1 claim 0", "#1 MODEL_CODE v=0 i=0 in 2"}
                + closed(1) + readUpToSerial(2);
-    device_spec claimed{serialB};
+    device_shape claimed{serialB};
     claimed.claimFails = true;
     QTest::newRow("interface cannot be claimed")
-        << QList<device_spec>{claimed, {serialA}} << "" << 0x5F << serialA << QStringList()
+        << QList<device_shape>{claimed, {serialA}} << "" << 0x5F << serialA << QStringList()
         << list + QStringList{"#1 open", "#1 configuration 1", "#1 claim 0 !refused", "#1 close"} + readUpToSerial(2);
-    device_spec unconfigurable{serialB};
+    device_shape unconfigurable{serialB};
     unconfigurable.configurationFails = true;
     QTest::newRow("configuration cannot be set")
-        << QList<device_spec>{unconfigurable, {serialA}} << "" << 0x5F << serialA << QStringList()
+        << QList<device_shape>{unconfigurable, {serialA}} << "" << 0x5F << serialA << QStringList()
         << list + QStringList{"#1 open", "#1 configuration 1 !refused", "#1 close"} + readUpToSerial(2);
-    device_spec unopenable{serialB};
+    device_shape unopenable{serialB};
     unopenable.openFails = true;
     QTest::newRow("device cannot be opened")
-        << QList<device_spec>{unopenable, {serialA}} << "" << 0x5F << serialA << QStringList()
+        << QList<device_shape>{unopenable, {serialA}} << "" << 0x5F << serialA << QStringList()
         << list + QStringList{"#1 open !refused"} + readUpToSerial(2);
-    device_spec otherProduct{serialB};
+    device_shape otherProduct{serialB};
     otherProduct.product = 0x1234;
-    device_spec olderProduct{serialA};
+    device_shape olderProduct{serialA};
     olderProduct.product = 0x05D2;
     QTest::newRow("other product skipped unopened, older product id taken")
-        << QList<device_spec>{otherProduct, olderProduct} << "" << 0x5F << serialA << QStringList()
+        << QList<device_shape>{otherProduct, olderProduct} << "" << 0x5F << serialA << QStringList()
         << list + readUpToSerial(2);
-    device_spec laterBus{serialB};
+    device_shape laterBus{serialB};
     laterBus.bus = 2;
     QTest::newRow("busses in order")
-        << QList<device_spec>{laterBus, {serialA, 0x5F, 1}} << "" << 0x5F << serialA << QStringList()
+        << QList<device_shape>{laterBus, {serialA, 0x5F, 1}} << "" << 0x5F << serialA << QStringList()
         << list + readUpToSerial(2);
 }
 
 void tst_usb_device::search()
 {
-    QFETCH(QList<device_spec>, devices);
+    QFETCH(QList<device_shape>, devices);
     QFETCH(QString, wanted);
-    for (const device_spec &spec : devices) {
-        sim_device &d = f->bus.addDevice(spec.serial);
-        d.modelCode = spec.model;
-        d.busNumber = spec.bus;
-        d.idProduct = spec.product;
-        d.openFails = spec.openFails;
-        d.configurationFails = spec.configurationFails;
-        d.claimFails = spec.claimFails;
+    for (const device_shape &shape : devices) {
+        sim_device &d = f->bus.addDevice(shape.serial);
+        d.modelCode = shape.model;
+        d.busNumber = shape.bus;
+        d.idProduct = shape.product;
+        d.openFails = shape.openFails;
+        d.configurationFails = shape.configurationFails;
+        d.claimFails = shape.claimFails;
     }
     f->controller->otherSerials = QStringList{"left from before"};
     device().setSerialNumber(wanted);
