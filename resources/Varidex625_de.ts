@@ -64,4 +64,32 @@ The first one was taken.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>reconnectDialog</name>
+    <message>
+        <source>Device not connected!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previously connected controller is no longer available!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Retry or choose another device to connect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
