@@ -243,6 +243,7 @@ void tst_controller_connection::restart_data()
 {
     QTest::addColumn<qint64>("vanishMs");
     QTest::addColumn<qint64>("loaderMs");
+    QTest::addColumn<bool>("intoLoader");  // the controller comes back as its firmware loader
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("connected");
     QTest::addColumn<bool>("open");
@@ -256,19 +257,22 @@ void tst_controller_connection::restart_data()
     // is found again by the bare search of pass 9, and one whose loader bit stays 2000 ms
     // longer clears it in pass 29.
     QTest::newRow("vanishes, returns in its loader, then runs")
-        << qint64(1000) << qint64(2000) << 0 << 1 << true << QList<bool>{false, false, true}
+        << qint64(1000) << qint64(2000) << false << 0 << 1 << true << QList<bool>{false, false, true}
         << start + QStringList(10, "list") + F::searchReads(1) + repeated(unfreezePass, 19) + QStringList{status1, "#1 close"}
                + F::wholeConnect(1)
         << 31;
     QTest::newRow("back before the connect, loader for good: -1, connected in the loader")
-        << qint64(50) << qint64(-1) << -1 << 1 << true << QList<bool>{false, true}
+        << qint64(50) << qint64(-1) << false << -1 << 1 << true << QList<bool>{false, true}
         << start + QStringList{"list"} + F::searchReads(1) + F::connectAfterSearch(1).mid(0, 3) + repeated(unfreezePass, 90)
         << 91;
     QTest::newRow("back late, loader for good: -1, only the bare search holds it open")
-        << qint64(1000) << qint64(-1) << -1 << 0 << true << QList<bool>{false, false}
+        << qint64(1000) << qint64(-1) << false << -1 << 0 << true << QList<bool>{false, false}
+        << start + QStringList(10, "list") + F::searchReads(1) + repeated(unfreezePass, 81) << 91;
+    QTest::newRow("comes back as its loader: found by the loader serial, -1")
+        << qint64(1000) << qint64(2000) << true << -1 << 0 << true << QList<bool>{false, false}
         << start + QStringList(10, "list") + F::searchReads(1) + repeated(unfreezePass, 81) << 91;
     QTest::newRow("never comes back: -1")
-        << qint64(100000) << qint64(0) << -1 << 0 << false << QList<bool>{false, false}
+        << qint64(100000) << qint64(0) << false << -1 << 0 << false << QList<bool>{false, false}
         << start + QStringList(91, "list") << 91;
 }
 
@@ -281,6 +285,8 @@ void tst_controller_connection::restart()
     QVERIFY(f->connectAndReset());
     d.restartVanishMs = vanishMs;
     d.restartLoaderMs = loaderMs;
+    QFETCH(bool, intoLoader);
+    d.restartIntoLoader = intoLoader;
 
     QTEST(c().restartController(), "result");
     QTEST(f->bus.logTexts(), "log");
@@ -289,6 +295,8 @@ void tst_controller_connection::restart()
     QCOMPARE(c().connected, connected);
     QTEST(c().isConnected(), "open");
     QCOMPARE(c().workingMode(), connected ? (loaderMs < 0 ? int(MODE_LOADER) : int(MODE_NORMAL)) : int(MODE_NONE));
+    QCOMPARE(c().usbDevice.serialNumber, intoLoader ? QString::fromLatin1(LOADER_SERIAL) : serialA);
+    QCOMPARE(d.inLoader, intoLoader);
 }
 
 void tst_controller_connection::setWorkingMode_data()
