@@ -92,4 +92,11 @@ Retry or choose another device to connect.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>xml_element_class</name>
+    <message>
+        <source>Preview: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
