@@ -24,7 +24,7 @@ public:
     {
         if (stream.status() != QTextStream::Ok)
             return false;
-        while (line.isEmpty() && !stream.atEnd())
+        while (line.isEmpty() && !inputEnded())
             line += readLine(parent);
         if (line.trimmed().startsWith(u"</")) {
             // The end tag of the parent, left for it. A document's root has no end tag: one
@@ -104,7 +104,7 @@ private:
     bool findStartTag(xml_element_class &parent, xml_element_class &element)
     {
         for (;;) {
-            if (stream.atEnd())
+            if (inputEnded())
                 return false;
             if (line.startsWith(u"<!--"))
                 takeComment(parent);
@@ -150,7 +150,7 @@ private:
         for (;;) {
             element.text += line;
             element.text += QLatin1String("\r\n");
-            if (stream.atEnd()) {
+            if (inputEnded()) {
                 addError(element, xml_names::UnexpectedEof);
                 return;
             }
@@ -208,6 +208,14 @@ private:
         // may come back without it, and must still count as over-long.
         constexpr qint64 chunk = xml_element_class::MaxLineLength + 2;
         QString read = stream.readLine(chunk);
+        if (read.isNull() && !stream.atEnd()) {
+            // Nothing came although the device has more: it failed. Reading ends here, and
+            // the stream's status tells the caller.
+            readFailed = true;
+            stream.setStatus(QTextStream::ReadCorruptData);
+            addError(target, xml_names::ReadError);
+            return read;
+        }
         if (read.size() <= xml_element_class::MaxLineLength)
             return read;
         if (read.size() == chunk) {
@@ -225,8 +233,12 @@ private:
         target.leaves.append(xml_leaf_class(xml_names::Error, text, target.level + 1));
     }
 
+    // The input has ended when the stream has no further character, or could not be read.
+    bool inputEnded() const { return readFailed || stream.atEnd(); }
+
     QTextStream &stream;
     QString &line;
+    bool readFailed = false;
 };
 
 } // namespace

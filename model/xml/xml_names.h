@@ -18,6 +18,7 @@ constexpr QLatin1String Unclosed("unclosed");
 constexpr QLatin1String NestingTooDeep("nesting too deep");
 constexpr QLatin1String LineTooLong("line too long");
 constexpr QLatin1String UnexpectedEndTag("unexpected end tag");
+constexpr QLatin1String ReadError("read error");
 
 // Name of the leaf that keeps the text of an element that also holds child entries.
 constexpr QLatin1String TextLeaf("value");

@@ -12,14 +12,6 @@ namespace {
 constexpr int MaxLineLength = xml_element_class::MaxLineLength;
 constexpr int MaxDepth = xml_element_class::MaxDepth;
 
-QString lines(std::initializer_list<const char *> list)
-{
-    QStringList joined;
-    for (const char *line : list)
-        joined << QString::fromUtf8(line);
-    return joined.join(QLatin1Char('\n'));
-}
-
 // The deepest level of an element read (a node, or a leaf other than an error or value
 // leaf) below node, and the number of error leaves with the given text.
 void survey(const xml_node_class &node, int &deepestElement, int &errorCount, const QString &errorText)
@@ -34,6 +26,30 @@ void survey(const xml_node_class &node, int &deepestElement, int &errorCount, co
     for (const xml_node_class &child : node.children)
         survey(child, deepestElement, errorCount, errorText);
 }
+
+// A device that serves its bytes, then fails while still claiming to hold more.
+class failing_device : public QIODevice
+{
+public:
+    explicit failing_device(const QByteArray &bytes) : bytes(bytes) { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return 1000 + QIODevice::bytesAvailable(); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (served || maxSize < bytes.size())
+            return -1;
+        served = true;
+        memcpy(data, bytes.constData(), size_t(bytes.size()));
+        return bytes.size();
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray bytes;
+    bool served = false;
+};
 
 } // namespace
 
@@ -68,7 +84,7 @@ private slots:
         QTest::newRow("parameters file")
             << QByteArray("<ini device=\"Kd625\">\n <desc>Kd620 parameters file</desc>\n <lang>de</lang>\n"
                           " <lang_name>Deutsch</lang_name>\n</ini>\n")
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  node ini 0 [device=\"Kd625\"]",
                       "    leaf desc 1 \"Kd620 parameters file\"",
                       "    leaf lang 1 \"de\"",
@@ -79,7 +95,7 @@ private slots:
                           "<descriptions>\n<scenes>\n<scene nr=\"1\">Intro &&amp; more</scene>\n"
                           "<scene nr=\"12\">&lt;b&gt;</scene>\n</scenes>\n</descriptions>\n"
                           "<library></library>\n</project>\n")
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  node project 0",
                       "    leaf contents 1 \"Light visualisation project description\"",
                       "    leaf library 1 \"\"",
@@ -90,18 +106,18 @@ private slots:
             << true;
         QTest::newRow("text over several lines")
             << QByteArray("<r>\n<a>ab\ncd\nef</a>\n<b>\n  text\n </b>\n</r>\n")
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  node r 0",
                       "    leaf a 1 \"ab\r\ncd\r\nef\"",
                       "    leaf b 1 \"  text\r\n \""})
             << true;
         QTest::newRow("text lines ended by carriage return and line feed")
             << QByteArray("<r>\r\n<a>ab\r\ncd</a>\r\n</r>\r\n")
-            << lines({"node @root -1", "  node r 0", "    leaf a 1 \"ab\r\ncd\""})
+            << joinedLines({"node @root -1", "  node r 0", "    leaf a 1 \"ab\r\ncd\""})
             << true;
         QTest::newRow("elements sharing a line")
             << QByteArray("<r>\n<a><b>1</b><c>2</c></a><d/>\n</r>\n")
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  node r 0",
                       "    leaf d 1 \"\"",
                       "    node a 1",
@@ -111,12 +127,12 @@ private slots:
         QTest::newRow("declarations and comments passed over")
             << QByteArray("<?xml version=\"1.0\"?>\n<!DOCTYPE x>\n<!-- top comment -->\n<a>\n<!-- first -->\n"
                           "<!-- inner -->\n<b>1</b>\n\n</a>\n")
-            << lines({"node @root -1 #top comment", "  node a 0 #inner", "    leaf b 1 \"1\""})
+            << joinedLines({"node @root -1 #top comment", "  node a 0 #inner", "    leaf b 1 \"1\""})
             << true;
         QTest::newRow("attributes")
             << QByteArray("<r>\n<x a=\"1\" b = \"two words\" c=\"\"/>\n<y  q=\"1\" q=\"2\">t</y>\n"
                           "<z k=\"a>b\">u</z>\n<w >v</w>\n</r>\n")
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  node r 0",
                       "    leaf x 1 \"\" [a=\"1\" b =\"two words\" c=\"\"]",
                       "    leaf y 1 \"t\" [q=\"2\"]",
@@ -125,15 +141,15 @@ private slots:
             << true;
         QTest::newRow("attribute without quotes takes the next quoted value")
             << QByteArray("<r>\n<x a=1 b=\"2\"/>\n<y s='1' t=\"2\" u='3'/>\n</r>\n")
-            << lines({"node @root -1", "  node r 0", "    leaf x 1 \"\" [a=\"2\"]", "    leaf y 1 \"\" [s=\"2\" u=\"\"]"})
+            << joinedLines({"node @root -1", "  node r 0", "    leaf x 1 \"\" [a=\"2\"]", "    leaf y 1 \"\" [s=\"2\" u=\"\"]"})
             << true;
         QTest::newRow("white space after the opening bracket stays in the name")
             << QByteArray("<r>\n< a x=\"1\">t</ a x=\"1\">\n</r>\n")
-            << lines({"node @root -1", "  node r 0", "    leaf  a x=\"1\" 1 \"t\""})
+            << joinedLines({"node @root -1", "  node r 0", "    leaf  a x=\"1\" 1 \"t\""})
             << true;
         QTest::newRow("text beside child elements becomes a value leaf")
             << QByteArray("<r>\n<a>\n<b/>\n</a>\n</r>\n")
-            << lines({"node @root -1", "  node r 0", "    node a 1", "      leaf b 2 \"\""})
+            << joinedLines({"node @root -1", "  node r 0", "    node a 1", "      leaf b 2 \"\""})
             << true;
     }
     void wellFormed()
@@ -150,32 +166,32 @@ private slots:
         addDocumentColumns();
         QTest::newRow("end tag of another element")
             << QByteArray("<r>\n<a>1</b>\n</r>\n")
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  leaf @error 0 \"unexpected end tag\"",
                       "  node r 0 [@error=\"unclosed\"]",
                       "    leaf a 1 \"1\" [@error=\"unclosed\"]"})
             << false;
         QTest::newRow("end tag differing in case")
             << QByteArray("<r>\n<a>1</A>\n</r>\n")
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  leaf @error 0 \"unexpected end tag\"",
                       "  node r 0 [@error=\"unclosed\"]",
                       "    leaf a 1 \"1\" [@error=\"unclosed\"]"})
             << false;
         QTest::newRow("stray end tag at the top")
             << QByteArray("<a>1</a>\n</b>\n<c>2</c>\n<d/>\n")
-            << lines({"node @root -1", "  leaf a 0 \"1\"", "  leaf @error 0 \"unexpected end tag\""})
+            << joinedLines({"node @root -1", "  leaf a 0 \"1\"", "  leaf @error 0 \"unexpected end tag\""})
             << false;
         QTest::newRow("stray end tag inside an element")
             << QByteArray("<r>\n<a>1</a>\n</b>\n</r>\n")
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  leaf @error 0 \"unexpected end tag\"",
                       "  node r 0 [@error=\"unclosed\"]",
                       "    leaf a 1 \"1\""})
             << false;
         QTest::newRow("text before a child element")
             << QByteArray("<r>\n<a>txt<b>x</b></a>\n</r>\n")
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  leaf @error 0 \"unexpected end tag\"",
                       "  node r 0 [@error=\"unclosed\"]",
                       "    leaf a 1 \"txt\" [@error=\"unclosed\"]",
@@ -183,7 +199,7 @@ private slots:
             << false;
         QTest::newRow("end of input inside text")
             << QByteArray("<r>\n<a>text\nmore\n")
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  node r 0 [@error=\"unclosed\"]",
                       "    node a 1 [@error=\"unclosed\"]",
                       "      leaf @error 2 \"unexpected EOF !\"",
@@ -191,24 +207,24 @@ private slots:
             << false;
         QTest::newRow("end of input inside an element")
             << QByteArray("<r>\n<a>1</a>\n\n")
-            << lines({"node @root -1", "  node r 0 [@error=\"unclosed\"]", "    leaf a 1 \"1\""})
+            << joinedLines({"node @root -1", "  node r 0 [@error=\"unclosed\"]", "    leaf a 1 \"1\""})
             << false;
         // The last line is never taken as a start tag: its element is not read.
         QTest::newRow("start tag on the last line")
             << QByteArray("<a>1</a>\n<b>\n")
-            << lines({"node @root -1", "  leaf a 0 \"1\"", "  leaf @error 0 \"unexpected EOF !\""})
+            << joinedLines({"node @root -1", "  leaf a 0 \"1\"", "  leaf @error 0 \"unexpected EOF !\""})
             << false;
         QTest::newRow("document of one line")
             << QByteArray("<x/>")
-            << lines({"node @root -1", "  leaf @error 0 \"unexpected EOF !\""})
+            << joinedLines({"node @root -1", "  leaf @error 0 \"unexpected EOF !\""})
             << false;
         QTest::newRow("element on the last line inside an open element")
             << QByteArray("<r>\n<a>1</a>\n")
-            << lines({"node @root -1", "  leaf r 0 \"\" [@error=\"unclosed\"]", "  leaf @error 0 \"unexpected EOF !\""})
+            << joinedLines({"node @root -1", "  leaf r 0 \"\" [@error=\"unclosed\"]", "  leaf @error 0 \"unexpected EOF !\""})
             << false;
         QTest::newRow("plain text where an element is expected")
             << QByteArray("<r>\n<a/>\njust text\n<b/>\n</r>\n")
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  node r 0",
                       "    leaf a 1 \"\"",
                       "    node b 1",
@@ -216,7 +232,7 @@ private slots:
             << false;
         QTest::newRow("line of blanks where an element is expected")
             << QByteArray("<r>\n<a/>\n   \n<b/>\n</r>\n")
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  node r 0",
                       "    leaf a 1 \"\"",
                       "    node b 1",
@@ -224,24 +240,24 @@ private slots:
             << false;
         QTest::newRow("indented comment line read as an element")
             << QByteArray("  <!-- note -->\n<a>\n<b>1</b>\n</a>\n")
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  node !-- 0 [note --=\"\" @error=\"unclosed\"]",
                       "    node a 1",
                       "      leaf b 2 \"1\""})
             << false;
         QTest::newRow("tag without a name")
             << QByteArray("<r>\n<>x</>\n</r>\n")
-            << lines({"node @root -1", "  node r 0", "    leaf  1 \"x\""})
+            << joinedLines({"node @root -1", "  node r 0", "    leaf  1 \"x\""})
             << false;
         QTest::newRow("only an end tag")
             << QByteArray("</a>\n")
-            << lines({"node @root -1", "  leaf @error 0 \"unexpected end tag\""})
+            << joinedLines({"node @root -1", "  leaf @error 0 \"unexpected end tag\""})
             << false;
-        QTest::newRow("empty document") << QByteArray() << lines({"node @root -1"}) << true;
-        QTest::newRow("empty lines only") << QByteArray("\n\n\n") << lines({"node @root -1"}) << true;
+        QTest::newRow("empty document") << QByteArray() << joinedLines({"node @root -1"}) << true;
+        QTest::newRow("empty lines only") << QByteArray("\n\n\n") << joinedLines({"node @root -1"}) << true;
         QTest::newRow("garbage bytes")
             << QByteArray("\x01<\x02>\xff\xfe</\n<<>>\n\0\0\n", 17)
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  leaf \x02 0 \"\uFFFD\uFFFD\" [@error=\"unclosed\"]",
                       "  leaf @error 0 \"unexpected end tag\""})
             << false;
@@ -304,30 +320,30 @@ private slots:
         };
         QTest::newRow("longest line")
             << textLine(MaxLineLength - 7, "\n")
-            << lines({"node @root -1", "  node r 0"}) + "\n    leaf t 1 \"" + x.repeated(MaxLineLength - 7) + "\""
+            << joinedLines({"node @root -1", "  node r 0"}) + "\n    leaf t 1 \"" + x.repeated(MaxLineLength - 7) + "\""
             << true;
         QTest::newRow("longest line ended by carriage return and line feed")
             << textLine(MaxLineLength - 7, "\r\n")
-            << lines({"node @root -1", "  node r 0"}) + "\n    leaf t 1 \"" + x.repeated(MaxLineLength - 7) + "\""
+            << joinedLines({"node @root -1", "  node r 0"}) + "\n    leaf t 1 \"" + x.repeated(MaxLineLength - 7) + "\""
             << true;
         QTest::newRow("one character too long")
             << textLine(MaxLineLength - 6, "\n")
-            << lines({"node @root -1", "  node r 0", "    leaf @error 1 \"line too long\""}) + "\n    leaf t 1 \""
+            << joinedLines({"node @root -1", "  node r 0", "    leaf @error 1 \"line too long\""}) + "\n    leaf t 1 \""
                    + x.repeated(MaxLineLength - 6) + "\""
             << false;
         QTest::newRow("one character too long, carriage return and line feed")
             << textLine(MaxLineLength - 6, "\r\n")
-            << lines({"node @root -1", "  node r 0", "    leaf @error 1 \"line too long\""}) + "\n    leaf t 1 \""
+            << joinedLines({"node @root -1", "  node r 0", "    leaf @error 1 \"line too long\""}) + "\n    leaf t 1 \""
                    + x.repeated(MaxLineLength - 6) + "\""
             << false;
         QTest::newRow("three times too long")
             << textLine(3 * MaxLineLength, "\n")
-            << lines({"node @root -1", "  node r 0", "    leaf @error 1 \"line too long\""}) + "\n    leaf t 1 \""
+            << joinedLines({"node @root -1", "  node r 0", "    leaf @error 1 \"line too long\""}) + "\n    leaf t 1 \""
                    + x.repeated(MaxLineLength - 3) + "\r\n\" [@error=\"unclosed\"]"
             << false;
         QTest::newRow("too long first line")
             << QByteArray(MaxLineLength + 10, 'x') + "\n<a>1</a>\n\n"
-            << lines({"node @root -1",
+            << joinedLines({"node @root -1",
                       "  leaf @error 0 \"line too long\"",
                       "  node a 0",
                       "    leaf @error 1 \"invalid line\"",
@@ -373,7 +389,7 @@ private slots:
         QCOMPARE(currentLine, QStringLiteral("<a>"));
         xml_element_class root = makeRoot();
         QVERIFY(readDocument(root, source.stream, currentLine, document.size()) >= 0);
-        QCOMPARE(describeTree(root), lines({"node @root -1", "  node a 0", "    leaf b 1 \"1\""}));
+        QCOMPARE(describeTree(root), joinedLines({"node @root -1", "  node a 0", "    leaf b 1 \"1\""}));
     }
 
     void streamInErrorReadsNothing()
@@ -386,6 +402,21 @@ private slots:
         QVERIFY(!xml_element_class::parse(root, source.stream, currentLine));
         QCOMPARE(currentLine, QStringLiteral("<held>"));
         QCOMPARE(describeTree(root), QStringLiteral("node @root -1"));
+    }
+
+    // A device that fails ends the reading, and the tree and the stream say so.
+    void failingDeviceEndsReading()
+    {
+        failing_device device("<r>\n<a>1</a>\n");
+        QTextStream stream(&device);
+        xml_element_class root = makeRoot();
+        QString currentLine;
+        QVERIFY(readDocument(root, stream, currentLine, 100) >= 0);
+        QCOMPARE(describeTree(root), joinedLines({"node @root -1",
+                                                  "  node r 0 [@error=\"unclosed\"]",
+                                                  "    leaf a 1 \"1\"",
+                                                  "    leaf @error 1 \"read error\""}));
+        QCOMPARE(stream.status(), QTextStream::ReadCorruptData);
     }
 
     // The current line carries what follows an element to the next call.

@@ -58,6 +58,15 @@ inline const char *feedName(xml_feed feed)
     return "";
 }
 
+// Lines joined with line feeds, for expected descriptions.
+inline QString joinedLines(std::initializer_list<const char *> list)
+{
+    QStringList joined;
+    for (const char *line : list)
+        joined << QString::fromUtf8(line);
+    return joined.join(QLatin1Char('\n'));
+}
+
 inline xml_element_class makeRoot()
 {
     xml_element_class root(-1);
