@@ -447,10 +447,7 @@ private slots:
     {
         QFETCH(QString, line);
         QFETCH(QString, expected);
-        const xml_leaf_class leaf(line, 3);
-        QCOMPARE(QStringLiteral("leaf ") + leaf.name + QLatin1Char(' ') + QString::number(leaf.level) + QStringLiteral(" \"")
-                     + leaf.text + QLatin1Char('"') + describeAttributes(leaf.attributes),
-                 expected);
+        QCOMPARE(describeLeaf(xml_leaf_class(line, 3)), expected);
     }
 
     void parseAttributes_data()

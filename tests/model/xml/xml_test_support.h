@@ -139,6 +139,12 @@ inline QString describeAttributes(const xml_attribute_list &attributes)
     return QStringLiteral(" [") + parts.join(QLatin1Char(' ')) + QLatin1Char(']');
 }
 
+inline QString describeLeaf(const xml_leaf_class &leaf)
+{
+    return QStringLiteral("leaf ") + leaf.name + QLatin1Char(' ') + QString::number(leaf.level) + QStringLiteral(" \"")
+        + leaf.text + QLatin1Char('"') + describeAttributes(leaf.attributes);
+}
+
 // One line per entry, two blanks of indentation per depth below the described node:
 //   node NAME LEVEL [ATTRIBUTES] #COMMENT
 //   leaf NAME LEVEL "TEXT" [ATTRIBUTES]
@@ -151,10 +157,8 @@ inline void describeNode(const xml_node_class &node, int depth, QStringList &lin
     if (!node.comment.isEmpty())
         line += QStringLiteral(" #") + node.comment;
     lines << line;
-    for (const xml_leaf_class &leaf : node.leaves) {
-        lines << indent + QStringLiteral("  leaf ") + leaf.name + QLatin1Char(' ') + QString::number(leaf.level)
-                + QStringLiteral(" \"") + leaf.text + QLatin1Char('"') + describeAttributes(leaf.attributes);
-    }
+    for (const xml_leaf_class &leaf : node.leaves)
+        lines << indent + QStringLiteral("  ") + describeLeaf(leaf);
     for (const xml_node_class &child : node.children)
         describeNode(child, depth + 1, lines);
 }
