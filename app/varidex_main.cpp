@@ -2,6 +2,7 @@
 
 #include "app/application_resources.h"
 #include "app/language_list.h"
+#include "app/parameters_file.h"
 #include "app/start_options.h"
 #include "app/widget_user_interaction.h"
 #include "link/kd620_controller_class.h"
@@ -17,8 +18,9 @@ int varidexMain(int argc, char **argv)
     widget_user_interaction interaction;
     installUserInteraction(&interaction);
 
-    // Translation files are found in the working directory.
-    const language_selection languages = buildLanguageList(QDir(), QString(), QString(), &app);
+    // The parameters file and the translation files are found in the working directory.
+    const saved_language saved = readSavedLanguage(QString::fromLatin1(parametersFileName));
+    const language_selection languages = buildLanguageList(QDir(), saved.code, saved.name, &app);
     languageList = languages.entries;
     requestedLanguage = languages.requested;
 

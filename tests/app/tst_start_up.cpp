@@ -1,9 +1,11 @@
 #include "app/language_list.h"
+#include "app/parameters_file.h"
 #include "app/start_options.h"
 #include "model/controller_configuration_class.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -17,6 +19,26 @@ void touch(const QString &path)
     QFile file(path);
     QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
 }
+
+void writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    QCOMPARE(file.write(contents), contents.size());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// What a language change writes when it cannot keep the old file.
+const QByteArray freshGermanFile = "<ini device=\"Kd625\">\n"
+                                   " <desc>Kd620 parameters file</desc>\n"
+                                   " <lang>de</lang>\n"
+                                   " <lang_name>Deutsch</lang_name>\n"
+                                   "</ini>\n";
 
 // "code:name" of each entry after English, sorted: the directory lists files unsorted.
 QStringList translationEntries(const language_selection &selection)
@@ -38,6 +60,13 @@ private slots:
     void languageList_data();
     void languageList();
     void languageTranslatorsOwned();
+
+    void savedLanguageRead_data();
+    void savedLanguageRead();
+    void languageSaved_data();
+    void languageSaved();
+    void languageSaveFails();
+    void languageRoundTrip();
 
     void options_data();
     void options();
@@ -124,6 +153,116 @@ void tst_start_up::languageTranslatorsOwned()
     }
     // Nothing saved means "pl", which matches nothing here: the last file listed wins.
     QCOMPARE(selection.requested, 2);
+}
+
+void tst_start_up::savedLanguageRead_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("written by us") << freshGermanFile << "de" << "Deutsch";
+    QTest::newRow("leaves in any case")
+        << QByteArray("<ini device=\"Kd625\">\n <LANG>fr</LANG>\n <Lang_Name>Fr</Lang_Name>\n</ini>\n") << "fr"
+        << "Fr";
+    QTest::newRow("ini after another element")
+        << QByteArray("<other>x</other>\n<ini device=\"Kd625\">\n <lang>it</lang>\n</ini>\n") << "it" << "";
+    QTest::newRow("no lang leaf") << QByteArray("<ini device=\"Kd625\">\n <lang_name>X</lang_name>\n</ini>\n") << ""
+                                  << "X";
+    QTest::newRow("device in other case")
+        << QByteArray("<ini device=\"kd625\">\n <lang>de</lang>\n</ini>\n") << "" << "";
+    QTest::newRow("no device") << QByteArray("<ini>\n <lang>de</lang>\n</ini>\n") << "" << "";
+    QTest::newRow("no ini") << QByteArray("<INI device=\"Kd625\">\n <lang>de</lang>\n</INI>\n") << "" << "";
+    QTest::newRow("invalid: unclosed")
+        << QByteArray("<ini device=\"Kd625\">\n <lang>de</lang>\n</inx>\n") << "" << "";
+    QTest::newRow("invalid: stray line")
+        << QByteArray("nonsense\n<ini device=\"Kd625\">\n <lang>de</lang>\n</ini>\n") << "" << "";
+    QTest::newRow("empty file") << QByteArray() << "" << "";
+    QTest::newRow("binary") << QByteArray("\x00\xff<\x01>\x02", 6) << "" << "";
+}
+
+void tst_start_up::savedLanguageRead()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, code);
+    QFETCH(QString, name);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(parametersFileName));
+    writeFile(path, contents);
+    const saved_language saved = readSavedLanguage(path);
+    QCOMPARE(saved.code, code);
+    QCOMPARE(saved.name, name);
+}
+
+void tst_start_up::languageSaved_data()
+{
+    QTest::addColumn<QByteArray>("before");  // "<missing>": no file
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("no file") << QByteArray("<missing>") << freshGermanFile;
+    QTest::newRow("invalid file replaced")
+        << QByteArray("<ini device=\"Kd625\">\n <lang>pl</lang>\n <keep>1</keep>\n</inx>\n") << freshGermanFile;
+    QTest::newRow("other device replaced")
+        << QByteArray("<ini device=\"KD625\">\n <lang>pl</lang>\n</ini>\n") << freshGermanFile;
+    QTest::newRow("no ini replaced") << QByteArray("<settings>\n <lang>pl</lang>\n</settings>\n") << freshGermanFile;
+    // A valid file keeps its "ini" with everything in it; leaves are matched exactly, new
+    // ones follow the old ones; other top-level elements are dropped.
+    QTest::newRow("valid file kept")
+        << QByteArray("<top>t</top>\n"
+                      "<empty/>\n"
+                      "<ini device=\"Kd625\" extra=\"1\">\n"
+                      " <lang>pl</lang>\n"
+                      " <LANG_NAME>Polski</LANG_NAME>\n"
+                      " <sub>\n"
+                      "  <x>1</x>\n"
+                      " </sub>\n"
+                      "</ini>\n")
+        << QByteArray("<ini device=\"Kd625\" extra=\"1\">\n"
+                      " <lang>de</lang>\n"
+                      " <LANG_NAME>Polski</LANG_NAME>\n"
+                      " <desc>Kd620 parameters file</desc>\n"
+                      " <lang_name>Deutsch</lang_name>\n"
+                      " <sub>\n"
+                      "  <x>1</x>\n"
+                      " </sub>\n"
+                      "</ini>\n");
+}
+
+void tst_start_up::languageSaved()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(parametersFileName));
+    if (before != "<missing>")
+        writeFile(path, before);
+    QVERIFY(saveLanguage(path, QStringLiteral("de"), QStringLiteral("Deutsch")));
+    QCOMPARE(readFile(path), after);
+}
+
+// A file that cannot be written is reported, and an old file stays whole.
+void tst_start_up::languageSaveFails()
+{
+    QTemporaryDir dir;
+    QVERIFY(!saveLanguage(dir.filePath(QStringLiteral("no such folder/Kd625.kdi")), "de", "Deutsch"));
+
+    const QString path = dir.filePath(QString::fromLatin1(parametersFileName));
+    QVERIFY(QDir(dir.path()).mkdir(QString::fromLatin1(parametersFileName)));
+    QVERIFY(!saveLanguage(path, "de", "Deutsch"));
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+void tst_start_up::languageRoundTrip()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(parametersFileName));
+    QVERIFY(saveLanguage(path, QStringLiteral("fr"), QString::fromUtf8("Français")));
+    QVERIFY(saveLanguage(path, QStringLiteral("ru"), QString::fromUtf8("Русский")));
+    const saved_language saved = readSavedLanguage(path);
+    QCOMPARE(saved.code, QStringLiteral("ru"));
+    QCOMPARE(saved.name, QString::fromUtf8("Русский"));
 }
 
 void tst_start_up::options_data()
