@@ -6,7 +6,10 @@ cd "$(dirname "$0")"
 build=build-release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARIDEX_TESTS=OFF -DVARIDEX_BENCH=OFF
 cmake --build "$build" --parallel "$(nproc)" --target varidex625
-program="$PWD/$build/app/varidex625"
+# The program finds its translation files and keeps its parameters file in its working
+# directory: run it from the folder the build put them in.
+cd "$build/app"
+program="$PWD/varidex625"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: running Varidex625 on a virtual X display (xvfb-run)."
   exec xvfb-run -a "$program" "$@"
