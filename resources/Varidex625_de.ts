@@ -9,6 +9,88 @@
     </message>
 </context>
 <context>
+    <name>clearConf</name>
+    <message>
+        <source>Clear configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scenes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chained Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descriptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear settings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DMX Outputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State &amp;&amp; Daytime Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delays &amp;&amp; Sequences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Masks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun Related Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>clearConf_dialog</name>
+    <message>
+        <source>Varidex625</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kd620_controller_class</name>
     <message>
         <source>Not enough memory! Quitting!</source>
