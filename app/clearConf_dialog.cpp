@@ -1,5 +1,6 @@
 #include "app/clearConf_dialog.h"
 
+#include "app/font_fitting.h"
 #include "link/kd620_controller_class.h"
 #include "model/user_interaction.h"
 
@@ -22,6 +23,9 @@ clearConf_dialog::clearConf_dialog(QWidget *parent)
     : QDialog(parent)
 {
     setupUi(this);
+    // The headline ends before the column of boxes starts.
+    fitFontToWidth(label, {label->text()}, cbAll->x() - label->x());
+    fitFontToWidth(label_2, {label_2->text()}, label_2->width());
     connect(cbAll, &QCheckBox::stateChanged, this, &clearConf_dialog::chgAll);
     connect(cbScenes, &QCheckBox::stateChanged, this, &clearConf_dialog::chgScenes);
     connect(cbPrograms, &QCheckBox::stateChanged, this, &clearConf_dialog::chgProgs);

@@ -137,6 +137,9 @@ void tst_clear_dialog::form()
     QCOMPARE(dialog.findChild<QLabel *>("label")->text(), QStringLiteral("Clear settings:"));
     QCOMPARE(dialog.findChild<QLabel *>("label_2")->text(), QStringLiteral("Are you sure?"));
     QVERIFY(dialog.findChild<QLabel *>("label_2")->font().bold());
+    // The headline ends before the column of boxes, whatever font stands in for the form's.
+    const QLabel *headline = dialog.findChild<QLabel *>("label");
+    QVERIFY(headline->x() + headline->fontMetrics().horizontalAdvance(headline->text()) <= box(&dialog, "cbAll")->x());
 
     const QStringList texts{"All",         "Scenes",          "Programs",
                             "Chained Events", "Descriptions", "Timers",

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+class QPushButton;
+class QWidget;
+
+// Our forms place their widgets at fixed pixels, measured for the Windows fonts. The fonts
+// that stand in for those elsewhere are wider, so a text may not fit its widget. These
+// lower the widget's point size in half points (never below 6) until it fits; a text that
+// already fits keeps the font untouched.
+
+// Every one of texts within width pixels of the widget.
+void fitFontToWidth(QWidget *widget, const QStringList &texts, int width);
+// The button's own text within the button, the style's margins included.
+void fitButtonFont(QPushButton *button);
