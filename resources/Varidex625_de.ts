@@ -175,6 +175,130 @@ Retry or choose another device to connect.</source>
     </message>
 </context>
 <context>
+    <name>right_panel_widget</name>
+    <message>
+        <source>Send config to KD625</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read config from KD625</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save config to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read config from file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear config</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect with KD625</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnect KD625</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restart KD625</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KD625 Controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KD625 working mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S/N ----</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F/W ver. ----</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controller not frozen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controller still frozen!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected!</source>
+        <comment>QMessageBox</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restart failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration not sent!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration not read!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varidex project description (*.cfg625;*.cfg620;*.kdg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varidex 620 old-style config (*.cfg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a project description file for Kd625 controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varidex 620 project/config files (*.cfg625;*.cfg620;*.kdg;*.cfg);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>xml_element_class</name>
     <message>
         <source>Preview: </source>
