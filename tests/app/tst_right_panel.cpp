@@ -60,11 +60,33 @@ QColor backgroundColour(const QWidget *widget)
     return widget->palette().color(QPalette::Window);
 }
 
+// Counts the panel's debug line for a failed reconnect while it lives; other output passes on.
+class retry_line_counter
+{
+public:
+    retry_line_counter() { previous = qInstallMessageHandler(&retry_line_counter::handle); count = 0; }
+    ~retry_line_counter() { qInstallMessageHandler(previous); }
+    static inline int count = 0;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (type == QtDebugMsg && message == QLatin1String("Ponowienie ..."))
+            ++count;
+        else
+            previous(type, context, message);
+    }
+    static inline QtMessageHandler previous = nullptr;
+};
+
 using bus_shaper = std::function<void(sim_link_fixture &)>;
+// What the user does on the panel.
+using panel_action = std::function<void(right_panel_widget &)>;
 
 } // namespace
 
 Q_DECLARE_METATYPE(bus_shaper)
+Q_DECLARE_METATYPE(panel_action)
 
 class tst_right_panel : public QObject
 {
@@ -85,6 +107,8 @@ private slots:
     void connectionLostWhileFrozen();
     void restart_data();
     void restart();
+    void faultWalk_data();
+    void faultWalk();
     void sendOrReadWhileDisconnected();
     void saveName_data();
     void saveName();
@@ -94,6 +118,8 @@ private:
     // Builds the panel over the fixture's controller, with what the main window adds: after
     // every connection change it checks Normal when the controller is in normal mode.
     void buildPanel();
+    // A new fixture and interaction, with no panel yet (for walks that start many times).
+    void startOver();
     // Connects through the panel's button, then forgets what that took.
     void connectWithPanel();
     // Forgets the bus log, the boxes, the recorded requests and the waits so far.
@@ -126,6 +152,12 @@ void tst_right_panel::cleanup()
     ui.reset();
     const QStringList problems = sim_link_fixture::tearDown(f);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+}
+
+void tst_right_panel::startOver()
+{
+    cleanup();
+    init();
 }
 
 void tst_right_panel::buildPanel()
@@ -481,8 +513,7 @@ void tst_right_panel::restart()
         panel->freezeModeButton->click();
     forget();
 
-    for (int i = 0; i < retries; ++i)
-        QTest::ignoreMessage(QtDebugMsg, "Ponowienie ...");
+    retry_line_counter retryLines;
     QFETCH(bool, forced);
     if (forced)
         emit f->controller->forceReset();
@@ -490,6 +521,7 @@ void tst_right_panel::restart()
         panel->resetButton->click();
 
     QTEST(texts(), "messages");
+    QCOMPARE(retryLines.count, retries);
     QFETCH(int, waits);
     if (waits >= 0)
         QCOMPARE(f->clock.waits, waits);
@@ -504,6 +536,75 @@ void tst_right_panel::restart()
         QVERIFY(!(f->bus.device(1).status & STATUS_FROZEN));
     } else {
         QVERIFY(f->bus.log.isEmpty());
+    }
+}
+
+void tst_right_panel::faultWalk_data()
+{
+    QTest::addColumn<int>("before");  // 0 disconnected, 1 connected, 2 connected and frozen
+    QTest::addColumn<panel_action>("action");
+    QTest::addColumn<QStringList>("allowed");  // the boxes the action may show
+
+    const auto press = [](QPushButton *right_panel_widget::*button) {
+        return panel_action([button](right_panel_widget &p) { (p.*button)->click(); });
+    };
+    QTest::newRow("connect") << 0 << press(&right_panel_widget::connectButton) << QStringList{"Not connected!"};
+    QTest::newRow("restart while frozen") << 2 << press(&right_panel_widget::resetButton)
+                                          << QStringList{"Controller still frozen!", "Restart failed!"};
+    QTest::newRow("disconnect while frozen")
+        << 2 << press(&right_panel_widget::disconnectButton) << QStringList{"Controller still frozen!"};
+    QTest::newRow("Live, then Normal and Freeze, Freeze again")
+        << 1 << panel_action([](right_panel_widget &p) {
+               for (QPushButton *b : {p.liveModeButton, p.normalModeButton, p.freezeModeButton, p.freezeModeButton})
+                   b->click();
+           })
+        << QStringList{"Controller not frozen!", "Controller still frozen!"};
+}
+
+// Every USB operation of an action fails in turn, once by an error and once by a controller
+// that leaves the bus for good. Whatever fails, the action ends, the panel shows the state
+// the link is in, and only the boxes of that action appear.
+void tst_right_panel::faultWalk()
+{
+    QFETCH(int, before);
+    QFETCH(panel_action, action);
+    QFETCH(QStringList, allowed);
+
+    auto prepare = [&] {
+        f->bus.addDevice(serialA);
+        buildPanel();
+        if (before >= 1)
+            panel->connectButton->click();
+        if (before == 2)
+            panel->freezeModeButton->click();
+        forget();
+    };
+    retry_line_counter retryLines;
+    prepare();
+    action(*panel);
+    const int operations = int(f->bus.log.size());
+    QVERIFY(operations > 0);
+
+    for (const sim_fault &fault : {sim_fault::fail(), sim_fault::vanish()}) {
+        for (int operation = 0; operation < operations; ++operation) {
+            startOver();
+            prepare();
+            f->bus.injectAt(operation, fault);
+            action(*panel);
+
+            const QString where = QStringLiteral("fault %1 at operation %2").arg(fault.kind).arg(operation);
+            const bool connected = f->controller->isConnected();
+            QVERIFY2(panel->statusLabel->text() == (connected ? "Connected" : "Disconnected"), qPrintable(where));
+            if (!connected) {
+                QVERIFY2(backgroundColour(panel->deviceInfoBox) == backgroundColour(panel.get()), qPrintable(where));
+                QVERIFY2(!panel->normalModeButton->isChecked(), qPrintable(where));
+                QVERIFY2(!panel->liveModeButton->isChecked(), qPrintable(where));
+            }
+            for (const QString &text : texts())
+                QVERIFY2(allowed.contains(text), qPrintable(where + ": " + text));
+            QVERIFY2(f->clock.waits < 200, qPrintable(where));
+            QVERIFY2(f->bus.problems().isEmpty(), qPrintable(where + ": " + f->bus.problems().join(", ")));
+        }
     }
 }
 
