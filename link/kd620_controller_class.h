@@ -84,6 +84,16 @@ public:
     // it: 0 or -1. A short read drops the connection; a bad frame only fails.
     int readPacket(int block, usb_frame_class &frame);
 
+    // --- Firmware (link/controller_firmware_upgrade.cpp, controller_firmware_verify.cpp) ---
+    // Sends the firmware blocks of an upgrade file (".upg") to the controller through its
+    // loader, after checking the file and its version against the controller's. Tells
+    // the user the outcome; the controller stays in its loader, recorded as normal mode.
+    void upgradeFirmware(QString fileName);
+    // Compares the controller's flash with the blocks of an upgrade file and tells the
+    // user the outcome. A controller it had to put into its loader is taken out again and
+    // connected anew.
+    void verifyFirmware(QString fileName);
+
 public slots:
     // Connects (true) or disconnects (false); announces the outcome with
     // setConnectionStatus(bool) before it returns.

@@ -1,0 +1,126 @@
+#include "link/firmware_session.h"
+
+#include "link/kd620_controller_class.h"
+#include "link/usb_protocol.h"
+
+#include <QCoreApplication>
+
+#include <new>
+
+namespace {
+
+constexpr int LoaderOpenAttempts = 20;
+constexpr char LoaderSerialText[] = "S/N 5A0000-0000";
+
+} // namespace
+
+firmware_session::firmware_session(kd620_controller_class &controller, const QString &path, const QString &title)
+    : controller(controller)
+    , path(path)
+    , title(title)
+    , input(path)
+{
+}
+
+firmware_session::~firmware_session() = default;
+
+void firmware_session::tellFileProblem(message_icon icon, const QString &text) const
+{
+    showMessage(icon, title, text);
+}
+
+void firmware_session::tellLinkProblem(const QString &text)
+{
+    showMessage(message_icon::Warning, QCoreApplication::translate("kd620_controller_class", "USB Interface"), text);
+}
+
+bool firmware_session::loaderRunning(const kd620_controller_class &controller)
+{
+    return controller.snText == QLatin1String(LoaderSerialText);
+}
+
+bool firmware_session::openFile()
+{
+    if (controller.connected == 0) {
+        tellFileProblem(message_icon::Information,
+                        QCoreApplication::translate("kd620_controller_class", "Not connected!"));
+        return false;
+    }
+    if (!input.open(QIODevice::ReadOnly)) {
+        tellFileProblem(message_icon::Warning,
+                        QCoreApplication::translate("kd620_controller_class", "File not found: ") + path);
+        return false;
+    }
+    buffer.reset(new (std::nothrow) u8[upgrade_file::BufferSize]);
+    if (!buffer) {
+        tellFileProblem(message_icon::Warning,
+                        QCoreApplication::translate("kd620_controller_class", "Not enough memory!"));
+        return false;
+    }
+    switch (upgrade.readHeader(input)) {
+    case upgrade_file::header_status::Ok:
+        return true;
+    case upgrade_file::header_status::TooShort:
+        tellFileProblem(message_icon::Warning,
+                        QCoreApplication::translate("kd620_controller_class", "File reading error: ") + path);
+        return false;
+    case upgrade_file::header_status::NotUpgradeFile:
+        break;
+    }
+    tellFileProblem(message_icon::Warning,
+                    QCoreApplication::translate("kd620_controller_class", "File ") + path
+                        + QCoreApplication::translate("kd620_controller_class", "\nis not a proper upgrade file!"));
+    return false;
+}
+
+bool firmware_session::prepareBlock(int index)
+{
+    switch (upgrade.prepareBlock(input, index, buffer.get())) {
+    case upgrade_file::block_status::Ok:
+        return true;
+    case upgrade_file::block_status::SeekFailed:
+        tellFileProblem(message_icon::Warning,
+                        QCoreApplication::translate("kd620_controller_class", "Allocation error: ") + path);
+        return false;
+    case upgrade_file::block_status::ReadFailed:
+        tellFileProblem(message_icon::Warning,
+                        QCoreApplication::translate("kd620_controller_class", "File reading error: ") + path);
+        return false;
+    case upgrade_file::block_status::ChecksumWrong:
+        break;
+    }
+    tellFileProblem(message_icon::Warning,
+                    QCoreApplication::translate("kd620_controller_class", "CRC error in block %1").arg(index));
+    return false;
+}
+
+bool firmware_session::enterLoader()
+{
+    controller.controllerMode = MODE_LOADER;
+    if (loaderRunning(controller))
+        return true;
+    // The controller drops off the bus at once and comes back as its loader.
+    controller.sendRequest(REQ_RESTART);
+    controller.usbDevice.close();
+    for (int attempt = 0; attempt < LoaderOpenAttempts; ++attempt) {
+        if (controller.usbDevice.open() > 0)
+            return true;
+        wait100ms();
+    }
+    tellLinkProblem(QCoreApplication::translate("kd620_controller_class", "Protocol error!"));
+    controller.controllerMode = MODE_NORMAL;
+    return false;
+}
+
+int firmware_session::pollStatus(u32 bits, int reads, u32 &status)
+{
+    for (int read = 1; read <= reads; ++read) {
+        if (!controller.readStatusWord(status))
+            return -1;
+        if (status & bits)
+            return read;
+        if (read < reads)
+            wait100ms();
+    }
+    return 0;
+}

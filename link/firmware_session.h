@@ -1,0 +1,60 @@
+#pragma once
+
+#include "link/upgrade_file.h"
+#include "model/types.h"
+#include "model/user_interaction.h"
+
+#include <QFile>
+#include <QString>
+
+#include <memory>
+
+class kd620_controller_class;
+
+// What a firmware upgrade and a firmware verification share: the upgrade file opened and
+// its header checked, its blocks prepared as the flash must hold them, the controller put
+// into its loader, and the status polls between the steps. Every failure is told to the
+// user here, file problems under the operation's title ("Firmware upgrade" or "Firmware
+// verification"), link problems under "USB Interface". One session per operation; its
+// working buffer goes with it.
+class firmware_session
+{
+public:
+    firmware_session(kd620_controller_class &controller, const QString &path, const QString &title);
+    ~firmware_session();
+
+    // Not connected, a file that cannot be opened or read, or that is no upgrade file:
+    // told, false.
+    bool openFile();
+    const upgrade_file &file() const { return upgrade; }
+
+    // Prepares present block `index` into block() (blockSize bytes of flash data); a file
+    // that cannot be read there or a wrong checksum: told, false.
+    bool prepareBlock(int index);
+    u8 *block() const { return buffer.get(); }
+
+    // Records the loader mode and, unless the loader already runs, restarts the controller
+    // into it and opens it again (20 tries, 100 ms apart). Not back: "Protocol error!",
+    // normal mode, false.
+    bool enterLoader();
+
+    // Reads the status up to `reads` times, 100 ms apart, until one of `bits` shows. The
+    // number of the read that showed it (1 for the first) with its word in `status`, 0
+    // when none did, -1 when a read failed. The connection stays as it is.
+    int pollStatus(u32 bits, int reads, u32 &status);
+
+    // The S/N text of a controller whose loader runs.
+    static bool loaderRunning(const kd620_controller_class &controller);
+
+    // Boxes with a single OK button over the main window.
+    void tellFileProblem(message_icon icon, const QString &text) const;  // the operation's title
+    static void tellLinkProblem(const QString &text);                    // "USB Interface", warning
+
+private:
+    kd620_controller_class &controller;
+    QString path;
+    QString title;
+    QFile input;
+    upgrade_file upgrade;
+    std::unique_ptr<u8[]> buffer;
+};
