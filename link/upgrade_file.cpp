@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 const u8 upgrade_file::ScrambleKey[KeySize] = {
     0x7b, 0x1f, 0x4c, 0x09, 0xa2, 0xe6, 0x5d, 0x38, 0xc0, 0x91, 0x4f, 0xb7, 0xe3, 0x26, 0x5a, 0x1d,
@@ -29,10 +30,12 @@ constexpr block_target Targets[upgrade_file::BlockCount] = {
 constexpr int GroupSize = 16;
 constexpr int HalfGroup = 8;
 
-// One decimal number the way sscanf's %d reads it: blanks, an optional sign, digits. Kept
-// within a range where the arithmetic cannot overflow; the caller keeps the low bits.
+// One decimal number the way sscanf's %d reads it: blanks, an optional sign, digits. A
+// number out of range saturates, as the C library's conversion does; the caller keeps the
+// low bits.
 bool readDecimal(const char *&p, const char *end, long long &value)
 {
+    constexpr long long Largest = std::numeric_limits<long long>::max();
     while (p < end && (*p == ' ' || (*p >= '\t' && *p <= '\r')))
         ++p;
     bool negative = false;
@@ -41,10 +44,13 @@ bool readDecimal(const char *&p, const char *end, long long &value)
     if (p == end || *p < '0' || *p > '9')
         return false;
     value = 0;
-    for (; p < end && *p >= '0' && *p <= '9'; ++p)
-        value = std::min(value * 10 + (*p - '0'), 1LL << 40);
+    bool saturated = false;
+    for (; p < end && *p >= '0' && *p <= '9'; ++p) {
+        saturated = saturated || value > (Largest - (*p - '0')) / 10;
+        value = saturated ? Largest : value * 10 + (*p - '0');
+    }
     if (negative)
-        value = -value;
+        value = saturated ? std::numeric_limits<long long>::min() : -value;
     return true;
 }
 
@@ -92,8 +98,11 @@ upgrade_file::header_status upgrade_file::readHeader(QIODevice &file)
     if (std::memcmp(header, Magic, MagicSize) != 0)
         return header_status::NotUpgradeFile;
     readVersion(header);
-    if (!readTable(header, file.size()))
+    if (!readTable(header, file.size())) {
+        version.reset();
+        entries.fill(upgrade_block_entry());
         return header_status::NotUpgradeFile;
+    }
     return header_status::Ok;
 }
 

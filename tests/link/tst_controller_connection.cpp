@@ -1,5 +1,6 @@
 #include "link/usb_protocol.h"
 #include "tests/sim/sim_link_fixture.h"
+#include "tests/sim/sim_loader_engine.h"
 
 #include <QtTest>
 
@@ -287,6 +288,8 @@ void tst_controller_connection::restart()
     d.restartLoaderMs = loaderMs;
     QFETCH(bool, intoLoader);
     d.restartIntoLoader = intoLoader;
+    // A loader that stays when told to unfreeze.
+    d.findEngine<sim_loader_engine>()->startsFirmwareOnUnfreeze = false;
 
     QTEST(c().restartController(), "result");
     QTEST(f->bus.logTexts(), "log");

@@ -3,6 +3,7 @@
 #include "link/usb_backend_interface.h"
 #include "link/usb_protocol.h"
 #include "tests/sim/sim_identity_engine.h"
+#include "tests/sim/sim_loader_engine.h"
 #include "tests/sim/sim_mode_engine.h"
 #include "tests/sim/sim_restart_engine.h"
 #include "tests/sim/sim_status_engine.h"
@@ -16,6 +17,8 @@ sim_device::sim_device(const QString &serial)
     addEngine(std::make_unique<sim_status_engine>());
     addEngine(std::make_unique<sim_mode_engine>());
     addEngine(std::make_unique<sim_restart_engine>());
+    // After the mode engine: in the loader, unfreezing starts the firmware.
+    addEngine(std::make_unique<sim_loader_engine>());
 }
 
 sim_device::~sim_device() = default;

@@ -1,0 +1,110 @@
+#include "tests/sim/sim_firmware_fixture.h"
+
+#include "link/upgrade_file.h"
+
+namespace {
+
+constexpr int PlainLengths[upgrade_file::BlockCount] = {0x7000, 0x10000, 0x10000, 0x10000, 0x4000};
+
+QString frameText(const char *direction, u8 command, int index)
+{
+    return QStringLiteral("#1 bulk %1 %2 0x%3/%4 @0x%5")
+        .arg(QLatin1String(direction))
+        .arg(upgrade_file::blockSize(index) + 12)
+        .arg(command, 2, 16, QLatin1Char('0'))
+        .arg(command == 0x15 ? index : 0)
+        .arg(upgrade_file::FlashFrameBase + upgrade_file::flashAddress(index), 8, 16, QLatin1Char('0'));
+}
+
+char iconLetter(message_icon icon)
+{
+    switch (icon) {
+    case message_icon::Information: return 'I';
+    case message_icon::Warning: return 'W';
+    case message_icon::Critical: return 'C';
+    case message_icon::Question: return 'Q';
+    case message_icon::NoIcon: break;
+    }
+    return '-';
+}
+
+} // namespace
+
+sim_firmware_fixture::sim_firmware_fixture()
+    : device(bus.addDevice(QStringLiteral("005F0000-0001")))
+    , loader(*device.findEngine<sim_loader_engine>())
+{
+    for (int i = 0; i < upgrade_file::BlockCount; ++i)
+        plain << upgrade_file_builder::pattern(i, PlainLengths[i]);
+    connectAndReset();
+    device.restartIntoLoader = true;
+}
+
+upgrade_file_builder sim_firmware_fixture::wholeFile() const
+{
+    upgrade_file_builder file;
+    for (int i = 0; i < upgrade_file::BlockCount; ++i)
+        file.setBlock(i, plain[i]);
+    return file;
+}
+
+QString sim_firmware_fixture::write(const upgrade_file_builder &file, const QString &name) const
+{
+    const QString path = folder.filePath(name);
+    return file.write(path) ? path : QString();
+}
+
+void sim_firmware_fixture::installBlock(int index)
+{
+    loader.flash.replace(int(upgrade_file::flashAddress(index)), upgrade_file::blockSize(index),
+                         upgrade_file_builder::flashImage(index, plain[index]));
+}
+
+bool sim_firmware_fixture::flashHolds(int index) const
+{
+    return loader.flash.mid(int(upgrade_file::flashAddress(index)), upgrade_file::blockSize(index))
+        == upgrade_file_builder::flashImage(index, plain[index]);
+}
+
+bool sim_firmware_fixture::flashErased(int index) const
+{
+    return loader.flash.mid(int(upgrade_file::flashAddress(index)), upgrade_file::blockSize(index))
+        == QByteArray(upgrade_file::blockSize(index), char(0xFF));
+}
+
+QStringList sim_firmware_fixture::boxes() const
+{
+    QStringList lines;
+    for (const message_request &m : ui.messages)
+        lines << QStringLiteral("%1 %2: %3").arg(QLatin1Char(iconLetter(m.icon))).arg(m.title, m.text);
+    return lines;
+}
+
+QStringList sim_firmware_fixture::statusReads(int n)
+{
+    return QStringList(n, QStringLiteral("#1 STATUS v=0 i=0 in 8"));
+}
+
+QStringList sim_firmware_fixture::enterLoader()
+{
+    return QStringList{"#1 RESTART v=0 i=0", "#1 release 0 !gone", "#1 close"} + QStringList(11, "list")
+        + searchReads(1);
+}
+
+QStringList sim_firmware_fixture::blockWrite(int index, int reads)
+{
+    return QStringList{frameText("out", 0x15, index)} + statusReads(reads);
+}
+
+QStringList sim_firmware_fixture::blockRead(int index)
+{
+    return statusReads(1)
+        + QStringList{QStringLiteral("#1 FIRMWARE_READ_BLOCK v=1 i=%1").arg(upgrade_file::flashAddress(index) / 256)}
+        + statusReads(2) + QStringList{frameText("in", 0x16, index)};
+}
+
+QStringList sim_firmware_fixture::leaveLoader()
+{
+    return QStringList{"#1 UNFREEZE v=0 i=0", "#1 SET_MODE v=1 i=0 !gone", "#1 release 0 !gone", "#1 close"}
+        + QStringList(5, "list") + searchReads(1) + QStringList{"#1 close"} + wholeConnect(1);
+}
