@@ -103,8 +103,8 @@ QStringList sim_firmware_fixture::blockRead(int index)
         + statusReads(2) + QStringList{frameText("in", 0x16, index)};
 }
 
-QStringList sim_firmware_fixture::leaveLoader()
+QStringList sim_firmware_fixture::leaveLoader(int searchesInVain)
 {
     return QStringList{"#1 UNFREEZE v=0 i=0", "#1 SET_MODE v=1 i=0 !gone", "#1 release 0 !gone", "#1 close"}
-        + QStringList(5, "list") + searchReads(1) + QStringList{"#1 close"} + wholeConnect(1);
+        + QStringList(searchesInVain + 1, "list") + searchReads(1) + QStringList{"#1 close"} + wholeConnect(1);
 }

@@ -41,8 +41,9 @@ struct sim_firmware_fixture : sim_link_fixture {
     static QStringList blockWrite(int index, int statusReads);
     // one flash block read back (loader check, request, two reads for DONE, the frame),
     static QStringList blockRead(int index);
-    // leaving the loader and connecting again (the firmware is back half a second after).
-    static QStringList leaveLoader();
+    // leaving the loader and connecting again (the firmware is back half a second after
+    // the request, so four searches find nothing),
+    static QStringList leaveLoader(int searchesInVain = 4);
     // n status reads.
     static QStringList statusReads(int n);
 };

@@ -106,6 +106,8 @@ int sim_loader_engine::offerBlock(sim_device &device, const sim_setup &setup)
     const QByteArray frame = sim_frame::make(ReadBackCommand, 0, FrameBase + block->address,
                                              flash.mid(int(block->address), block->size))
                                  .bytes();
+    if (readMs < 0)
+        return 0;
     sim_device *d = &device;
     device.at(device.nowMs + readMs, [d, frame] {
         d->bulkInQueue.enqueue(frame);

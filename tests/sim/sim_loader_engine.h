@@ -24,7 +24,7 @@ public:
 
     // A firmware frame is written (DONE) this long after it came; -1: never.
     qint64 writeMs = 50;
-    // A flash block asked for is offered (DONE) this long after the request.
+    // A flash block asked for is offered (DONE) this long after the request; -1: never.
     qint64 readMs = 50;
     // The operation bits (READY, BUSY, DONE, FAILED) of the status replies that follow
     // the frame of block i, one reply each, before the loader's own again.

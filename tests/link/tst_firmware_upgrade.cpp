@@ -1,0 +1,383 @@
+#include "link/upgrade_file.h"
+#include "link/usb_protocol.h"
+#include "tests/sim/sim_firmware_fixture.h"
+
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using F = sim_firmware_fixture;
+
+// Shapes the controller and the file before an upgrade.
+using shaper = std::function<void(F &, upgrade_file_builder &)>;
+
+const QString versionRead = QStringLiteral("#1 FIRMWARE_VERSION v=0 i=0 in 4");
+const QString success = QStringLiteral("I Firmware upgrade: Upgrade successful!");
+const QString failure = QStringLiteral("C Firmware upgrade: Upgrade failed!");
+const QString protocolError = QStringLiteral("W USB Interface: Protocol error!");
+
+QString announce(int blocks)
+{
+    return QStringLiteral("#1 FIRMWARE_UPGRADE v=%1 i=128").arg(blocks);
+}
+
+// The blocks written, each DONE at its first status read, and the final status read.
+QStringList blocksWritten(const QList<int> &indexes)
+{
+    QStringList log;
+    for (int i : indexes)
+        log += F::blockWrite(i, 1);
+    return log + F::statusReads(1);
+}
+
+// An upgrade of all five blocks once the version is checked: into the loader, the
+// announcement, the readiness check, the blocks.
+QStringList wholeUpgrade()
+{
+    return F::enterLoader() + QStringList{announce(5)} + F::statusReads(1) + blocksWritten({0, 1, 2, 3, 4});
+}
+
+QList<u32> noBits(int replies)
+{
+    return QList<u32>(replies, 0u);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(shaper)
+
+class tst_firmware_upgrade : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void fileChecks_data();
+    void fileChecks();
+    void notConnected();
+    void versionCheck_data();
+    void versionCheck();
+    void upgrade_data();
+    void upgrade();
+    void loaderAlreadyRunning();
+    void faults_data();
+    void faults();
+    void loaderNotBack();
+
+private:
+    kd620_controller_class &c() { return *f->controller; }
+    std::unique_ptr<F> f;
+};
+
+void tst_firmware_upgrade::init()
+{
+    f = std::make_unique<F>();
+    QVERIFY(c().isConnected());
+}
+
+void tst_firmware_upgrade::cleanup()
+{
+    const QStringList problems = f->bus.problems();
+    f.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+}
+
+void tst_firmware_upgrade::fileChecks_data()
+{
+    // Writes the file (or not): its path.
+    using file_maker = std::function<QString(F &)>;
+    QTest::addColumn<file_maker>("make");
+    QTest::addColumn<QString>("box");  // %path: the file's path
+    QTest::addColumn<QStringList>("log");
+
+    const QString notUpgrade = QStringLiteral("W Firmware upgrade: File %path\nis not a proper upgrade file!");
+    QTest::newRow("missing file") << file_maker([](F &f) { return f.folder.filePath("none.upg"); })
+                                  << "W Firmware upgrade: File not found: %path" << QStringList();
+    QTest::newRow("shorter than 400 bytes") << file_maker([](F &f) {
+        const QString path = f.folder.filePath("short.upg");
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(f.wholeFile().bytes().left(399));
+        return path;
+    }) << "W Firmware upgrade: File reading error: %path"
+                                            << QStringList();
+    QTest::newRow("bad magic") << file_maker([](F &f) {
+        QByteArray bytes = f.wholeFile().bytes();
+        bytes[0] = 'k';
+        const QString path = f.folder.filePath("magic.upg");
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }) << notUpgrade << QStringList();
+    QTest::newRow("no 0x1A byte") << file_maker([](F &f) {
+        upgrade_file_builder b;
+        b.markRunLength = 0;
+        return f.write(b);
+    }) << notUpgrade << QStringList();
+    QTest::newRow("offsets past the end") << file_maker([](F &f) {
+        upgrade_file_builder b = f.wholeFile();
+        b.overrideEntry(3, 0x01000000, 0x00FF);
+        return f.write(b);
+    }) << notUpgrade << QStringList();
+    QTest::newRow("all entries absent: no restart")
+        << file_maker([](F &f) { return f.write(upgrade_file_builder()); })
+        << "W Firmware upgrade: The upgrade file is empty!" << QStringList{versionRead};
+}
+
+void tst_firmware_upgrade::fileChecks()
+{
+    using file_maker = std::function<QString(F &)>;
+    QFETCH(file_maker, make);
+    QFETCH(QString, box);
+    const QString path = make(*f);
+
+    c().upgradeFirmware(path);
+    QCOMPARE(f->boxes(), QStringList{box.replace("%path", path)});
+    QTEST(f->bus.logTexts(), "log");
+    QCOMPARE(c().workingMode(), int(MODE_NORMAL));
+    QVERIFY(c().isConnected());
+    QVERIFY(!f->device.inLoader);
+}
+
+void tst_firmware_upgrade::notConnected()
+{
+    c().setConnection(false);
+    f->reset();
+    c().upgradeFirmware(f->write(f->wholeFile()));
+    QCOMPARE(f->boxes(), QStringList{"I Firmware upgrade: Not connected!"});
+    QCOMPARE(f->bus.logTexts(), QStringList());
+}
+
+void tst_firmware_upgrade::versionCheck_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("log");
+
+    // The controller runs 3.00.0011.
+    const QString older = QStringLiteral("Q Firmware upgrade: Do you really want to install older firmware release?");
+    QTest::newRow("same version: already installed, nothing sent")
+        << QByteArray("KD625 v_3.0.11") << QList<int>()
+        << QStringList{"I Firmware upgrade: This relaese of firmware is already installed!"}
+        << QStringList{versionRead};
+    QTest::newRow("newer: no question") << QByteArray("KD625 v_3.0.12") << QList<int>() << QStringList{success}
+                                        << QStringList{versionRead} + wholeUpgrade();
+    QTest::newRow("newer minor, smaller build: no question")
+        << QByteArray("KD625 v_3.1.0") << QList<int>() << QStringList{success}
+        << QStringList{versionRead} + wholeUpgrade();
+    QTest::newRow("older: Cancel stops") << QByteArray("KD625 v_3.0.10") << QList<int>{0} << QStringList{older}
+                                         << QStringList{versionRead};
+    QTest::newRow("older: box closed stops") << QByteArray("KD625 v_3.0.10") << QList<int>{-1}
+                                             << QStringList{older} << QStringList{versionRead};
+    QTest::newRow("older: the default answer stops")
+        << QByteArray("KD625 v_2.99.9999") << QList<int>() << QStringList{older} << QStringList{versionRead};
+    QTest::newRow("older: Yes, I do! goes on") << QByteArray("KD625 v_3.0.10") << QList<int>{1}
+                                               << QStringList{older, success}
+                                               << QStringList{versionRead} + wholeUpgrade();
+    QTest::newRow("version at offset 11: not checked")
+        << QByteArray("v_3.0.10") << QList<int>() << QStringList{success} << wholeUpgrade();
+    QTest::newRow("version behind a NUL: not checked")
+        << QByteArray("KD625\0v_3.0.10", 14) << QList<int>() << QStringList{success} << wholeUpgrade();
+}
+
+void tst_firmware_upgrade::versionCheck()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QList<int>, answers);
+    for (int answer : answers)
+        f->ui.answers.enqueue(answer);
+    upgrade_file_builder file = f->wholeFile();
+    file.headerText = text;
+
+    c().upgradeFirmware(f->write(file));
+    QTEST(f->boxes(), "boxes");
+    QTEST(f->bus.logTexts(), "log");
+    for (const message_request &m : f->ui.messages) {
+        if (m.icon != message_icon::Question)
+            continue;
+        QCOMPARE(m.customButtons.size(), 2);
+        QCOMPARE(m.customButtons[0].text, QStringLiteral("Cancel"));
+        QCOMPARE(m.customButtons[1].text, QStringLiteral("Yes, I do!"));
+        QCOMPARE(m.defaultCustomButton, 0);
+    }
+}
+
+void tst_firmware_upgrade::upgrade_data()
+{
+    QTest::addColumn<QList<int>>("blocks");
+    QTest::newRow("all five blocks, block 0 padded") << QList<int>{0, 1, 2, 3, 4};
+    QTest::newRow("blocks 1 and 3") << QList<int>{1, 3};
+    QTest::newRow("block 4 alone") << QList<int>{4};
+}
+
+void tst_firmware_upgrade::upgrade()
+{
+    QFETCH(QList<int>, blocks);
+    upgrade_file_builder file = f->wholeFile();
+    for (int i = 0; i < upgrade_file::BlockCount; ++i) {
+        if (!blocks.contains(i))
+            file.removeBlock(i);
+    }
+
+    c().upgradeFirmware(f->write(file));
+    QCOMPARE(f->boxes(), QStringList{success});
+    QCOMPARE(f->bus.logTexts(), QStringList{versionRead} + F::enterLoader() + QStringList{announce(int(blocks.size()))}
+                                    + F::statusReads(1) + blocksWritten(blocks));
+    // Ten searches while the controller restarts, one wait after each frame.
+    QCOMPARE(f->clock.waits, 10 + int(blocks.size()));
+    for (int i = 0; i < upgrade_file::BlockCount; ++i)
+        QVERIFY2(blocks.contains(i) ? f->flashHolds(i) : f->flashErased(i), qPrintable(QString::number(i)));
+
+    // The controller stays in its loader and the link as it was; the mode reads normal.
+    QVERIFY(f->device.inLoader);
+    QCOMPARE(c().workingMode(), int(MODE_NORMAL));
+    QCOMPARE(c().connected, 1);
+    QVERIFY(c().isConnected());
+    QCOMPARE(c().serialText(), QStringLiteral("S/N 5F0000-0001"));
+    QCOMPARE(f->statusSignals, QList<bool>());
+}
+
+void tst_firmware_upgrade::loaderAlreadyRunning()
+{
+    c().setConnection(false);
+    f->device.inLoader = true;
+    QVERIFY(f->connectAndReset());
+    QCOMPARE(c().serialText(), QStringLiteral("S/N 5A0000-0000"));
+    QCOMPARE(c().workingMode(), int(MODE_LOADER));
+
+    c().upgradeFirmware(f->write(f->wholeFile()));
+    QCOMPARE(f->boxes(), QStringList{success});
+    const QStringList log = QStringList{versionRead, announce(5)} + F::statusReads(1) + blocksWritten({0, 1, 2, 3, 4});
+    QCOMPARE(f->bus.logTexts(), log);
+    QCOMPARE(c().workingMode(), int(MODE_NORMAL));
+}
+
+void tst_firmware_upgrade::faults_data()
+{
+    QTest::addColumn<shaper>("shape");
+    QTest::addColumn<int>("faultAt");  // the log entry, counted from the announcement; -1 none
+    QTest::addColumn<sim_fault>("fault");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("log");  // from the announcement on
+    QTest::addColumn<QList<int>>("taken"); // the blocks the loader took
+
+    const QString start = announce(5);
+    const QString ready = F::statusReads(1).first();
+    const QList<int> all{0, 1, 2, 3, 4};
+    const QStringList allWritten = QStringList{start, ready} + blocksWritten(all);
+    const auto none = [](F &, upgrade_file_builder &) {};
+
+    QTest::newRow("CRC error in block 1: block 0 stays written")
+        << shaper([](F &, upgrade_file_builder &b) { b.spoilChecksum(1); }) << -1 << sim_fault()
+        << QStringList{"W Firmware upgrade: CRC error in block 1", failure}
+        << QStringList{start, ready} + F::blockWrite(0, 1) << QList<int>{0};
+    QTest::newRow("DONE first at the 11th read of block 2: too late")
+        << shaper([](F &f, upgrade_file_builder &) { f.loader.statusAfterFrame[2] = noBits(10); }) << -1
+        << sim_fault() << QStringList{protocolError, failure}
+        << QStringList{start, ready} + F::blockWrite(0, 1) + F::blockWrite(1, 1) + F::blockWrite(2, 11)
+        << QList<int>{0, 1, 2};
+    QTest::newRow("DONE at the 10th read of block 2: in time")
+        << shaper([](F &f, upgrade_file_builder &) { f.loader.statusAfterFrame[2] = noBits(9); }) << -1
+        << sim_fault() << QStringList{success}
+        << QStringList{start, ready} + F::blockWrite(0, 1) + F::blockWrite(1, 1) + F::blockWrite(2, 10)
+               + blocksWritten({3, 4})
+        << all;
+    QTest::newRow("no DONE for block 3 in 100 reads")
+        << shaper([](F &f, upgrade_file_builder &) { f.loader.statusAfterFrame[3] = noBits(100); }) << -1
+        << sim_fault() << QStringList{protocolError, failure}
+        << QStringList{start, ready} + F::blockWrite(0, 1) + F::blockWrite(1, 1) + F::blockWrite(2, 1)
+               + F::blockWrite(3, 100)
+        << QList<int>{0, 1, 2, 3};
+    QTest::newRow("no DONE after the last block, final status clean: success")
+        << shaper([](F &f, upgrade_file_builder &) { f.loader.statusAfterFrame[4] = noBits(100); }) << -1
+        << sim_fault() << QStringList{success}
+        << QStringList{start, ready} + F::blockWrite(0, 1) + F::blockWrite(1, 1) + F::blockWrite(2, 1)
+               + F::blockWrite(3, 1) + F::blockWrite(4, 100) + F::statusReads(1)
+        << all;
+    QTest::newRow("FAILED while block 1 is written")
+        << shaper([](F &f, upgrade_file_builder &) { f.loader.statusAfterFrame[1] = {u32(STATUS_FAILED)}; }) << -1
+        << sim_fault() << QStringList{failure} << QStringList{start, ready} + F::blockWrite(0, 1) + F::blockWrite(1, 1)
+        << QList<int>{0, 1};
+    QTest::newRow("FAILED after some reads of the last block")
+        << shaper([](F &f, upgrade_file_builder &) {
+               f.loader.statusAfterFrame[4] = noBits(20) << u32(STATUS_FAILED);
+           })
+        << -1 << sim_fault() << QStringList{failure}
+        << QStringList{start, ready} + F::blockWrite(0, 1) + F::blockWrite(1, 1) + F::blockWrite(2, 1)
+               + F::blockWrite(3, 1) + F::blockWrite(4, 21)
+        << all;
+    QTest::newRow("FAILED in the final status read")
+        << shaper([](F &f, upgrade_file_builder &) {
+               f.loader.statusAfterFrame[4] = {u32(STATUS_DONE), u32(STATUS_DONE | STATUS_FAILED)};
+           })
+        << -1 << sim_fault() << QStringList{failure} << allWritten << all;
+    QTest::newRow("final status read fails")
+        << shaper(none) << int(allWritten.size() - 1) << sim_fault::fail() << QStringList{failure}
+        << allWritten.mid(0, allWritten.size() - 1) + QStringList{allWritten.last() + " !fail"} << all
+       ;
+    QTest::newRow("status read fails after block 0")
+        << shaper(none) << 3 << sim_fault::fail() << QStringList{protocolError, failure}
+        << QStringList{start, ready, F::blockWrite(0, 1)[0], ready + " !fail"} << QList<int>{0};
+    QTest::newRow("frame of block 1 cut short")
+        << shaper(none) << 4 << sim_fault::shortReply() << QStringList{"W USB Interface: Writing error!", failure}
+        << QStringList{start, ready} + F::blockWrite(0, 1) + QStringList{F::blockWrite(1, 0)[0] + " !short"}
+        << QList<int>{0};
+    QTest::newRow("upgrade request fails")
+        << shaper(none) << 0 << sim_fault::fail() << QStringList{"W USB Interface: Writing error!"}
+        << QStringList{start + " !fail"} << QList<int>();
+    QTest::newRow("never ready")
+        << shaper([](F &f, upgrade_file_builder &) { f.device.statusForceClear = STATUS_READY; }) << -1
+        << sim_fault() << QStringList{protocolError} << QStringList{start} + F::statusReads(10) << QList<int>()
+       ;
+    QTest::newRow("the firmware comes back instead of the loader")
+        << shaper([](F &f, upgrade_file_builder &) { f.device.restartIntoLoader = false; }) << -1 << sim_fault()
+        << QStringList{"W USB Interface: Writing error!"} << QStringList{start + " !stall"} << QList<int>()
+       ;
+}
+
+void tst_firmware_upgrade::faults()
+{
+    QFETCH(shaper, shape);
+    QFETCH(int, faultAt);
+    QFETCH(sim_fault, fault);
+    upgrade_file_builder file = f->wholeFile();
+    shape(*f, file);
+    // The version read and the way into the loader come first.
+    const int announcedAt = 1 + int(F::enterLoader().size());
+    if (faultAt >= 0)
+        f->bus.injectAt(announcedAt + faultAt, fault);
+
+    c().upgradeFirmware(f->write(file));
+    QTEST(f->boxes(), "boxes");
+    const QStringList log = f->bus.logTexts();
+    QCOMPARE(log.mid(0, announcedAt), QStringList{versionRead} + F::enterLoader());
+    QTEST(log.mid(announcedAt), "log");
+    QList<int> taken;
+    for (const sim_frame &frame : f->loader.framesTaken)
+        taken << frame.sub;
+    QTEST(taken, "taken");
+    QCOMPARE(c().workingMode(), int(MODE_NORMAL));
+    // Neither the connection nor the texts change.
+    QCOMPARE(f->statusSignals, QList<bool>());
+    QCOMPARE(c().connected, 1);
+}
+
+void tst_firmware_upgrade::loaderNotBack()
+{
+    f->device.restartVanishMs = 100000;
+    c().upgradeFirmware(f->write(f->wholeFile()));
+    QCOMPARE(f->boxes(), QStringList{protocolError});
+    QCOMPARE(f->bus.logTexts(), QStringList{versionRead} + F::enterLoader().mid(0, 3) + QStringList(20, "list"));
+    QCOMPARE(f->clock.waits, 20);
+    QCOMPARE(c().workingMode(), int(MODE_NORMAL));
+}
+
+QTEST_GUILESS_MAIN(tst_firmware_upgrade)
+#include "tst_firmware_upgrade.moc"
