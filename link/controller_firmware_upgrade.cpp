@@ -30,8 +30,10 @@ bool askToInstallOlder()
     request.title = upgradeTitle();
     request.text = QCoreApplication::translate("kd620_controller_class",
                                                "Do you really want to install older firmware release?");
-    request.customButtons = {{QCoreApplication::translate("kd620_controller_class", "Cancel"), button_role::Reject},
-                             {QCoreApplication::translate("kd620_controller_class", "Yes, I do!"), button_role::Accept}};
+    request.customButtons = {
+        {QCoreApplication::translate("kd620_controller_class", "Cancel"), button_role::Reject},
+        {QCoreApplication::translate("kd620_controller_class", "Yes, I do!"), button_role::Accept},
+    };
     request.defaultCustomButton = CancelButton;
     return userInteraction().showMessage(request) == YesButton;
 }
@@ -114,8 +116,8 @@ void kd620_controller_class::upgradeFirmware(QString fileName)
         return;
     const int blocks = session.file().presentBlocks();
     if (blocks == 0) {
-        showMessage(message_icon::Warning, upgradeTitle(),
-                    QCoreApplication::translate("kd620_controller_class", "The upgrade file is empty!"));
+        session.tell(message_icon::Warning,
+                     QCoreApplication::translate("kd620_controller_class", "The upgrade file is empty!"));
         return;
     }
     if (!session.enterLoader())

@@ -24,7 +24,7 @@ firmware_session::firmware_session(kd620_controller_class &controller, const QSt
 
 firmware_session::~firmware_session() = default;
 
-void firmware_session::tellFileProblem(message_icon icon, const QString &text) const
+void firmware_session::tell(message_icon icon, const QString &text) const
 {
     showMessage(icon, title, text);
 }
@@ -42,34 +42,31 @@ bool firmware_session::loaderRunning(const kd620_controller_class &controller)
 bool firmware_session::openFile()
 {
     if (controller.connected == 0) {
-        tellFileProblem(message_icon::Information,
-                        QCoreApplication::translate("kd620_controller_class", "Not connected!"));
+        tell(message_icon::Information, QCoreApplication::translate("kd620_controller_class", "Not connected!"));
         return false;
     }
     if (!input.open(QIODevice::ReadOnly)) {
-        tellFileProblem(message_icon::Warning,
-                        QCoreApplication::translate("kd620_controller_class", "File not found: ") + path);
+        tell(message_icon::Warning, QCoreApplication::translate("kd620_controller_class", "File not found: ") + path);
         return false;
     }
     buffer.reset(new (std::nothrow) u8[upgrade_file::BufferSize]);
     if (!buffer) {
-        tellFileProblem(message_icon::Warning,
-                        QCoreApplication::translate("kd620_controller_class", "Not enough memory!"));
+        tell(message_icon::Warning, QCoreApplication::translate("kd620_controller_class", "Not enough memory!"));
         return false;
     }
     switch (upgrade.readHeader(input)) {
     case upgrade_file::header_status::Ok:
         return true;
     case upgrade_file::header_status::TooShort:
-        tellFileProblem(message_icon::Warning,
-                        QCoreApplication::translate("kd620_controller_class", "File reading error: ") + path);
+        tell(message_icon::Warning,
+             QCoreApplication::translate("kd620_controller_class", "File reading error: ") + path);
         return false;
     case upgrade_file::header_status::NotUpgradeFile:
         break;
     }
-    tellFileProblem(message_icon::Warning,
-                    QCoreApplication::translate("kd620_controller_class", "File ") + path
-                        + QCoreApplication::translate("kd620_controller_class", "\nis not a proper upgrade file!"));
+    tell(message_icon::Warning,
+         QCoreApplication::translate("kd620_controller_class", "File ") + path
+             + QCoreApplication::translate("kd620_controller_class", "\nis not a proper upgrade file!"));
     return false;
 }
 
@@ -79,18 +76,17 @@ bool firmware_session::prepareBlock(int index)
     case upgrade_file::block_status::Ok:
         return true;
     case upgrade_file::block_status::SeekFailed:
-        tellFileProblem(message_icon::Warning,
-                        QCoreApplication::translate("kd620_controller_class", "Allocation error: ") + path);
+        tell(message_icon::Warning, QCoreApplication::translate("kd620_controller_class", "Allocation error: ") + path);
         return false;
     case upgrade_file::block_status::ReadFailed:
-        tellFileProblem(message_icon::Warning,
-                        QCoreApplication::translate("kd620_controller_class", "File reading error: ") + path);
+        tell(message_icon::Warning,
+             QCoreApplication::translate("kd620_controller_class", "File reading error: ") + path);
         return false;
     case upgrade_file::block_status::ChecksumWrong:
         break;
     }
-    tellFileProblem(message_icon::Warning,
-                    QCoreApplication::translate("kd620_controller_class", "CRC error in block %1").arg(index));
+    tell(message_icon::Warning,
+         QCoreApplication::translate("kd620_controller_class", "CRC error in block %1").arg(index));
     return false;
 }
 

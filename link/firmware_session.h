@@ -43,11 +43,11 @@ public:
     // when none did, -1 when a read failed. The connection stays as it is.
     int pollStatus(u32 bits, int reads, u32 &status);
 
-    // The S/N text of a controller whose loader runs.
+    // True when the controller's S/N text shows the loader serial: its loader runs.
     static bool loaderRunning(const kd620_controller_class &controller);
 
     // Boxes with a single OK button over the main window.
-    void tellFileProblem(message_icon icon, const QString &text) const;  // the operation's title
+    void tell(message_icon icon, const QString &text) const;  // under the operation's title
     static void tellLinkProblem(const QString &text);                    // "USB Interface", warning
 
 private:

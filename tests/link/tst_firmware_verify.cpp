@@ -249,7 +249,8 @@ void tst_firmware_verify::faults_data()
         << -1 << sim_fault() << QStringList{"W USB Interface: Protocol error!", notVerified}
         << read0.mid(0, 2) + F::statusReads(10);
     QTest::newRow("frame cut short")
-        << shaper(installed) << 4 << sim_fault::shortReply() << QStringList{"W USB Interface: Reading error!", notVerified}
+        << shaper(installed) << 4 << sim_fault::shortReply()
+        << QStringList{"W USB Interface: Reading error!", notVerified}
         << read0.mid(0, 4) + QStringList{"#1 bulk in 32780 bad frame !short"};
     QTest::newRow("frame with a bad checksum")
         << shaper(installed) << 4 << sim_fault::badChecksum()

@@ -32,6 +32,13 @@ upgrade_file_builder withText(const QByteArray &text)
     return b;
 }
 
+// The file with one table entry saying something else.
+QByteArray withEntry(upgrade_file_builder b, int index, u32 offset, u16 lengthField)
+{
+    b.overrideEntry(index, offset, lengthField);
+    return b.bytes();
+}
+
 QByteArray withByte(QByteArray bytes, int at, char value)
 {
     bytes[at] = value;
@@ -98,8 +105,7 @@ void tst_upgrade_file::header_data()
         upgrade_file_builder b;
         b.markRunLength = 0;
         return b.bytes();
-    }) << header_status::NotUpgradeFile
-                                  << 0;
+    }) << header_status::NotUpgradeFile << 0;
     QTest::newRow("table ends at byte 400")
         << file_maker([=] { return withText(runAt(tableEndsAt400)).bytes(); }) << header_status::Ok << 0;
     QTest::newRow("table ends at byte 401")
@@ -109,23 +115,13 @@ void tst_upgrade_file::header_data()
         << file_maker([=] { return withText(runAt(399)).bytes(); }) << header_status::NotUpgradeFile << 0;
     QTest::newRow("last block one byte short")
         << file_maker([] { return wholeFile().bytes().chopped(1); }) << header_status::NotUpgradeFile << 0;
-    QTest::newRow("block beyond the end") << file_maker([] {
-        upgrade_file_builder b = wholeFile();
-        b.overrideEntry(3, 0x10000000, 0);
-        return b.bytes();
-    }) << header_status::NotUpgradeFile
-                                          << 0;
-    QTest::newRow("offset and length past 4 GB") << file_maker([] {
-        upgrade_file_builder b = wholeFile();
-        b.overrideEntry(2, 0xFFFFFFF0, 0xFFFF);
-        return b.bytes();
-    }) << header_status::NotUpgradeFile
-                                                  << 0;
-    QTest::newRow("block inside the header") << file_maker([] {
-        upgrade_file_builder b;
-        b.overrideEntry(1, 0, 399);
-        return b.bytes();
-    }) << header_status::Ok << 1;
+    QTest::newRow("block beyond the end")
+        << file_maker([] { return withEntry(wholeFile(), 3, 0x10000000, 0); }) << header_status::NotUpgradeFile << 0;
+    QTest::newRow("offset and length past 4 GB")
+        << file_maker([] { return withEntry(wholeFile(), 2, 0xFFFFFFF0, 0xFFFF); }) << header_status::NotUpgradeFile
+        << 0;
+    QTest::newRow("block inside the header")
+        << file_maker([] { return withEntry(upgrade_file_builder(), 1, 0, 399); }) << header_status::Ok << 1;
 }
 
 void tst_upgrade_file::header()
