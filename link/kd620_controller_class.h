@@ -94,6 +94,26 @@ public:
     // connected anew.
     void verifyFirmware(QString fileName);
 
+    // --- Remote control (link/controller_rcu.cpp) --------------------------------------
+    // Makes the controller learn key k (its low byte) from the remote control: the code
+    // 0..63 (stored in rcuKeyCodes), 255 when the controller heard none, -1 on failure.
+    int learnRcuKey(int key);
+    // Makes the controller learn the remote control's address: 0..31 (stored in
+    // rcuAddress), 255 when it heard none, -1 on failure.
+    int readRcuAddress();
+    // Waits up to a second for the result of an address request and takes its address; as
+    // readRcuAddress.
+    int waitRcuResult();
+    // Stores address a (its low byte) and, while connected, sends it to the controller: -1
+    // above 31, 0 when only stored, else the address the controller reports taking.
+    int setRcuAddress(int address);
+
+public slots:
+    // Fills rcuKeyCodes and rcuAddress from the controller's key table.
+    void readRCU();
+    // Sends rcuKeyCodes and rcuAddress to the controller and makes it save them.
+    void writeRCU();
+
 public slots:
     // Connects (true) or disconnects (false); announces the outcome with
     // setConnectionStatus(bool) before it returns.

@@ -91,6 +91,10 @@ public:
     u8 rcuKeyCodes[RcuKeyCount];        // each below 64, 0xFF none
     u8 rcuAddress = 0xFF;               // below 32, 0xFF none
 
+    // Sets the code of remote-control key k (low bytes of both): 0, or -1 and nothing
+    // changed when either is above 63.
+    int setRcuKeyCode(int key, int code);
+
     // Deletes every extra entry and empties the list.
     void clearExtraEntries();
 

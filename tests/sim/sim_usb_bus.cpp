@@ -59,6 +59,8 @@ void sim_usb_bus::injectAt(int operation, sim_fault fault)
 
 int sim_usb_bus::begin(sim_log_entry::kind_type kind, int device, const QString &what, sim_fault &fault)
 {
+    if (beforeOperation)
+        beforeOperation();
     const qint64 now = appClock().elapsedMs();
     for (auto &d : devices)
         d->advanceTo(now);

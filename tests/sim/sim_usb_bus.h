@@ -41,6 +41,10 @@ public:
     // Protocol misuse seen by the bus and by every controller; a test expects none.
     QStringList problems() const;
 
+    // Runs before every operation; a test lets virtual time pass per transfer with it
+    // (bounds on elapsed time are then reached by polls that run back to back).
+    std::function<void()> beforeOperation;
+
     // The operation that becomes log entry `operation` (counted in the current log) gets
     // the fault. Faults at the n-th request of a code: sim_device::injectOnRequest.
     void injectAt(int operation, sim_fault fault);
