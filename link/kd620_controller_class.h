@@ -108,6 +108,12 @@ public:
     // above 31, 0 when only stored, else the address the controller reports taking.
     int setRcuAddress(int address);
 
+    // --- Monitor (link/controller_monitor.cpp) -----------------------------------------
+    // One monitor_command against the controller, its data copied into the caller's buffer
+    // (3, 76, 96 or 2400 bytes by command; none for start and stop): 0, or -1 on failure
+    // or for an unknown command.
+    int monitorRequest(unsigned command, void *buffer);
+
 public slots:
     // Fills rcuKeyCodes and rcuAddress from the controller's key table.
     void readRCU();

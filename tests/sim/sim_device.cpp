@@ -5,6 +5,7 @@
 #include "tests/sim/sim_identity_engine.h"
 #include "tests/sim/sim_loader_engine.h"
 #include "tests/sim/sim_mode_engine.h"
+#include "tests/sim/sim_monitor_engine.h"
 #include "tests/sim/sim_rcu_engine.h"
 #include "tests/sim/sim_restart_engine.h"
 #include "tests/sim/sim_status_engine.h"
@@ -21,6 +22,7 @@ sim_device::sim_device(const QString &serial)
     // After the mode engine: in the loader, unfreezing starts the firmware.
     addEngine(std::make_unique<sim_loader_engine>());
     addEngine(std::make_unique<sim_rcu_engine>());
+    addEngine(std::make_unique<sim_monitor_engine>());
 }
 
 sim_device::~sim_device() = default;

@@ -1,0 +1,138 @@
+#include "tests/sim/sim_monitor_engine.h"
+
+#include "link/usb_backend_interface.h"
+#include "link/usb_protocol.h"
+#include "tests/sim/sim_device.h"
+#include "tests/sim/sim_frame.h"
+
+#include <QtEndian>
+
+#include <tuple>
+
+namespace {
+
+constexpr int BlockSize = 0x2000;
+// The input types in the configuration: image offset 0x4800, in the 8 KB block from 0x4000.
+constexpr int InputConfigBlockIndex = 0x4000 / 256;
+constexpr int InputTypesInBlock = 0x800;
+constexpr u32 ImageAddress = 0x62000000;
+constexpr u8 DmxFrameCommand = 0x1C;
+constexpr u8 BlockFrameCommand = 0x0F;
+
+} // namespace
+
+sim_monitor_engine::sim_monitor_engine()
+    : internalStates(makeReport(64))
+{
+    inputTypes.fill(-1);
+}
+
+QList<u8> sim_monitor_engine::requests() const
+{
+    // Of the configuration reads only the monitor's one block is answered here.
+    return {REQ_MONITOR, REQ_READ_DMX_OUTPUT, REQ_READ_BLOCKS_8K};
+}
+
+QByteArray sim_monitor_engine::makeReport(int length)
+{
+    QByteArray report(length, char(0xAB));
+    const int words = length / 4;
+    u32 sum = 0;
+    for (int i = 0; i + 1 < words; ++i) {
+        const u32 word = u32(i + 1) * 0x01030507u;
+        qToLittleEndian<u32>(word, report.data() + 4 * i);
+        sum += word;
+    }
+    if (words > 0)
+        qToLittleEndian<u32>(0u - sum, report.data() + 4 * (words - 1));
+    return report;
+}
+
+int sim_monitor_engine::dmxValuesSent(const sim_device &device) const
+{
+    if (dmxValueCount > 0)
+        return dmxValueCount;
+    const bool newer = std::make_tuple(int(device.firmwareMajor), int(device.firmwareMinor), int(device.firmwareBuild))
+        >= std::make_tuple(3, 0, 11);
+    return newer ? 64 : 32;
+}
+
+void sim_monitor_engine::offer(sim_device &device, const QByteArray &bytes)
+{
+    device.beginOperation();
+    // A new read replaces whatever the host left unread.
+    device.bulkInQueue.clear();
+    device.bulkInQueue.enqueue(bytes);
+    if (dataReadyAfterMs <= 0) {
+        device.status |= STATUS_DONE;
+        return;
+    }
+    sim_device *d = &device;
+    device.at(device.nowMs + dataReadyAfterMs, [d] { d->status |= STATUS_DONE; });
+}
+
+QByteArray sim_monitor_engine::inputConfigurationFrame() const
+{
+    QByteArray block(BlockSize, char(0xFF));
+    for (int i = 0; i < InputCount; ++i)
+        qToLittleEndian<i32>(inputTypes[size_t(i)], block.data() + InputTypesInBlock + 4 * i);
+    return sim_frame::make(BlockFrameCommand, 0, ImageAddress + InputConfigBlockIndex * 256, block).bytes();
+}
+
+int sim_monitor_engine::control(sim_device &device, const sim_setup &setup, u8 *data)
+{
+    switch (setup.request()) {
+    case REQ_MONITOR:
+        return monitorCommand(device, setup, data);
+    case REQ_READ_DMX_OUTPUT: {
+        if (!expect(device, setup, false, 0))
+            return usb_error::Pipe;
+        const QByteArray values(reinterpret_cast<const char *>(dmxOutput.data()), dmxValuesSent(device));
+        offer(device, sim_frame::make(DmxFrameCommand, 0, 0, values).bytes());
+        return 0;
+    }
+    case REQ_READ_BLOCKS_8K:
+        if (!expect(device, setup, false, 0))
+            return usb_error::Pipe;
+        if (setup.value() != 1 || setup.index() != InputConfigBlockIndex) {
+            device.problems << QStringLiteral("READ_BLOCKS_8K of %1 blocks from %2").arg(setup.value()).arg(setup.index());
+            return usb_error::Pipe;
+        }
+        if (!(device.status & STATUS_CONFIGURATION))
+            device.problems << QStringLiteral("configuration read outside configuration mode");
+        offer(device, inputConfigurationFrame());
+        return 0;
+    }
+    return usb_error::Pipe;
+}
+
+int sim_monitor_engine::monitorCommand(sim_device &device, const sim_setup &setup, u8 *data)
+{
+    switch (setup.value()) {
+    case 0:
+        if (!expect(device, setup, true, 3))
+            return usb_error::Pipe;
+        data[0] = u8(inputStates);
+        data[1] = u8(inputStates >> 8);
+        data[2] = u8(inputStates >> 16);
+        return 3;
+    case 2:
+    case 3:
+        if (!expect(device, setup, false, 0))
+            return usb_error::Pipe;
+        monitoring = setup.value() == 2;
+        ++(monitoring ? starts : stops);
+        return 0;
+    case 6: {
+        if (!expect(device, setup, true, 2))
+            return usb_error::Pipe;
+        const int length = announcedLength >= 0 ? announcedLength : int(internalStates.size());
+        offer(device, internalStates);
+        data[0] = u8(length);
+        data[1] = u8(length >> 8);
+        return 2;
+    }
+    }
+    device.problems << QStringLiteral("MONITOR command %1").arg(setup.value());
+    return usb_error::Pipe;
+}
