@@ -248,6 +248,74 @@ is not a proper upgrade file!</source>
         <source>CRC error in block %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cannot read inputs&apos; states!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot initiate monitoring!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot initiate reading!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read inputs&apos; configuration!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote control:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operation failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time exceeded!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid R. C. address!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ambiguous R. C. address!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select button!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Divergent key!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid key code!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RCU key code reading failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid key code [%1]!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RCU key code writing failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RCU address writing failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RCU data saving failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>program_list_class</name>
