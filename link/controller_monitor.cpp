@@ -3,6 +3,8 @@
 #include "link/kd620_controller_class.h"
 #include "link/monitor_protocol.h"
 #include "link/monitor_reports.h"
+#include "link/usb_frame_class.h"
+#include "link/usb_interface_message.h"
 #include "link/usb_protocol.h"
 #include "model/image_access.h"
 #include "model/user_interaction.h"
@@ -17,13 +19,24 @@ namespace {
 
 constexpr int StatusReplySize = 8;
 constexpr int ReportLengthReplySize = 2;
-constexpr int InputConfigFrameSize = 0x2000 + 12;
+constexpr int InputConfigFrameSize = 0x2000 + usb_frame_class::FRAME_OVERHEAD;
 
 enum class data_wait { Ready, ControlError, ProtocolError };
 
-void usbBox(message_icon icon, const QString &text)
+void warning(const QString &text)
 {
-    showMessage(icon, QCoreApplication::translate("kd620_controller_class", "USB Interface"), text);
+    showUsbInterfaceMessage(message_icon::Warning, text);
+}
+
+void critical(const QString &text)
+{
+    showUsbInterfaceMessage(message_icon::Critical, text);
+}
+
+// A short transfer or a checksum that does not add up.
+void readingError()
+{
+    warning(QCoreApplication::translate("kd620_controller_class", "Reading error!"));
 }
 
 // Drops the connection unless a failed poll or mode change has dropped it already.
@@ -63,14 +76,14 @@ data_wait waitForData(kd620_controller_class &c)
     for (int poll = 0; poll < monitor::DataPolls; ++poll) {
         u8 reply[StatusReplySize];
         if (!monitorIn(c, REQ_STATUS, 0, reply, StatusReplySize, false)) {
-            usbBox(message_icon::Warning, QCoreApplication::translate("kd620_controller_class", "Control error!"));
+            warning(QCoreApplication::translate("kd620_controller_class", "Control error!"));
             return data_wait::ControlError;
         }
         if (readU32(reply, 0) & STATUS_DONE)
             return data_wait::Ready;
         wait100ms();
     }
-    usbBox(message_icon::Warning, QCoreApplication::translate("kd620_controller_class", "Protocol error!"));
+    warning(QCoreApplication::translate("kd620_controller_class", "Protocol error!"));
     return data_wait::ProtocolError;
 }
 
@@ -78,8 +91,7 @@ int readInputStates(kd620_controller_class &c, u8 *buffer)
 {
     if (!monitorIn(c, REQ_MONITOR, MON_INPUT_STATES, buffer, monitor::InputStatesSize, true)) {
         c.dropConnection();
-        usbBox(message_icon::Critical,
-            QCoreApplication::translate("kd620_controller_class", "Cannot read inputs' states!"));
+        critical(QCoreApplication::translate("kd620_controller_class", "Cannot read inputs' states!"));
         return -1;
     }
     return 0;
@@ -88,8 +100,7 @@ int readInputStates(kd620_controller_class &c, u8 *buffer)
 int startOrStop(kd620_controller_class &c, unsigned command)
 {
     if (!monitorOut(c, REQ_MONITOR, int(command))) {
-        usbBox(message_icon::Critical,
-            QCoreApplication::translate("kd620_controller_class", "Cannot initiate monitoring!"));
+        critical(QCoreApplication::translate("kd620_controller_class", "Cannot initiate monitoring!"));
         return -1;
     }
     return 0;
@@ -101,17 +112,16 @@ int readDmxOutput(kd620_controller_class &c, u8 *buffer)
         return -1;
     if (!monitorOut(c, REQ_READ_DMX_OUTPUT, 0)) {
         c.dropConnection();
-        usbBox(message_icon::Critical,
-            QCoreApplication::translate("kd620_controller_class", "Cannot initiate reading!"));
+        critical(QCoreApplication::translate("kd620_controller_class", "Cannot initiate reading!"));
         return -1;
     }
     if (waitForData(c) != data_wait::Ready)
         return -1;
     const int values = monitor_reports::dmxValueCount(c.firmwareText());
-    const int frameSize = values + 12;
+    const int frameSize = values + usb_frame_class::FRAME_OVERHEAD;
     const int received = c.usbDevice.bulkRead(buffer, frameSize);
     if (received < frameSize || !monitor_reports::acceptDmxOutputFrame(buffer, values)) {
-        usbBox(message_icon::Warning, QCoreApplication::translate("kd620_controller_class", "Reading error!"));
+        readingError();
         return -1;
     }
     return 0;
@@ -138,8 +148,7 @@ int readInputConfig(kd620_controller_class &c, u8 *buffer)
     // or the drop, which sends the controller to normal mode.
     if (!monitorOut(c, REQ_READ_BLOCKS_8K, 1, monitor::InputConfigBlockOffset / 256)) {
         c.dropConnection();
-        usbBox(message_icon::Critical,
-            QCoreApplication::translate("kd620_controller_class", "Cannot read inputs' configuration!"));
+        critical(QCoreApplication::translate("kd620_controller_class", "Cannot read inputs' configuration!"));
         return -1;
     }
     switch (waitForData(c)) {
@@ -155,13 +164,13 @@ int readInputConfig(kd620_controller_class &c, u8 *buffer)
     // The block's checksum is not tested: only the input types are taken from it.
     std::vector<u8> frame(InputConfigFrameSize);
     if (c.usbDevice.bulkRead(frame.data(), InputConfigFrameSize) < InputConfigFrameSize) {
-        usbBox(message_icon::Warning, QCoreApplication::translate("kd620_controller_class", "Reading error!"));
+        readingError();
         c.dropConnection();
         return -1;
     }
     if (!restoreMode(c, remembered))
         return -1;
-    std::memcpy(buffer, frame.data() + 8 + monitor::InputConfigDataOffset, monitor::InputConfigSize);
+    std::memcpy(buffer, frame.data() + usb_frame_class::HEADER_SIZE + monitor::InputConfigDataOffset, monitor::InputConfigSize);
     return 0;
 }
 
@@ -172,8 +181,7 @@ int readInternalStates(kd620_controller_class &c, u8 *buffer)
         monitorIn(c, REQ_MONITOR, MON_INTERNAL_STATES, lengthReply, ReportLengthReplySize, false);
     const int length = readU16(lengthReply, 0);
     if (!announced || !monitor_reports::reportLengthAccepted(length)) {
-        usbBox(message_icon::Critical,
-            QCoreApplication::translate("kd620_controller_class", "Cannot initiate reading!"));
+        critical(QCoreApplication::translate("kd620_controller_class", "Cannot initiate reading!"));
         c.dropConnection();
         return -1;
     }
@@ -181,7 +189,7 @@ int readInternalStates(kd620_controller_class &c, u8 *buffer)
         return -1;
     const int received = c.usbDevice.bulkRead(buffer, std::max(length, monitor::ReportReadMin));
     if (received < length || !monitor_reports::reportSumIsZero(buffer, length)) {
-        usbBox(message_icon::Warning, QCoreApplication::translate("kd620_controller_class", "Reading error!"));
+        readingError();
         return -1;
     }
     return 0;
@@ -192,7 +200,7 @@ int readInternalStates(kd620_controller_class &c, u8 *buffer)
 int kd620_controller_class::monitorRequest(unsigned command, void *buffer)
 {
     if (connected == 0) {
-        usbBox(message_icon::Critical, QCoreApplication::translate("kd620_controller_class", "Not connected!"));
+        critical(QCoreApplication::translate("kd620_controller_class", "Not connected!"));
         return -1;
     }
     auto *bytes = static_cast<u8 *>(buffer);

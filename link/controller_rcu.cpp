@@ -2,6 +2,7 @@
 // in front of the controller, reading the controller's key table and writing it back.
 #include "link/kd620_controller_class.h"
 #include "link/rcu_protocol.h"
+#include "link/usb_interface_message.h"
 #include "link/usb_protocol.h"
 #include "model/clock_interface.h"
 #include "model/user_interaction.h"
@@ -10,10 +11,10 @@
 
 namespace {
 
+// Every link problem of the remote control is critical.
 void usbBox(const QString &text)
 {
-    showMessage(message_icon::Critical,
-        QCoreApplication::translate("kd620_controller_class", "USB Interface"), text);
+    showUsbInterfaceMessage(message_icon::Critical, text);
 }
 
 void remoteControlBox(message_icon icon, const QString &text)

@@ -2,6 +2,7 @@
 
 #include "link/firmware_version.h"
 #include "link/monitor_protocol.h"
+#include "link/usb_frame_class.h"
 #include "model/image_access.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ bool acceptDmxOutputFrame(u8 *buffer, int values)
 {
     if (values < 0 || values > monitor::DmxValues || values % 4 != 0)
         return false;
-    const int checksumAt = 8 + values;
+    const int checksumAt = usb_frame_class::HEADER_SIZE + values;
     const u32 checksum = readU32(buffer, u32(checksumAt));
     // The caller sees the values followed by zeros only, whatever the count.
     std::fill(buffer + checksumAt, buffer + monitor::DmxBufferSize, u8(0));
