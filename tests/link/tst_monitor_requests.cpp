@@ -304,6 +304,8 @@ void tst_monitor_requests::commandAndFailure()
     QCOMPARE(f->statusSignals, boxesAtDrop < 0 ? QList<bool>() : QList<bool>{false});
     if (boxesAtDrop < 0)
         QCOMPARE(f->controller->workingMode(), int(MODE_NORMAL));
+    if (command == MON_START || command == MON_STOP)
+        QCOMPARE(engine->monitoring, command == MON_START && result == 0);
     // The input types reach the caller only with success.
     if (command == MON_INPUT_CONFIG && result < 0)
         QCOMPARE(bytesOf(buffer, 0, monitor::InputConfigSize), QByteArray(monitor::InputConfigSize, char(0xEE)));

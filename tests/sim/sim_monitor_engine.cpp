@@ -121,7 +121,6 @@ int sim_monitor_engine::monitorCommand(sim_device &device, const sim_setup &setu
         if (!expect(device, setup, false, 0))
             return usb_error::Pipe;
         monitoring = setup.value() == 2;
-        ++(monitoring ? starts : stops);
         return 0;
     case 6: {
         if (!expect(device, setup, true, 2))

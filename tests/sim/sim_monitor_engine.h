@@ -39,8 +39,6 @@ public:
     qint64 dataReadyAfterMs = 0;
 
     bool monitoring = false;  // between MONITOR 2 and 3
-    int starts = 0;
-    int stops = 0;
 
     // A report of `length` bytes whose whole words sum to zero; the bytes after the last
     // whole word are 0xAB.
