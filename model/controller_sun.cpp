@@ -112,7 +112,7 @@ void takeRow(const QString &line, std::array<sun_entry, SunTableDays> &table)
 
 enum class incomplete_answer { SkipThis = 0, Cancel = 1, SkipAll = 2 };
 
-incomplete_answer askAboutIncompleteTable()
+message_request incompleteTableQuestion()
 {
     message_request request;
     request.icon = message_icon::Question;
@@ -125,7 +125,12 @@ incomplete_answer askAboutIncompleteTable()
     request.defaultCustomButton = int(incomplete_answer::SkipThis);
     request.noEscapeButton = true;
     request.parent = dialog_parent::MainWindow;
-    const int answer = userInteraction().showMessage(request);
+    return request;
+}
+
+incomplete_answer ask(const message_request &question)
+{
+    const int answer = userInteraction().showMessage(question);
     if (answer == int(incomplete_answer::SkipThis) || answer == int(incomplete_answer::SkipAll))
         return incomplete_answer(answer);
     // Cancel, or the box closed some other way: store nothing.
@@ -193,10 +198,11 @@ int controller_configuration_class::readSunTable(const QString &fileName)
     if (lastDay.sunset == UndefinedTime)
         lastDay.sunset = table[SunTableDays - 2].sunset;
 
+    const message_request question = incompleteTableQuestion();
     for (const sun_entry &entry : table) {
         if (entry.isComplete())
             continue;
-        const incomplete_answer answer = askAboutIncompleteTable();
+        const incomplete_answer answer = ask(question);
         if (answer == incomplete_answer::Cancel)
             return -2;
         if (answer == incomplete_answer::SkipAll)
