@@ -119,7 +119,11 @@ public:
     // action store.
     void rebuildSequences();
 
-    // --- The sunrise/sunset table ---
+    // --- Configuration files and the sunrise/sunset table ---
+    // The file header of the chosen format, dated now: its length in bytes including the
+    // closing NUL (a multiple of 16); copied to destination (which must hold that many
+    // bytes) when one is given.
+    static int buildFileHeader(char *destination, bool oldFormat);
     // Writes the sun table of days 1..366 as a semicolon-separated text file. 0, or -1
     // when the file could not be written (an older file then stays as it was).
     int writeSunTable(const QString &fileName);
@@ -129,10 +133,17 @@ public:
     int readSunTable(const QString &fileName);
 
 public slots:
+    // Saves the whole configuration in the current format, or in the old one when
+    // oldstyle is set (after asking). Packs the stores into the image first. The file is
+    // replaced only when everything was written; the outcome is shown to the user.
+    void write_confDataToFile(QString fileName, bool oldstyle);
+    // Opens a configuration file of the current or the old format. Only a file that
+    // passed every check replaces the configuration; 0 on success, -1 otherwise.
+    int read_confDataFromFile(QString fileName);
     // Fills the sun table for the current year from the latitude (whole degrees, north
     // positive) and an offset in minutes subtracted from local mean solar time.
     void calculateSunEvents(int latitude, int offset);
-    // --- end of the sunrise/sunset table ---
+    // --- end of configuration files ---
 
 public slots:
     // Stores n, truncated to 16 bits, as the DMX-in limit of the image.

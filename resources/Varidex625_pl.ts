@@ -316,6 +316,73 @@ is not a proper upgrade file!</source>
         <source>RCU data saving failed!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Varidex625</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errors occured!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errors parsing file
+&quot;%1&quot; occured!
+Refer to &quot;xml_report.log&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Older version!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file contains previous version of configuration!
+To convert it into current format try get
+a converting program from QVR website!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file is not a valid project description file:
+&quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data read from file
+       failed!
+
+File corrupted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data read from file
+    successful!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old-style file format!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have choosen old-style configuration file format!
+Some informations will not be saved into file, and may get lost!
+Continue anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>successful!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data write to file </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>program_list_class</name>

@@ -1,6 +1,7 @@
 #include "tests/support/config_file_builder.h"
 
 #include "model/config_file_header.h"
+#include "model/controller_configuration_class.h"
 #include "model/image_access.h"
 
 #include <QFile>
@@ -31,6 +32,12 @@ bool writeFileBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QByteArray emptyConfigurationImage()
+{
+    const controller_configuration_class empty;
+    return QByteArray(reinterpret_cast<const char *>(empty.confData), int(image_layout::ImageSize));
 }
 
 QByteArray currentFormatFile(const QByteArray &image, const QByteArray &xmlText)

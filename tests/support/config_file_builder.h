@@ -12,6 +12,9 @@
 QByteArray readFileBytes(const QString &path);
 bool writeFileBytes(const QString &path, const QByteArray &bytes);
 
+// The image of a new, empty configuration.
+QByteArray emptyConfigurationImage();
+
 // A current-format file around an image (any bytes, compressed as they are) and an XML
 // text, laid out as the writer lays it out.
 QByteArray currentFormatFile(const QByteArray &image, const QByteArray &xmlText);

@@ -8,6 +8,8 @@
 
 #include <QTime>
 
+#include <algorithm>
+
 using namespace image_layout;
 
 namespace {
@@ -198,7 +200,7 @@ void dumpTexts(QStringList &out, const char *group, const std::array<QString, N>
 {
     for (std::size_t i = 0; i < N; ++i) {
         if (!texts[i].isEmpty())
-            out << QStringLiteral("%1 %2: %3").arg(QLatin1String(group)).arg(i).arg(texts[i]);
+            out << QLatin1String(group) + QLatin1Char(' ') + QString::number(i) + QLatin1String(": ") + texts[i];
     }
 }
 
@@ -236,7 +238,7 @@ void dumpActions(QStringList &out, const controller_configuration_class &c)
         for (int j = 0; j < n; ++j) {
             u8 record[event_action_class::RecordSize];
             c.eventActions.action(code, j)->write(record, 0);
-            out << QStringLiteral("  ") + hexWords(record, int(sizeof record));
+            out << QLatin1String("  ") + hexWords(record, int(sizeof record));
         }
     }
 }
@@ -336,14 +338,14 @@ configuration_snapshot configuration_snapshot::of(const controller_configuration
 
 QString configuration_snapshot::firstDifference(const configuration_snapshot &o) const
 {
-    for (qsizetype i = 0; i < qMin(image.size(), o.image.size()); ++i) {
-        if (image[i] != o.image[i])
-            return QStringLiteral("image differs at offset 0x%1").arg(i, 0, 16);
+    if (image != o.image) {
+        const qsizetype n = qMin(image.size(), o.image.size());
+        const auto at = std::mismatch(image.constData(), image.constData() + n, o.image.constData()).first;
+        return QStringLiteral("image differs at offset 0x%1").arg(at - image.constData(), 0, 16);
     }
-    for (qsizetype i = 0; i < qMin(dump.size(), o.dump.size()); ++i) {
-        if (dump[i] != o.dump[i])
-            return QStringLiteral("\"%1\" against \"%2\"").arg(dump[i], o.dump[i]);
-    }
+    const auto lines = std::mismatch(dump.cbegin(), dump.cend(), o.dump.cbegin(), o.dump.cend());
+    if (lines.first != dump.cend() && lines.second != o.dump.cend())
+        return QStringLiteral("\"%1\" against \"%2\"").arg(*lines.first, *lines.second);
     if (dump.size() != o.dump.size())
         return QStringLiteral("%1 lines against %2").arg(dump.size()).arg(o.dump.size());
     return QString();

@@ -1,0 +1,16 @@
+#include "model/config_file_report.h"
+
+#include "model/user_interaction.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+void reportConfigFileOutcome(bool success, const QString &text, const QString &path)
+{
+    showMessage(success ? message_icon::Information : message_icon::Critical, QStringLiteral("Varidex625"), text,
+                message_button::Ok);
+    QString title = QCoreApplication::translate("kd620_controller_class", "Varidex625");
+    if (success)
+        title += QLatin1String(" - ") + QFileInfo(path).fileName();
+    userInteraction().setMainWindowTitle(title);
+}
