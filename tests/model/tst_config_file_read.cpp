@@ -80,6 +80,15 @@ class tst_config_file_read : public QObject
         return read(c, path(name));
     }
 
+    // Saves c under name, answering Yes to the old-format question.
+    void save(kd620_controller_class &c, const QString &name, bool oldFormat = false)
+    {
+        scripted_interaction ui;
+        ui.answers << int(message_button::Yes);
+        c.write_confDataToFile(path(name), oldFormat);
+        QCOMPARE(ui.messages.last().text, QStringLiteral("Data write to file ") + path(name) + QStringLiteral("\nsuccessful!"));
+    }
+
     static void verifySuccess(const outcome &o, const QString &name)
     {
         QCOMPARE(o.result, 0);
@@ -93,8 +102,8 @@ class tst_config_file_read : public QObject
 
 private slots:
     void initTestCase();
-    void roundTripCurrentFormat();
-    void roundTripOldFormat();
+    void roundTrip_data();
+    void roundTrip();
     void incompressibleImageRoundTrip();
     void readReplacesEverything();
     void loadClamps_data();
@@ -118,45 +127,34 @@ void tst_config_file_read::initTestCase()
     QVERIFY(QDir::setCurrent(dir.path()));
 }
 
-void tst_config_file_read::roundTripCurrentFormat()
+void tst_config_file_read::roundTrip_data()
 {
-    kd620_controller_class source;
-    populateConfiguration(source, true);
-    {
-        scripted_interaction ui;
-        source.write_confDataToFile(path("full.cfg625"), false);
-        QCOMPARE(ui.messageTexts().size(), 1);
-    }
-    const configuration_snapshot saved = configuration_snapshot::of(source);
-
-    kd620_controller_class target;
-    verifySuccess(read(target, path("full.cfg625")), QStringLiteral("full.cfg625"));
-    const configuration_snapshot loaded = configuration_snapshot::of(target);
-    QVERIFY2(loaded == saved, qPrintable(loaded.firstDifference(saved)));
+    QTest::addColumn<bool>("oldFormat");
+    QTest::newRow("current format") << false;
+    QTest::newRow("old format") << true;
 }
 
-void tst_config_file_read::roundTripOldFormat()
+void tst_config_file_read::roundTrip()
 {
+    QFETCH(bool, oldFormat);
     kd620_controller_class source;
     populateConfiguration(source, true);
-    {
-        scripted_interaction ui;
-        ui.answers << int(message_button::Yes);
-        source.write_confDataToFile(path("full.cfg"), true);
-        QCOMPARE(ui.messageTexts().size(), 2);
-    }
-    // The old format carries scene, program, sequence-start and mask descriptions only.
-    source.stateDescs.fill(QString());
-    source.inputDescs.fill(QString());
-    source.rcuKeyDescs.fill(QString());
-    for (u32 code = 0; code < EventCount; ++code) {
-        if (code < EventSequence || code >= EventRcuKey)
-            source.eventDescs[code].clear();
+    const QString name = oldFormat ? QStringLiteral("full.cfg") : QStringLiteral("full.cfg625");
+    save(source, name, oldFormat);
+    if (oldFormat) {
+        // The old format carries scene, program, sequence-start and mask descriptions only.
+        source.stateDescs.fill(QString());
+        source.inputDescs.fill(QString());
+        source.rcuKeyDescs.fill(QString());
+        for (u32 code = 0; code < EventCount; ++code) {
+            if (code < EventSequence || code >= EventRcuKey)
+                source.eventDescs[code].clear();
+        }
     }
     const configuration_snapshot saved = configuration_snapshot::of(source);
 
     kd620_controller_class target;
-    verifySuccess(read(target, path("full.cfg")), QStringLiteral("full.cfg"));
+    verifySuccess(read(target, path(name)), name);
     const configuration_snapshot loaded = configuration_snapshot::of(target);
     QVERIFY2(loaded == saved, qPrintable(loaded.firstDifference(saved)));
 }
@@ -166,10 +164,7 @@ void tst_config_file_read::incompressibleImageRoundTrip()
     kd620_controller_class source;
     QRandomGenerator random(7);
     random.fillRange(reinterpret_cast<quint32 *>(source.confData + SceneLevels), int(3072 * 512 / 4));
-    {
-        scripted_interaction ui;
-        source.write_confDataToFile(path("noise.cfg625"), false);
-    }
+    save(source, QStringLiteral("noise.cfg625"));
     kd620_controller_class target;
     verifySuccess(read(target, path("noise.cfg625")), QStringLiteral("noise.cfg625"));
     QVERIFY(std::equal(source.confData, source.confData + ImageSize, target.confData));
@@ -180,10 +175,7 @@ void tst_config_file_read::incompressibleImageRoundTrip()
 void tst_config_file_read::readReplacesEverything()
 {
     kd620_controller_class empty;
-    {
-        scripted_interaction ui;
-        empty.write_confDataToFile(path("empty.cfg625"), false);
-    }
+    save(empty, QStringLiteral("empty.cfg625"));
     kd620_controller_class target;
     populateConfiguration(target, true);
     target.rcuKeyCodes[3] = 17;

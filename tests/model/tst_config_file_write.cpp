@@ -142,8 +142,8 @@ void tst_config_file_write::headerBytes()
         QVERIFY(uchar(ch) < 0x80);
     }
 
-    const QByteArray saved = save(*std::make_unique<kd620_controller_class>(), "header.cfg625", oldFormat);
-    QCOMPARE(saved.left(HeaderSize), header);
+    kd620_controller_class c;
+    QCOMPARE(save(c, "header.cfg625", oldFormat).left(HeaderSize), header);
 }
 
 void tst_config_file_write::currentFormatLayout()
