@@ -161,7 +161,9 @@ void right_panel_widget::connectSignals(kd620_controller_class *controller)
     connect(this, &panel::liveModeCheck, liveModeButton, &QPushButton::setChecked);
     connect(this, &panel::freezeModeCheck, freezeModeButton, &QPushButton::setChecked);
     connect(saveConfToFileButton, &QPushButton::clicked, this, &panel::saveConfToFileClick);
+    connect(this, &panel::saveConfToFileClicked, controller, &kd620_controller_class::write_confDataToFile);
     connect(readConfFromFileButton, &QPushButton::clicked, this, &panel::readConfFromFileClick);
+    connect(this, &panel::readConfFromFileClicked, controller, &kd620_controller_class::read_confDataFromFile);
     connect(connectButton, &QPushButton::clicked, this, &panel::connectButtonClicked);
     connect(disconnectButton, &QPushButton::clicked, this, &panel::disconnectButtonClicked);
     connect(resetButton, &QPushButton::clicked, this, &panel::resetButtonClicked);

@@ -3,9 +3,11 @@
 #include "link/usb_protocol.h"
 #include "tests/sim/sim_link_fixture.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -112,6 +114,7 @@ private slots:
     void sendOrReadWhileDisconnected();
     void saveName_data();
     void saveName();
+    void saveAndOpenAgain();
     void fileDialogs();
 
 private:
@@ -653,17 +656,48 @@ void tst_right_panel::saveName()
     QFETCH(QString, chosen);
     QFETCH(QString, written);
     QFETCH(bool, oldFormat);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("x.cfg"));
     buildPanel();
     QSignalSpy saved(panel.get(), &right_panel_widget::saveConfToFileClicked);
 
-    const QString folder = QStringLiteral("/nonexistent-folder/");
+    const QString folder = dir.path() + QLatin1Char('/');
     ui->fileAnswers.enqueue(folder + chosen);
+    ui->answers.enqueue(message_button::Yes);  // the old format is asked for first
     panel->saveConfToFileButton->click();
 
     QCOMPARE(saved.size(), 1);
     QCOMPARE(saved[0][0].toString(), folder + written);
     QCOMPARE(saved[0][1].toBool(), oldFormat);
     QCOMPARE(f->controller->currentFile, folder + written);
+    // The controller wrote the file in that format under that name, and nothing else.
+    QFile file(folder + written);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(10), QByteArray(oldFormat ? "Kd620v2CFG" : "Kd620v3CFG"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size() + QDir(folder + "x.cfg").entryList(QDir::Files).size(), 1);
+}
+
+// What the panel saves it opens again: the controller reads the file and announces it.
+void tst_right_panel::saveAndOpenAgain()
+{
+    QTemporaryDir dir;
+    buildPanel();
+    kd620_controller_class &c = *f->controller;
+    c.sceneDescs[7] = QStringLiteral("sunrise over the stage");
+    c.confData[image_layout::sceneLevel(7, 3)] = 0x42;
+    ui->fileAnswers.enqueue(dir.filePath("show"));
+    panel->saveConfToFileButton->click();
+    QVERIFY(QFile::exists(dir.filePath("show.cfg625")));
+
+    c.ClearConfig(controller_configuration_class::ClearEverything);
+    QVERIFY(c.sceneDescs[7].isEmpty());
+    QSignalSpy read(&c, &controller_configuration_class::readFileFinished);
+    ui->fileAnswers.enqueue(dir.filePath("show.cfg625"));
+    panel->readConfFromFileButton->click();
+    QCOMPARE(read.size(), 1);
+    QCOMPARE(c.sceneDescs[7], QStringLiteral("sunrise over the stage"));
+    QCOMPARE(c.confData[image_layout::sceneLevel(7, 3)], u8(0x42));
+    QCOMPARE(c.currentFile, dir.filePath("show.cfg625"));
 }
 
 void tst_right_panel::fileDialogs()
