@@ -1,6 +1,7 @@
 #include "app/varidex_main.h"
 
 #include "app/application_resources.h"
+#include "app/gui_class.h"
 #include "app/language_list.h"
 #include "app/parameters_file.h"
 #include "app/start_options.h"
@@ -9,7 +10,54 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QMainWindow>
+
+void startUp(const QStringList &arguments, QObject *translatorOwner)
+{
+    // The parameters file and the translation files are found in the working directory.
+    const saved_language saved = readSavedLanguage(QString::fromLatin1(parametersFileName));
+    const language_selection languages = buildLanguageList(QDir(), saved.code, saved.name, translatorOwner);
+    languageList = languages.entries;
+    requestedLanguage = languages.requested;
+    currentLanguage = -1;
+
+    mainWindow = nullptr;
+    currentController = new kd620_controller_class;
+    const start_options options = parseStartOptions(arguments);
+    applyStartOptions(options, *currentController);
+}
+
+int runMainWindows()
+{
+    // A language change ends the event loop with a request; the window is then built anew
+    // under the new translator, and the controller keeps its configuration and connection.
+    int result = 0;
+    gui_class *window = nullptr;
+    while (requestedLanguage != -1) {
+        if (!window || currentLanguage != requestedLanguage) {
+            delete window;  // takes its pages, menus and actions along
+            window = nullptr;
+            mainWindow = nullptr;
+            installLanguage(requestedLanguage);
+            window = new gui_class(currentController);
+            window->show();
+        }
+        requestedLanguage = -1;
+        result = QApplication::exec();
+    }
+    delete window;
+    mainWindow = nullptr;
+    return result;
+}
+
+void shutDown()
+{
+    delete currentController;
+    currentController = nullptr;
+    if (currentLanguage > 0)
+        installLanguage(0);
+    currentLanguage = -1;
+    languageList.clear();
+}
 
 int varidexMain(int argc, char **argv)
 {
@@ -17,32 +65,9 @@ int varidexMain(int argc, char **argv)
     initApplicationResources();
     widget_user_interaction interaction;
     installUserInteraction(&interaction);
-
-    // The parameters file and the translation files are found in the working directory.
-    const saved_language saved = readSavedLanguage(QString::fromLatin1(parametersFileName));
-    const language_selection languages = buildLanguageList(QDir(), saved.code, saved.name, &app);
-    languageList = languages.entries;
-    requestedLanguage = languages.requested;
-
-    mainWindow = nullptr;
-    currentController = new kd620_controller_class;
-    const start_options options = parseStartOptions(app.arguments());
-    applyStartOptions(options, *currentController);
-
-    installLanguage(requestedLanguage);
-    requestedLanguage = -1;
-
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Varidex625"));
-    window.resize(1024, 749);
-    mainWindow = &window;
-    window.show();
-    const int result = app.exec();
-    mainWindow = nullptr;
-
-    delete currentController;
-    currentController = nullptr;
-    languageList.clear();
+    startUp(app.arguments(), &app);
+    const int result = runMainWindows();
+    shutDown();
     installUserInteraction(nullptr);
     return result;
 }

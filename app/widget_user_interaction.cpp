@@ -123,9 +123,22 @@ QString widget_user_interaction::chooseOpenFile(const QString &caption, const QS
 }
 
 QString widget_user_interaction::chooseSaveFile(const QString &caption, const QString &dir,
-                                                const QString &filter, dialog_parent parent)
+                                                const QString &filter, dialog_parent parent,
+                                                QString *selectedFilter)
 {
-    return QFileDialog::getSaveFileName(parentWidget(parent), caption, dir, fileDialogFilter(filter));
+    QString shownFilter;
+    const QString name =
+        QFileDialog::getSaveFileName(parentWidget(parent), caption, dir, fileDialogFilter(filter), &shownFilter);
+    if (selectedFilter) {
+        // The caller knows the filter as it gave it, before the blanks went in.
+        const QStringList given = filter.split(QStringLiteral(";;"));
+        *selectedFilter = shownFilter;
+        for (const QString &f : given) {
+            if (fileDialogFilter(f) == shownFilter)
+                *selectedFilter = f;
+        }
+    }
+    return name;
 }
 
 bool widget_user_interaction::askReconnect(const QStringList &otherSerials)

@@ -21,7 +21,7 @@ public:
     QString chooseOpenFile(const QString &caption, const QString &dir, const QString &filter,
                            dialog_parent parent) override;
     QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
-                           dialog_parent parent) override;
+                           dialog_parent parent, QString *selectedFilter = nullptr) override;
     bool askReconnect(const QStringList &otherSerials) override;
 
     // The widget that boxes of the given parent kind belong to (null: none).

@@ -24,7 +24,10 @@ public:
     void progressEnd() override {}
     void processEvents() override {}
     QString chooseOpenFile(const QString &, const QString &, const QString &, dialog_parent) override { return {}; }
-    QString chooseSaveFile(const QString &, const QString &, const QString &, dialog_parent) override { return {}; }
+    QString chooseSaveFile(const QString &, const QString &, const QString &, dialog_parent, QString *) override
+    {
+        return {};
+    }
     bool askReconnect(const QStringList &) override { return false; }  // Cancel, the default button
 };
 

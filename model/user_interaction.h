@@ -88,11 +88,12 @@ public:
     // Lets the event loop run once (the whole-configuration send keeps the window alive).
     virtual void processEvents() = 0;
 
-    // File choosers; an empty result means cancelled.
+    // File choosers; an empty result means cancelled. filter lists name filters separated
+    // by ";;"; selectedFilter, when given, receives the one the user chose.
     virtual QString chooseOpenFile(const QString &caption, const QString &dir, const QString &filter,
                                    dialog_parent parent) = 0;
     virtual QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
-                                   dialog_parent parent) = 0;
+                                   dialog_parent parent, QString *selectedFilter = nullptr) = 0;
 
     // The reconnect dialog, modal over the main window: the controller wanted is not
     // attached, these others are. True for "Retry" or "Change" (Change has made the chosen

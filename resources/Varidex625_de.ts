@@ -2,9 +2,312 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Varidex625</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delayed Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DMX Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scenes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sequences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Masks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descriptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aevents_clock_widget</name>
+    <message>
+        <source>The editor of timer events is not built yet: timers and their actions are kept as the configuration holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aevents_dlyd_widget</name>
+    <message>
+        <source>The editor of delays and their events is not built yet: they are kept as the configuration holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aevents_dmxout_widget</name>
+    <message>
+        <source>The editor of DMX output events is not built yet: their actions are kept as the configuration holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aevents_inputs_widget</name>
+    <message>
+        <source>The editor of input events is not built yet: their actions are kept as the configuration holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aevents_ired_widget</name>
+    <message>
+        <source>The editor of remote-control key events is not built yet: their actions are kept as the configuration holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aevents_vkeys_widget</name>
+    <message>
+        <source>The editor of internal events is not built yet: their actions are kept as the configuration holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>amask_settings_widget</name>
+    <message>
+        <source>The mask editor is not built yet: masks are kept as the configuration holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aprogram_conf_widget</name>
+    <message>
+        <source>Scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aprogram_settings_widget</name>
+    <message>
+        <source>The program editor is not built yet: programs are kept as the configuration holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chained Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit current scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no description</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ascene_settings_widget</name>
+    <message>
+        <source>The scene editor is not built yet: scenes are kept as the configuration holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groupped Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coupled Scenes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no description</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aseq_settings_widget</name>
+    <message>
+        <source>The sequence editor is not built yet: sequences are kept as the configuration holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>asettings_clock_widget</name>
+    <message>
+        <source>DST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting the controller&apos;s clock and its calibration is not built yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>asettings_descs_widget</name>
+    <message>
+        <source>The descriptions editor is not built yet: descriptions are kept as the configuration holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>asettings_dmx_widget</name>
+    <message>
+        <source>The settings of each DMX output channel are not built yet: they are kept as the configuration holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DMX Ch. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DMX Channel: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>asettings_inputs_widget</name>
+    <message>
+        <source>Input types and descriptions are shown as the configuration holds them; their editor is not built yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>asettings_ired_tab</name>
+    <message>
+        <source>Learning the keys of the remote control and its settings files are not built yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to KD625</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Btn %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote control address: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote control address: - -</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -87,6 +390,451 @@
     <name>clearConf_dialog</name>
     <message>
         <source>Varidex625</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ctrl_monitor</name>
+    <message>
+        <source>Monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show states</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show DMX output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The monitor windows do not show the controller&apos;s reports yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controller error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DMX output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal states</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dmxOutputSet</name>
+    <message>
+        <source>DMX output channels in use:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DMX output events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First channel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last channel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>gui_class</name>
+    <message>
+        <source>&amp;Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open configuration file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save configuration file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear current configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &amp;Inputs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show inputs&apos; state in another window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &amp;States</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show internal states in another window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &amp;DMX output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show DMX output channels in another window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close aux. &amp;windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close all auxiliary windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;heck upgrades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search for updates at QVR website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Upgrade KD625</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send upgrade to KD625 controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verify firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to get help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information about application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operations on files and exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Views</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auxiliary windows control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Upgrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware version management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short informations about application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change application language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change language to: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write new language!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seq. start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DMX Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R. C. Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV sheets (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable / Disable Delay Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events Generator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Sunrise / Sunset Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start-up Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shut-down Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GMT +</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose event:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable extra entries
+into existing programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GMT </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a file containing sunrise and sunset times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read times!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a file to save sunrise and sunset times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot; to write!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save times!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected!</source>
+        <comment>QMessageBox</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB Interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please call or send an email.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QVR Varidex625 - Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software for KD625 controller configuration.
+Release:   </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limited company
+1 Lantern Street
+62-500 Lumenfield
+Lumenland
+
+tel. %1
+fax. %2
+Tax no. 625-000-128
+
+email: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QVR Varidex625 - About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Qt libraries: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an upgrade file for QVR KD625 controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade (*.upg)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -381,6 +1129,13 @@ Continue anyway?</source>
     </message>
     <message>
         <source>Data write to file </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>pokaz</name>
+    <message>
+        <source>What the controller reports here is not shown yet.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

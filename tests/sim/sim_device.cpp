@@ -2,6 +2,7 @@
 
 #include "link/usb_backend_interface.h"
 #include "link/usb_protocol.h"
+#include "tests/sim/sim_event_engine.h"
 #include "tests/sim/sim_identity_engine.h"
 #include "tests/sim/sim_loader_engine.h"
 #include "tests/sim/sim_mode_engine.h"
@@ -23,6 +24,7 @@ sim_device::sim_device(const QString &serial)
     addEngine(std::make_unique<sim_loader_engine>());
     addEngine(std::make_unique<sim_rcu_engine>());
     addEngine(std::make_unique<sim_monitor_engine>());
+    addEngine(std::make_unique<sim_event_engine>());
 }
 
 sim_device::~sim_device() = default;

@@ -88,10 +88,14 @@ QString scripted_interaction::chooseOpenFile(const QString &caption, const QStri
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 
-QString scripted_interaction::chooseSaveFile(const QString &caption, const QString &, const QString &,
-                                             dialog_parent)
+QString scripted_interaction::chooseSaveFile(const QString &caption, const QString &, const QString &filter,
+                                             dialog_parent, QString *selectedFilter)
 {
     fileCaptions << caption;
+    const QString chosenFilter = filterAnswers.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0)
+                                                         : filterAnswers.dequeue();
+    if (selectedFilter)
+        *selectedFilter = chosenFilter;
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 

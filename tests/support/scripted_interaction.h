@@ -26,6 +26,9 @@ public:
     QQueue<int> answers;
     // Answers for the next file choosers, in order; unscripted: cancelled (empty).
     QQueue<QString> fileAnswers;
+    // The filters the next save choosers report as chosen, in order; unscripted: the
+    // first filter of the list.
+    QQueue<QString> filterAnswers;
     // Answers for the next reconnect dialogs, in order; unscripted: Cancel (the default).
     QQueue<reconnect_answer> reconnectAnswers;
 
@@ -53,6 +56,6 @@ public:
     QString chooseOpenFile(const QString &caption, const QString &dir, const QString &filter,
                            dialog_parent parent) override;
     QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
-                           dialog_parent parent) override;
+                           dialog_parent parent, QString *selectedFilter = nullptr) override;
     bool askReconnect(const QStringList &otherSerials) override;
 };

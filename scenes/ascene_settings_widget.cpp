@@ -1,0 +1,77 @@
+#include "scenes/ascene_settings_widget.h"
+
+#include "link/kd620_controller_class.h"
+#include "model/image_layout.h"
+
+#include <QHeaderView>
+#include <QTabWidget>
+#include <QTableWidget>
+
+ascene_settings_widget::ascene_settings_widget(kd620_controller_class *controller, QWidget *parent)
+    : stand_in_page(tr("The scene editor is not built yet: scenes are kept as the configuration holds them."),
+                    parent)
+{
+    currentController = controller;
+
+    sceneTable = new QTableWidget(int(image_layout::SceneCount), 1, this);
+    sceneTable->setGeometry(10, 40, 260, 600);
+    sceneTable->horizontalHeader()->setStretchLastSection(true);
+    sceneTable->horizontalHeader()->hide();
+    sceneTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sceneTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (int row = 0; row < sceneTable->rowCount(); ++row)
+        sceneTable->setVerticalHeaderItem(row, new QTableWidgetItem(QString::number(row + 1)));
+
+    sceneTabs = new QTabWidget(this);
+    sceneTabs->setGeometry(285, 40, 550, 600);
+    for (const QString &title : {tr("Single Channels"), tr("Groupped Channels"), tr("Copying"), tr("Coupled Scenes")})
+        sceneTabs->addTab(new QWidget, title);
+
+    relabel();
+    sceneTable->setCurrentCell(0, 0);
+    refresh();
+}
+
+int ascene_settings_widget::currentScene() const
+{
+    return qMax(0, sceneTable->currentRow());
+}
+
+void ascene_settings_widget::refresh()
+{
+    recordStandInCall(QStringLiteral("scenes.refresh"));
+}
+
+void ascene_settings_widget::relabel()
+{
+    recordStandInCall(QStringLiteral("scenes.relabel"));
+    const QFontMetrics metrics(sceneTable->font());
+    const int width = sceneTable->columnWidth(0) - 8;
+    for (int row = 0; row < sceneTable->rowCount(); ++row) {
+        const QString &desc = currentController->sceneDescs[size_t(row)];
+        const QString text = desc.isEmpty() ? tr("no description") : metrics.elidedText(desc, Qt::ElideRight, width);
+        if (QTableWidgetItem *item = sceneTable->item(row, 0))
+            item->setText(text);
+        else
+            sceneTable->setItem(row, 0, new QTableWidgetItem(text));
+    }
+}
+
+void ascene_settings_widget::sceneLiveOn()
+{
+    recordStandInCall(QStringLiteral("scenes.sceneLiveOn"));
+    emit sceneChanged(currentScene());
+    refresh();
+}
+
+void ascene_settings_widget::limitChnls(int channels)
+{
+    recordStandInCall(QStringLiteral("scenes.limitChnls %1").arg(channels));
+    chnlsInUse = channels;
+}
+
+void ascene_settings_widget::destTmpDev()
+{
+    delete tmpDev;
+    tmpDev = nullptr;
+}

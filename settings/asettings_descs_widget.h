@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/stand_in_page.h"
+
+// The descriptions page of every category. Its editor is not built yet.
+class asettings_descs_widget : public stand_in_page
+{
+    Q_OBJECT
+
+public:
+    explicit asettings_descs_widget(QWidget *parent);
+
+public slots:
+    void refresh();
+};

@@ -1,0 +1,495 @@
+#include "app/language_list.h"
+#include "app/my_time_edit.h"
+#include "app/right_panel_widget.h"
+#include "app/stand_in_page.h"
+#include "app/widget_user_interaction.h"
+#include "events/aevents_dmxout_widget.h"
+#include "link/usb_protocol.h"
+#include "model/image_access.h"
+#include "model/image_layout.h"
+#include "programs/aprogram_conf_widget.h"
+#include "programs/aprogram_settings_widget.h"
+#include "scenes/amask_settings_widget.h"
+#include "scenes/ascene_settings_widget.h"
+#include "settings/asettings_dmx_set_widget.h"
+#include "settings/asettings_dmx_widget.h"
+#include "settings/asettings_inputs_widget.h"
+#include "settings/monitor/ctrl_monitor.h"
+#include "tests/support/main_window_fixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QStringList tabTexts(const QTabWidget *tabs)
+{
+    QStringList texts;
+    for (int i = 0; i < tabs->count(); ++i)
+        texts << tabs->tabText(i);
+    return texts;
+}
+
+// What a menu shows: "text|status tip|icon" per entry, "-" for a separator; the icon part
+// is "icon" when the entry has one.
+QStringList menuEntries(const QMenu *menu)
+{
+    QStringList entries;
+    for (const QAction *a : menu->actions()) {
+        if (a->isSeparator())
+            entries << QStringLiteral("-");
+        else
+            entries << a->text() + '|' + a->statusTip() + '|' + (a->icon().isNull() ? "" : "icon")
+                           + (a->isCheckable() ? "|checkable" : "");
+    }
+    return entries;
+}
+
+// True when the action's icon shows the resource image.
+bool showsImage(const QAction *action, const QString &resource)
+{
+    const QImage expected(resource);
+    const QImage shown = action->icon().pixmap(expected.size()).toImage().convertToFormat(expected.format());
+    return !expected.isNull() && shown == expected;
+}
+
+// Runs `slot` and closes the first modal box it shows, keeping its text.
+QString closeModalDuring(const std::function<void()> &slot)
+{
+    QString text;
+    QTimer::singleShot(0, [&text] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = box->windowTitle() + '|' + box->text();
+            box->accept();
+        } else if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            text = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    slot();
+    return text;
+}
+
+} // namespace
+
+class tst_main_window : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void formAndTabs();
+    void menus();
+    void languageMenuWithEnglishAlone();
+    void tabChangeRefreshesItsPage_data();
+    void tabChangeRefreshesItsPage();
+    void fileReadOrder();
+    void deviceReadOrder();
+    void dmxOutEventsFollowTheStoredRange();
+    void viewActionsFollowTheMonitor();
+    void connectionDroppedInsideItsAnnouncement();
+    void sceneSwitching_data();
+    void sceneSwitching();
+    void clearDialogCancelledStillReloads();
+    void helpAndAbout();
+    void menuHoverShowsTheMenusTip();
+
+private:
+    std::unique_ptr<main_window_fixture> f;
+};
+
+void tst_main_window::init()
+{
+    f = std::make_unique<main_window_fixture>();
+}
+
+void tst_main_window::cleanup()
+{
+    const QStringList problems = f->bus.problems();
+    f.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+}
+
+void tst_main_window::formAndTabs()
+{
+    gui_class &w = *f->window;
+    QCOMPARE(w.windowTitle(), QStringLiteral("Varidex625"));
+    QCOMPARE(w.maximumSize(), QSize(1026, 751));
+    QCOMPARE(w.size(), QSize(1026, 751));
+    QVERIFY(!w.windowIcon().isNull());
+    QCOMPARE(w.centralWidget(), w.scrollArea);
+    QCOMPARE(w.scrollArea->widget(), w.centralwidget);
+    QCOMPARE(w.centralwidget->size(), QSize(1024, 703));
+    QCOMPARE(mainWindow, &w);
+
+    QCOMPARE(tabTexts(w.tabWidget_main),
+             QStringList({"Events", "Scenes", "Programs", "Sequences", "Masks", "Settings"}));
+    QCOMPARE(tabTexts(w.tabWidget_events), QStringList({"Inputs", "Clock", "Internal Events", "Delayed Events",
+                                                        "Remote Control", "DMX Output"}));
+    QCOMPARE(tabTexts(w.tabWidget_settings),
+             QStringList({"Inputs", "DMX Output", "Remote Control", "Descriptions", "Other"}));
+    QCOMPARE(w.tabWidget_main->currentIndex(), 1);
+    QCOMPARE(w.tabWidget_events->currentIndex(), 0);
+    for (int tab = 0; tab < 5; ++tab)
+        QVERIFY(w.tabWidget_events->isTabEnabled(tab));
+    QVERIFY(!w.tabWidget_events->isTabEnabled(5));
+
+    // Each page on its tab page; the right panel beside the tabs.
+    QCOMPARE(w.scenePage->parentWidget(), w.tab_scenes);
+    QCOMPARE(w.programPage->parentWidget(), w.tab_programs);
+    QCOMPARE(w.maskPage->parentWidget(), w.tab_masks);
+    QCOMPARE(w.monitor->parentWidget(), w.tab_settings_other);
+    QCOMPARE(w.monitor->geometry(), QRect(30, 20, 260, 220));
+    QCOMPARE(w.rightPanel->parentWidget(), w.centralwidget);
+    QCOMPARE(w.tabWidget_settings->widget(2), static_cast<QWidget *>(w.tab_settings_ired));
+    for (QWidget *page : {static_cast<QWidget *>(w.scenePage), static_cast<QWidget *>(w.maskPage),
+                          static_cast<QWidget *>(w.programPage)})
+        QVERIFY(page->findChild<QLabel *>(QStringLiteral("standInNote")));
+}
+
+void tst_main_window::menus()
+{
+    gui_class &w = *f->window;
+    QStringList titles;
+    for (const QAction *a : w.menubar->actions())
+        titles << a->text() + '|' + a->menu()->statusTip();
+    QCOMPARE(titles, QStringList({"&File|Operations on files and exit", "&Language|Change application language",
+                                  "&Views|Auxiliary windows control", "&Upgrade|Firmware version management",
+                                  "&Help|Short informations about application"}));
+    QCOMPARE(menuEntries(w.fileMenu), QStringList({"&Open file|Open configuration file|icon",
+                                                   "&Save file|Save configuration file|icon",
+                                                   "&Clear|Clear current configuration|icon",
+                                                   "&Exit|Close application|icon"}));
+    QCOMPARE(menuEntries(w.viewsMenu),
+             QStringList({"View &Inputs|Show inputs' state in another window||checkable",
+                          "View &States|Show internal states in another window||checkable",
+                          "View &DMX output|Show DMX output channels in another window||checkable", "-",
+                          "Close aux. &windows|Close all auxiliary windows|"}));
+    QCOMPARE(menuEntries(w.upgradeMenu), QStringList({"C&heck upgrades|Search for updates at QVR website|icon",
+                                                      "&Upgrade KD625|Send upgrade to KD625 controller|icon",
+                                                      "&Verify firmware|Verify firmware|icon"}));
+    QCOMPARE(menuEntries(w.helpMenu), QStringList({"&Help|How to get help|icon",
+                                                   "&About|Information about application|icon"}));
+    const std::pair<QAction *, const char *> icons[] = {
+        {w.openAction, ":/fileopen.png"}, {w.saveAction, ":/filesave.png"}, {w.clearAction, ":/filenew.png"},
+        {w.exitAction, ":/exit.png"},     {w.checkUpgradesAction, ":/szukaj.png"},
+        {w.upgradeAction, ":/wrench.png"}, {w.verifyAction, ":/verify.png"}, {w.helpAction, ":/message.png"},
+        {w.aboutAction, ":/vd_sh.png"}};
+    for (const auto &[action, resource] : icons)
+        QVERIFY2(showsImage(action, resource), resource);
+    for (QAction *view : {w.viewInputsAction, w.viewStatesAction, w.viewDmxOutAction})
+        QVERIFY(!view->isChecked());
+}
+
+void tst_main_window::languageMenuWithEnglishAlone()
+{
+    gui_class &w = *f->window;
+    QCOMPARE(w.languageMenu->actions().size(), 1);
+    QAction *english = w.languageMenu->actions().first();
+    QCOMPARE(english->text(), QStringLiteral("English"));
+    QCOMPARE(english->statusTip(), QStringLiteral("Change language to: English"));
+    QVERIFY(!english->isCheckable());
+    QVERIFY(showsImage(english, QStringLiteral(":/en.png")));
+    QCOMPARE(languageList[0].action, english);
+    // The language in use: nothing happens, not even a parameters file.
+    english->trigger();
+    QCOMPARE(requestedLanguage, -1);
+}
+
+void tst_main_window::tabChangeRefreshesItsPage_data()
+{
+    QTest::addColumn<int>("mainTab");
+    QTest::addColumn<int>("subTab");
+    QTest::addColumn<QStringList>("calls");
+    const QStringList none;
+    QTest::newRow("events inputs") << 0 << 0 << QStringList{"events.inputs.refresh"};
+    QTest::newRow("events clock") << 0 << 1 << QStringList{"events.clock.refresh"};
+    QTest::newRow("events internal") << 0 << 2 << QStringList{"events.internal.refresh"};
+    QTest::newRow("events delays") << 0 << 3 << QStringList{"events.delays.refresh"};
+    QTest::newRow("events remote") << 0 << 4 << QStringList{"events.remote.refresh"};
+    QTest::newRow("events dmx out") << 0 << 5 << QStringList{"events.dmxout.refresh"};
+    QTest::newRow("programs") << 2 << -1 << QStringList{"programs.refresh"};
+    QTest::newRow("sequences") << 3 << -1 << QStringList{"sequences.refresh"};
+    QTest::newRow("masks") << 4 << -1 << QStringList{"masks.refresh"};
+    QTest::newRow("settings inputs") << 5 << 0 << QStringList{"settings.inputs.refresh"};
+    QTest::newRow("settings dmx") << 5 << 1 << QStringList{"settings.dmx.refreshTable"};
+    QTest::newRow("settings remote") << 5 << 2 << QStringList{"settings.remote.refreshTable"};
+    QTest::newRow("settings descriptions") << 5 << 3 << QStringList{"settings.descs.refresh"};
+    QTest::newRow("settings other") << 5 << 4 << QStringList{"settings.clock.refresh", "monitor.redraw 0xffff"};
+}
+
+void tst_main_window::tabChangeRefreshesItsPage()
+{
+    QFETCH(int, mainTab);
+    QFETCH(int, subTab);
+    QFETCH(QStringList, calls);
+    gui_class &w = *f->window;
+    w.dmxSettingsPage->setWidget->eventGenEnable(true);  // the DMX output events tab can be chosen
+    QTabWidget *sub = mainTab == 0 ? w.tabWidget_events : w.tabWidget_settings;
+
+    // Choosing the main tab redraws the page its sub-tab shows ...
+    if (subTab >= 0)
+        sub->setCurrentIndex(subTab);
+    main_window_fixture::clearCalls();
+    w.tabWidget_main->setCurrentIndex(mainTab);
+    QCOMPARE(standInCalls(), calls);
+
+    // ... and choosing a sub-tab there redraws exactly that page, also when it comes back.
+    if (subTab >= 0) {
+        sub->setCurrentIndex(subTab == 0 ? 1 : 0);
+        main_window_fixture::clearCalls();
+        sub->setCurrentIndex(subTab);
+        QCOMPARE(standInCalls(), calls);
+    }
+    main_window_fixture::clearCalls();
+    w.tabWidget_main->setCurrentIndex(1);
+    QCOMPARE(standInCalls(), QStringList{"scenes.refresh"});
+}
+
+void tst_main_window::fileReadOrder()
+{
+    u8 *image = f->controller->confData;
+    writeU16(image, image_layout::OutputChannelLimit, 32);
+    writeU16(image, image_layout::DmxEventFirstChannel, 3);
+    writeU16(image, image_layout::DmxEventLastChannel, 9);
+    writeU16(image, image_layout::StartUpTime, 123);
+    writeU16(image, image_layout::ShutDownTime, 0xFFFF);
+    f->controller->programList.setStepCount(0, 3);
+    f->controller->extraEntries << new extra_entry_class << new extra_entry_class;
+    writeU16(image, image_layout::OrdinaryProgramCount, 510);
+
+    emit f->controller->readFileFinished();
+
+    QCOMPARE(standInCalls(),
+             QStringList({"scenes.relabel", "programs.relabel 510", "scenes.limitChnls 32", "masks.limitChnls 32",
+                          "events.dmxout.setChannelRange 4 10", "events.dmxout.refresh",
+                          "sequences.seqNumberChange 0 0", "sequences.refresh", "programs.showEntriesTab true",
+                          "programs.sceneCountChange 3 true", "scenes.refresh"}));
+    gui_class &w = *f->window;
+    QCOMPARE(w.programPage->ordinaryPrograms, 510);
+    QCOMPARE(w.startUpTimeEdit->time(), QTime(0, 0, 12, 300));
+    QCOMPARE(w.shutDownTimeEdit->time(), QTime(1, 49, 13, 500));
+    // The editors' signals wrote the same values back.
+    QCOMPARE(readU16(image, image_layout::StartUpTime), u16(123));
+    QCOMPARE(readU16(image, image_layout::ShutDownTime), u16(0xFFFF));
+    QVERIFY(w.extraEntriesCheck->isChecked());
+    QVERIFY(w.tabWidget_events->isTabEnabled(5));
+}
+
+void tst_main_window::deviceReadOrder()
+{
+    u8 *image = f->controller->confData;
+    writeU16(image, image_layout::OutputChannelLimit, 40);
+    writeU16(image, image_layout::DmxEventFirstChannel, 512);
+    // A current program the store does not hold: a count of 0, never negative.
+    f->window->programPage->currentProgram = 7;
+
+    emit f->controller->readKd620Finished();
+
+    QCOMPARE(standInCalls(), QStringList({"scenes.limitChnls 40", "masks.limitChnls 40",
+                                          "events.dmxout.setChannelRange 65 64", "programs.sceneCountChange 0 true",
+                                          "scenes.refresh"}));
+    QVERIFY(!f->window->tabWidget_events->isTabEnabled(5));
+    QCOMPARE(readU16(image, image_layout::DmxEventFirstChannel), u16(0xFFFF));
+    QCOMPARE(f->controller->programList.stepCount(7), 0);
+}
+
+void tst_main_window::dmxOutEventsFollowTheStoredRange()
+{
+    gui_class &w = *f->window;
+    u8 *image = f->controller->confData;
+    writeU16(image, image_layout::DmxEventFirstChannel, 0);
+    writeU16(image, image_layout::DmxEventLastChannel, 23);
+    emit f->controller->readKd620Finished();
+    QCOMPARE(w.dmxOutEventsPage->firstChannel, 1);
+    QCOMPARE(w.dmxOutEventsPage->lastChannel, 24);
+    QCOMPARE(w.dmxSettingsPage->setWidget->spinEvFirst->value(), 1);
+    QCOMPARE(w.dmxSettingsPage->setWidget->spinEvLast->value(), 24);
+
+    // Switched on from the settings with no stored range: the last channel in both words.
+    writeU16(image, image_layout::DmxEventFirstChannel, 0xFFFF);
+    w.dmxSettingsPage->setWidget->eventGenEnable(true);
+    QCOMPARE(readU16(image, image_layout::DmxEventFirstChannel), u16(511));
+    QCOMPARE(readU16(image, image_layout::DmxEventLastChannel), u16(511));
+    QCOMPARE(w.dmxOutEventsPage->firstChannel, 512);
+    QVERIFY(w.tabWidget_events->isTabEnabled(5));
+
+    // The channel limit reaches the image and both pages.
+    w.dmxSettingsPage->setWidget->spinChnlMax->setValue(48);
+    QCOMPARE(readU16(image, image_layout::OutputChannelLimit), u16(48));
+    QCOMPARE(w.scenePage->chnlsInUse, 48);
+}
+
+void tst_main_window::viewActionsFollowTheMonitor()
+{
+    gui_class &w = *f->window;
+    QSignalSpy triggered(w.viewInputsAction, &QAction::triggered);
+
+    // Not connected: the monitor refuses, and the action does not stay checked.
+    w.viewInputsAction->trigger();
+    QCOMPARE(f->ui.messageTexts(), QStringList{"Not connected!"});
+    QCOMPARE(f->ui.messageTitles(), QStringList{"Controller error"});
+    QVERIFY(!w.viewInputsAction->isChecked());
+    QCOMPARE(w.monitor->openWindows, u16(0));
+
+    QVERIFY(f->connectAndReset());
+    w.viewInputsAction->trigger();
+    w.viewDmxOutAction->trigger();
+    QCOMPARE(w.monitor->openWindows, u16(0x5));
+    QVERIFY(w.viewInputsAction->isChecked());
+    QVERIFY(w.viewDmxOutAction->isChecked());
+    QVERIFY(!w.viewStatesAction->isChecked());
+
+    // The user unchecks one: its window closes, the other stays.
+    w.viewDmxOutAction->trigger();
+    QCOMPARE(w.monitor->openWindows, u16(0x1));
+    QVERIFY(!w.viewDmxOutAction->isChecked());
+
+    // The connection goes: every window closes and the actions are unchecked, without
+    // their triggered() running the View slots again.
+    const int userTriggers = int(triggered.count());
+    f->controller->setConnection(false);
+    QCOMPARE(w.monitor->openWindows, u16(0));
+    QVERIFY(!w.viewInputsAction->isChecked());
+    QCOMPARE(int(triggered.count()), userTriggers);
+
+    // Close aux. windows and the window's close go through the monitor too.
+    QVERIFY(f->connectAndReset());
+    w.viewStatesAction->trigger();
+    QCOMPARE(w.monitor->openWindows, u16(0x8));
+    w.closeAuxAction->trigger();
+    QCOMPARE(w.monitor->openWindows, u16(0));
+    QVERIFY(!w.viewStatesAction->isChecked());
+}
+
+void tst_main_window::connectionDroppedInsideItsAnnouncement()
+{
+    gui_class &w = *f->window;
+    QVERIFY(f->connectAndReset());
+    w.viewInputsAction->trigger();
+    QCOMPARE(w.monitor->openWindows, u16(0x1));
+
+    // Connecting again; the panel's state-flag reads inside the "connected" announcement
+    // fail, which drops the connection before the window hears of the first one.
+    for (int i = 1; i <= 10; ++i)
+        f->bus.device(1).injectOnRequest(REQ_STATE_FLAG, i, sim_fault::fail());
+    w.rightPanel->connectButton->click();
+
+    QVERIFY(!f->controller->isConnected());
+    QCOMPARE(f->statusSignals, QList<bool>({true, false}));
+    QCOMPARE(w.rightPanel->serialLabel->text(), f->controller->serialText());
+    QCOMPARE(w.rightPanel->firmwareLabel->text(), f->controller->firmwareText());
+    QVERIFY(!w.rightPanel->normalModeButton->isChecked());
+    QCOMPARE(w.rightPanel->statusLabel->text(), QStringLiteral("Disconnected"));
+    QCOMPARE(w.monitor->openWindows, u16(0));
+    QVERIFY(!w.viewInputsAction->isChecked());
+}
+
+void tst_main_window::sceneSwitching_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("row");  // -1: nothing happens
+    QTest::newRow("scene 5") << "SceneNo:5" << 4;
+    QTest::newRow("first") << "SceneNo:1" << 0;
+    QTest::newRow("last") << "SceneNo:3072" << 3071;
+    QTest::newRow("beyond") << "SceneNo:3073" << -1;
+    QTest::newRow("zero") << "SceneNo:0" << -1;
+    QTest::newRow("letters") << "SceneNo:five" << -1;
+    QTest::newRow("other key") << "Scene:5" << -1;
+    QTest::newRow("no number") << "SceneNo" << -1;
+}
+
+void tst_main_window::sceneSwitching()
+{
+    QFETCH(QString, text);
+    QFETCH(int, row);
+    gui_class &w = *f->window;
+    w.tabWidget_main->setCurrentIndex(3);
+    w.scenePage->sceneTabs->setCurrentIndex(2);
+    main_window_fixture::clearCalls();
+
+    QVERIFY(QMetaObject::invokeMethod(&w, "forceSceneChange", Q_ARG(QString, text)));
+    if (row < 0) {
+        QCOMPARE(w.tabWidget_main->currentIndex(), 3);
+        QVERIFY(standInCalls().isEmpty());
+        return;
+    }
+    QCOMPARE(w.scenePage->sceneTable->currentRow(), row);
+    QCOMPARE(w.scenePage->sceneTabs->currentIndex(), 0);
+    QCOMPARE(w.tabWidget_main->currentIndex(), 1);
+    QCOMPARE(standInCalls().last(), QStringLiteral("scenes.refresh"));
+
+    // "Edit current scene" on the program page shows the scene of the current step.
+    f->controller->programList.setStepCount(0, 3);
+    f->controller->programList.setScene(0, 1, 77);
+    w.programPage->stepTable->setStepRows(3);
+    w.programPage->stepTable->setCurrentCell(1, 0);
+    w.tabWidget_main->setCurrentIndex(2);
+    w.programPage->editSceneButton->click();
+    QCOMPARE(w.scenePage->sceneTable->currentRow(), 77);
+    QCOMPARE(w.tabWidget_main->currentIndex(), 1);
+}
+
+void tst_main_window::clearDialogCancelledStillReloads()
+{
+    f->controller->sceneDescs[0] = QStringLiteral("kept");
+    const QString shown = closeModalDuring([this] { f->window->rightPanel->clearConfButton->click(); });
+    QCOMPARE(shown, QStringLiteral("Clear configuration"));
+    QCOMPARE(f->controller->sceneDescs[0], QStringLiteral("kept"));
+    QCOMPARE(standInCalls().first(), QStringLiteral("scenes.relabel"));
+    QCOMPARE(standInCalls().last(), QStringLiteral("scenes.refresh"));
+    QCOMPARE(f->window->scenePage->sceneTable->item(0, 0)->text(), QStringLiteral("kept"));
+}
+
+void tst_main_window::helpAndAbout()
+{
+    gui_class &w = *f->window;
+    w.helpAction->trigger();
+    QCOMPARE(f->ui.messageTitles(), QStringList{"QVR Varidex625 - Help"});
+    const QString help = f->ui.messageTexts().first();
+    QVERIFY2(help.startsWith("Please call or send an email.\n\ntel. "), qPrintable(help));
+    QVERIFY(help.contains("\nfax. "));
+    QVERIFY(help.contains("\n\nemail: "));
+    QCOMPARE(f->ui.messages.first().parent, dialog_parent::MainWindow);
+
+    const QString about = closeModalDuring([&w] { w.aboutAction->trigger(); });
+    QVERIFY2(about.startsWith("QVR Varidex625 - About|Software for KD625 controller configuration.\nRelease:   "
+                              "3.0.2.8\n\n"),
+             qPrintable(about));
+    QVERIFY(about.contains("email: "));
+}
+
+void tst_main_window::menuHoverShowsTheMenusTip()
+{
+    gui_class &w = *f->window;
+    w.statusbar->showMessage(QStringLiteral("before"));
+    w.slotMenuHovered(w.viewsMenu->menuAction());
+    QCOMPARE(w.statusbar->currentMessage(), QStringLiteral("before"));
+    const std::pair<QMenu *, QString> menus[] = {{w.fileMenu, "Operations on files and exit"},
+                                                 {w.upgradeMenu, "Firmware version management"},
+                                                 {w.helpMenu, "Short informations about application"},
+                                                 {w.languageMenu, "Change application language"}};
+    for (const auto &[menu, tip] : menus) {
+        w.slotMenuHovered(menu->menuAction());
+        QCOMPARE(w.statusbar->currentMessage(), tip);
+    }
+}
+
+QTEST_MAIN(tst_main_window)
+#include "tst_main_window.moc"

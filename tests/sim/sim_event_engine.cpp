@@ -1,0 +1,18 @@
+#include "tests/sim/sim_event_engine.h"
+
+#include "link/usb_backend_interface.h"
+#include "link/usb_protocol.h"
+#include "tests/sim/sim_device.h"
+
+QList<u8> sim_event_engine::requests() const
+{
+    return {REQ_FIRE_EVENT};
+}
+
+int sim_event_engine::control(sim_device &device, const sim_setup &setup, u8 *)
+{
+    if (!expect(device, setup, false, 0))
+        return usb_error::Pipe;
+    fired << setup.index();
+    return 0;
+}

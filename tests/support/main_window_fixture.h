@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/gui_class.h"
+#include "tests/sim/sim_link_fixture.h"
+
+#include <memory>
+
+// A main window on the simulated bus with one controller attached, as main builds it: English the only language, the
+// fixture's controller current, boxes and file choosers scripted, time virtual. The
+// window is built last and destroyed first.
+struct main_window_fixture : sim_link_fixture {
+    main_window_fixture();
+    ~main_window_fixture();
+
+    std::unique_ptr<gui_class> window;
+
+    // Forgets what the stand-in pages were asked so far.
+    static void clearCalls();
+};
