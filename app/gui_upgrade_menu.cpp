@@ -21,6 +21,7 @@ void gui_class::slotMenuUpgradeUpgradeKd620()
         return;
     // The monitor's reads must not cross the upgrade.
     monitor->stopShows(MonitorAll);
+    controller->upgradeFirmware(name);
 }
 
 void gui_class::slotMenuUpgradeVerify()
@@ -28,6 +29,7 @@ void gui_class::slotMenuUpgradeVerify()
     const QString name = chooseUpgradeFile();
     if (name.isEmpty())
         return;
+    controller->verifyFirmware(name);
 }
 
 void gui_class::slotMenuUpgradeUpgradeSearch()

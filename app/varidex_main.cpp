@@ -24,6 +24,9 @@ void startUp(const QStringList &arguments, QObject *translatorOwner)
     currentController = new kd620_controller_class;
     const start_options options = parseStartOptions(arguments);
     applyStartOptions(options, *currentController);
+    // No window exists yet: the reader's boxes have no parent and the title stays plain.
+    for (const QString &file : options.configFiles)
+        currentController->read_confDataFromFile(file);
 }
 
 int runMainWindows()

@@ -32,6 +32,7 @@ asettings_ired_tab::asettings_ired_tab(QWidget *parent)
     sendButton = new QPushButton(tr("Send to KD625"), this);
     sendButton->setGeometry(550, 120, 160, 26);
 
+    connect(sendButton, &QPushButton::clicked, currentController, &kd620_controller_class::writeRCU);
     connect(keyTable, &QTableWidget::currentCellChanged, this, &asettings_ired_tab::refreshTable);
     keyTable->setCurrentCell(0, 0);
     refreshTable();

@@ -63,8 +63,21 @@ void tst_upgrade_menu::cancelledLeavesTheMonitor()
 void tst_upgrade_menu::upgradeClosesTheMonitorFirst()
 {
     openMonitorWindows();
-    f->ui.fileAnswers << QStringLiteral("missing.upg");
+    // What the monitor had open when the upgrade first spoke to the user.
+    struct probe : scripted_interaction {
+        ctrl_monitor *monitor = nullptr;
+        QList<u16> openAtMessage;
+        int showMessage(const message_request &request) override
+        {
+            openAtMessage << monitor->openWindows;
+            return scripted_interaction::showMessage(request);
+        }
+    } ui;
+    ui.monitor = f->window->monitor;
+    ui.fileAnswers << QStringLiteral("missing.upg");
     f->window->upgradeAction->trigger();
+    QVERIFY(!ui.openAtMessage.isEmpty());
+    QCOMPARE(ui.openAtMessage.first(), u16(0));
     QCOMPARE(standInCalls().first(), QStringLiteral("monitor.stopShows 0xffff"));
     QCOMPARE(f->window->monitor->openWindows, u16(0));
     QVERIFY(!f->window->viewInputsAction->isChecked());
@@ -76,6 +89,7 @@ void tst_upgrade_menu::verifyKeepsTheMonitor()
     openMonitorWindows();
     f->ui.fileAnswers << QStringLiteral("missing.upg");
     f->window->verifyAction->trigger();
+    QVERIFY(!f->ui.messages.isEmpty());  // the verification spoke
     QCOMPARE(f->window->monitor->openWindows, u16(0x9));
 }
 

@@ -42,6 +42,7 @@ private slots:
     void cleanup();
     void languageChangeRebuildsTheWindow();
     void unwritableParametersFile();
+    void startsWithTheFileGiven();
 
 private:
     // Starts the program in the working directory and runs its windows; each step runs
@@ -159,6 +160,27 @@ void tst_window_loop::unwritableParametersFile()
                         });
     QCOMPARE(windows.size(), 2);
     QCOMPARE(warnings, QStringList({"Warning!", "Cannot write new language!"}));
+}
+
+void tst_window_loop::startsWithTheFileGiven()
+{
+    const QString file = dir.filePath(QStringLiteral("show.cfg625"));
+    {
+        scripted_interaction quiet;
+        kd620_controller_class saved;
+        saved.sceneDescs[0] = QStringLiteral("from the file");
+        saved.write_confDataToFile(file, false);
+        QVERIFY(QFile::exists(file));
+    }
+    QString title;
+    QString scene;
+    run({"varidex625", "-C", file}, {[&](gui_class &w) {
+            title = w.windowTitle();
+            scene = w.controller->sceneDescs[0];
+            w.close();
+        }});
+    QCOMPARE(scene, QStringLiteral("from the file"));
+    QCOMPARE(title, QStringLiteral("Varidex625"));
 }
 
 QTEST_MAIN(tst_window_loop)
