@@ -1,5 +1,7 @@
 #include "link/monitor_protocol.h"
 #include "link/usb_protocol.h"
+#include "model/image_layout.h"
+#include "tests/sim/sim_config_memory_engine.h"
 #include "tests/sim/sim_frame.h"
 #include "tests/sim/sim_link_fixture.h"
 #include "tests/sim/sim_monitor_engine.h"
@@ -454,8 +456,9 @@ void tst_monitor_requests::inputConfigurationModes()
     if (mode != MODE_NORMAL)
         QCOMPARE(f->controller->setWorkingMode(mode), mode);
     f->reset();
+    QByteArray &memory = f->bus.device(1).findEngine<sim_config_memory_engine>()->memory;
     for (int i = 0; i < sim_monitor_engine::InputCount; ++i)
-        engine->inputTypes[size_t(i)] = i % 3 - 1;
+        qToLittleEndian<i32>(i % 3 - 1, memory.data() + image_layout::inputType(u32(i)));
 
     QCOMPARE(f->controller->monitorRequest(MON_INPUT_CONFIG, buffer.data()), 0);
 

@@ -2,8 +2,11 @@
 
 #include "link/usb_backend_interface.h"
 #include "link/usb_protocol.h"
+#include "tests/sim/sim_clock_engine.h"
+#include "tests/sim/sim_config_memory_engine.h"
 #include "tests/sim/sim_event_engine.h"
 #include "tests/sim/sim_identity_engine.h"
+#include "tests/sim/sim_live_engine.h"
 #include "tests/sim/sim_loader_engine.h"
 #include "tests/sim/sim_mode_engine.h"
 #include "tests/sim/sim_monitor_engine.h"
@@ -25,6 +28,9 @@ sim_device::sim_device(const QString &serial)
     addEngine(std::make_unique<sim_rcu_engine>());
     addEngine(std::make_unique<sim_monitor_engine>());
     addEngine(std::make_unique<sim_event_engine>());
+    addEngine(std::make_unique<sim_config_memory_engine>());
+    addEngine(std::make_unique<sim_live_engine>());
+    addEngine(std::make_unique<sim_clock_engine>());
 }
 
 sim_device::~sim_device() = default;

@@ -89,6 +89,8 @@ public:
     std::function<int(const QByteArray &)> bulkOutSink;
     // Frames the controller offers to the host, read in order.
     QQueue<QByteArray> bulkInQueue;
+    // Set by the engine that offered them: called after the host has taken one of them.
+    std::function<void()> bulkInTaken;
 
     // --- Engines -------------------------------------------------------------------------------
     void addEngine(std::unique_ptr<sim_engine> engine);

@@ -11,26 +11,18 @@
 
 namespace {
 
-constexpr int BlockSize = 0x2000;
-// The input types in the configuration: image offset 0x4800, in the 8 KB block from 0x4000.
-constexpr int InputConfigBlockIndex = 0x4000 / 256;
-constexpr int InputTypesInBlock = 0x800;
-constexpr u32 ImageAddress = 0x62000000;
 constexpr u8 DmxFrameCommand = 0x1C;
-constexpr u8 BlockFrameCommand = 0x0F;
 
 } // namespace
 
 sim_monitor_engine::sim_monitor_engine()
     : internalStates(makeReport(64))
 {
-    inputTypes.fill(-1);
 }
 
 QList<u8> sim_monitor_engine::requests() const
 {
-    // Of the configuration reads only the monitor's one block is answered here.
-    return {REQ_MONITOR, REQ_READ_DMX_OUTPUT, REQ_READ_BLOCKS_8K};
+    return {REQ_MONITOR, REQ_READ_DMX_OUTPUT};
 }
 
 QByteArray sim_monitor_engine::makeReport(int length)
@@ -71,14 +63,6 @@ void sim_monitor_engine::offer(sim_device &device, const QByteArray &bytes)
     device.at(device.nowMs + dataReadyAfterMs, [d] { d->status |= STATUS_DONE; });
 }
 
-QByteArray sim_monitor_engine::inputConfigurationFrame() const
-{
-    QByteArray block(BlockSize, char(0xFF));
-    for (int i = 0; i < InputCount; ++i)
-        qToLittleEndian<i32>(inputTypes[size_t(i)], block.data() + InputTypesInBlock + 4 * i);
-    return sim_frame::make(BlockFrameCommand, 0, ImageAddress + InputConfigBlockIndex * 256, block).bytes();
-}
-
 int sim_monitor_engine::control(sim_device &device, const sim_setup &setup, u8 *data)
 {
     switch (setup.request()) {
@@ -91,17 +75,6 @@ int sim_monitor_engine::control(sim_device &device, const sim_setup &setup, u8 *
         offer(device, sim_frame::make(DmxFrameCommand, 0, 0, values).bytes());
         return 0;
     }
-    case REQ_READ_BLOCKS_8K:
-        if (!expect(device, setup, false, 0))
-            return usb_error::Pipe;
-        if (setup.value() != 1 || setup.index() != InputConfigBlockIndex) {
-            device.problems << QStringLiteral("READ_BLOCKS_8K of %1 blocks from %2").arg(setup.value()).arg(setup.index());
-            return usb_error::Pipe;
-        }
-        if (!(device.status & STATUS_CONFIGURATION))
-            device.problems << QStringLiteral("configuration read outside configuration mode");
-        offer(device, inputConfigurationFrame());
-        return 0;
     }
     return usb_error::Pipe;
 }

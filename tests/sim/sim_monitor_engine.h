@@ -7,8 +7,8 @@
 #include <array>
 
 // What the controller shows the monitor: the states of its 24 inputs, its DMX output
-// values (32, or 64 from firmware 3.00.0011 on), the input types of its configuration in an
-// 8 KB block, and the internal-states report. Data the host asks for is offered as one
+// values (32, or 64 from firmware 3.00.0011 on) and the internal-states report. The input
+// types come with a block of the configuration memory (sim_config_memory_engine). Data the host asks for is offered as one
 // bulk transfer and announced with DONE, at once or after a delay.
 class sim_monitor_engine : public sim_engine
 {
@@ -29,9 +29,6 @@ public:
     std::array<u8, DmxChannels> dmxOutput = {};
     // Values sent per DMX read: 0 for the firmware's count, else this many.
     int dmxValueCount = 0;
-    // Input types (i32) as the configuration holds them; bytes the block carries besides
-    // them are 0xFF.
-    std::array<i32, InputCount> inputTypes;
     // The report offered after MONITOR 6, and the length announced for it (-1: its size).
     QByteArray internalStates;
     int announcedLength = -1;
@@ -50,5 +47,4 @@ private:
     int monitorCommand(sim_device &device, const sim_setup &setup, u8 *data);
     // Offers bytes for the next bulk read and announces them.
     void offer(sim_device &device, const QByteArray &bytes);
-    QByteArray inputConfigurationFrame() const;
 };

@@ -373,6 +373,8 @@ int sim_usb_bus::bulkIn(sim_device &device, sim_log_entry &entry, const sim_faul
         return entry.result = usb_error::Timeout;
     }
     QByteArray frame = device.bulkInQueue.dequeue();
+    if (device.bulkInTaken)
+        device.bulkInTaken();
     if (fault.kind == sim_fault::BadChecksum && !frame.isEmpty()) {
         frame[frame.size() > 8 ? 8 : 0] = char(frame[frame.size() > 8 ? 8 : 0] ^ 0x01);
         entry.outcome = QStringLiteral("checksum");
