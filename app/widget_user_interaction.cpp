@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -81,6 +82,8 @@ void widget_user_interaction::progressBegin(const progress_request &request)
     progressEnd();
     progress = new QProgressDialog(request.label, request.cancelText, request.minimum, request.maximum,
                                    parentWidget(request.parent));
+    if (!request.windowIcon.isEmpty())
+        progress->setWindowIcon(QIcon(request.windowIcon));
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(0);
     progress->setValue(request.minimum);
@@ -99,7 +102,7 @@ void widget_user_interaction::progressEnd()
 
 void widget_user_interaction::processEvents()
 {
-    QApplication::processEvents();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 QString widget_user_interaction::fileDialogFilter(const QString &filter)

@@ -3,8 +3,11 @@
 #include "link/t_threadUsbDevice.h"
 #include "model/controller_configuration_class.h"
 
+#include <QDateTime>
 #include <QModelIndex>
 #include <QStringList>
+
+#include <functional>
 
 class usb_frame_class;
 
@@ -119,6 +122,58 @@ public slots:
     void readRCU();
     // Sends rcuKeyCodes and rcuAddress to the controller and makes it save them.
     void writeRCU();
+
+public:
+    // --- Whole configuration, live editing, the controller clock --------------------------
+    // (link/controller_transfer.cpp, controller_live.cpp, controller_clock.cpp)
+
+    // The number of DMX output channels in use as the scene page holds it; the send asks
+    // about old firmware above 32. The page installs its own source when it exists; until
+    // then the image's channel-limit word counts, within the page's range 24..64.
+    std::function<int()> channelsInUseSource;
+    int channelsInUse() const;
+
+    // The date-and-time text of the controller's clock, read over USB once a minute and
+    // counted on locally in between; dashes while there is none.
+    QString controllerTimeText();
+    // Sets the controller's clock: 0, or -1 (a busy controller also drops the connection).
+    int setControllerClock(QDateTime dateTime, bool daylightSaving);
+    // Stores and sends the calibration -31..31: 0 when the controller took it, else -1.
+    int setClockCalibration(int calibration);
+
+public slots:
+    // Writes the whole configuration to the controller / reads it back from it.
+    void send_alldata();
+    void read_alldata();
+    // While Live is chosen: shows one scene (0-based) on the controller, entering live mode
+    // first when needed; sends one channel's level of the scene.
+    void send_sc_prep(int scene_number);
+    void send_new_val(int sc, int ch);
+
+signals:
+    // After every good clock read, for the clock settings page: its DST box and its
+    // calibration display follow the controller.
+    void controllerClockRead(bool daylightSaving, int calibration);
+
+private:
+    // What the clock text keeps between calls.
+    struct clock_display {
+        QDateTime lastValue;       // the controller's clock as last read and counted on
+        qint64 intervalStartMs = -1;  // appClock() time of the previous call, -1 none
+        qint64 sinceReadMs = 0;
+        int dayOfWeek = 1;         // of the last read, 1 Monday .. 7 Sunday
+    };
+    clock_display clockDisplay;
+    // One clock read of up to 10 tries: true with the clock, the flags and the calibration
+    // taken from the record.
+    bool readControllerClock();
+    // The steps of the send and the read (link/controller_transfer.cpp).
+    bool packStoresForSend();
+    bool sendConfigurationBlocks();
+    bool readConfigurationBlocks(u8 *scratch);
+    bool readBlockRun(u8 *scratch, int count, int firstBlock, int &progress);
+    void rebuildStoresAfterRead();
+    void restoreMode(int previous);
 
 public slots:
     // Connects (true) or disconnects (false); announces the outcome with

@@ -66,6 +66,7 @@ struct progress_request {
     int minimum = 0;
     int maximum = 100;
     dialog_parent parent = dialog_parent::None;
+    QString windowIcon;  // resource path of the dialog's icon; empty: the application's
 };
 
 class user_interaction_interface
@@ -85,7 +86,8 @@ public:
     virtual void progressSetValue(int value) = 0;
     virtual void progressEnd() = 0;
 
-    // Lets the event loop run once (the whole-configuration send keeps the window alive).
+    // Lets the event loop run once, user input excluded (the whole-configuration send keeps
+    // the window alive).
     virtual void processEvents() = 0;
 
     // File choosers; an empty result means cancelled. filter lists name filters separated

@@ -1131,6 +1131,44 @@ Continue anyway?</source>
         <source>Data write to file </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Config and data writing
+     failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old firmware version!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware older then 3.00.0009 cannot serve only 32 DMX channels!
+Look for upgrade on the QVR site: %1 !
+Continue anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending configuration and data...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Config and data writing
+     successful!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading configuration...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration reading
+successful!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration reading
+ failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>pokaz</name>
