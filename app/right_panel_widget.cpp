@@ -310,13 +310,17 @@ void right_panel_widget::sendConfClick(bool)
     // The edited programs and actions go into the image whether or not a controller listens.
     c.programList.commitToImage(c.confData, c.extraEntries);
     c.eventActions.encodeToImage(c.confData);
-    if (!controllerConnected())
+    if (controllerConnected())
+        c.send_alldata();
+    else
         complain(tr("Configuration not sent!"));
 }
 
 void right_panel_widget::readConfClick(bool)
 {
-    if (!controllerConnected())
+    if (controllerConnected())
+        currentController->read_alldata();
+    else
         complain(tr("Configuration not read!"));
 }
 

@@ -112,6 +112,7 @@ private slots:
     void faultWalk_data();
     void faultWalk();
     void sendOrReadWhileDisconnected();
+    void sendAndReadWhileConnected();
     void saveName_data();
     void saveName();
     void saveAndOpenAgain();
@@ -632,6 +633,26 @@ void tst_right_panel::sendOrReadWhileDisconnected()
     panel->readConfButton->click();
     QCOMPARE(texts(), QStringList{"Configuration not read!"});
     QVERIFY(f->bus.log.isEmpty());
+}
+
+void tst_right_panel::sendAndReadWhileConnected()
+{
+    f->bus.addDevice(serialA);
+    buildPanel();
+    connectWithPanel();
+
+    panel->sendConfButton->click();
+    QCOMPARE(texts(), QStringList{"Config and data writing\n     successful!"});
+    QCOMPARE(f->bus.logTexts().filter("WRITE_BLOCK").size(), 38);
+    // The send's forceReset() restarted the controller through the panel.
+    QVERIFY(f->bus.logTexts().contains("#1 RESTART v=0 i=0"));
+    QVERIFY(f->controller->isConnected());
+    QCOMPARE(buttonStates(*panel), QStringLiteral("N+ L- F- f+"));
+
+    forget();
+    panel->readConfButton->click();
+    QCOMPARE(texts(), QStringList{"Configuration reading\nsuccessful!"});
+    QCOMPARE(f->bus.logTexts().filter("bulk in").size(), 34);
 }
 
 void tst_right_panel::saveName_data()
