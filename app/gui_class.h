@@ -183,6 +183,7 @@ private slots:
 
 private:
     void createPages();
+    void connectPagesToController();
     void createActions();
     void createMenus();
     void createLanguageMenu();

@@ -229,6 +229,7 @@ void gui_class::closeEvent(QCloseEvent *event)
 
 void gui_class::timerTimeUpdate()
 {
+    rightPanel->clockLabel->setText(controller->controllerTimeText());
 }
 
 void gui_class::displaySN()

@@ -11,6 +11,7 @@
 #include "programs/aprogram_settings_widget.h"
 #include "scenes/amask_settings_widget.h"
 #include "scenes/ascene_settings_widget.h"
+#include "settings/asettings_clock_widget.h"
 #include "settings/asettings_dmx_set_widget.h"
 #include "settings/asettings_dmx_widget.h"
 #include "settings/asettings_inputs_widget.h"
@@ -22,10 +23,12 @@
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -109,6 +112,7 @@ private slots:
     void clearDialogCancelledStillReloads();
     void helpAndAbout();
     void menuHoverShowsTheMenusTip();
+    void clockAndChannelCountReachThePages();
 
 private:
     std::unique_ptr<main_window_fixture> f;
@@ -491,5 +495,26 @@ void tst_main_window::menuHoverShowsTheMenusTip()
     }
 }
 
+void tst_main_window::clockAndChannelCountReachThePages()
+{
+    gui_class &w = *f->window;
+    QVERIFY(f->connectAndReset());
+
+    // The one-second timer shows the controller's clock; the clock page follows the read.
+    w.timerTimeUpdate();
+    QCOMPARE(w.rightPanel->clockLabel->text(),
+             QLocale::system().dayName(4, QLocale::ShortFormat) + QStringLiteral(", 31.12.2026  23:59:30"));
+    QCOMPARE(w.clockSettings->dstBox->checkState(), Qt::Unchecked);
+    QCOMPARE(w.clockSettings->calibrationSpin->value(), 5);
+
+    // The send asks the scene page for the channels in use, the image once the page is gone.
+    w.scenePage->chnlsInUse = 33;
+    writeU16(f->controller->confData, image_layout::OutputChannelLimit, 40);
+    QCOMPARE(f->controller->channelsInUse(), 33);
+    f->window.reset();
+    QCOMPARE(f->controller->channelsInUse(), 40);
+}
+
 QTEST_MAIN(tst_main_window)
 #include "tst_main_window.moc"
+
