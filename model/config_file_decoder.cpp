@@ -4,6 +4,8 @@
 #include "model/config_file_info_block.h"
 #include "model/image_access.h"
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <iterator>
 
@@ -22,9 +24,30 @@ u32 bigEndianU32(const char *p)
     return (u32(b[0]) << 24) | (u32(b[1]) << 16) | (u32(b[2]) << 8) | u32(b[3]);
 }
 
+// Inflates a compressed block (a big-endian length, then a zlib stream, as qCompress
+// writes it) into exactly `expected` bytes. The output never grows beyond that: a stream
+// that would yield more (a crafted file can expand a thousandfold) fails, as does one that
+// yields less or does not decompress. An empty array on failure.
+QByteArray inflateExactly(const char *block, qint64 length, u32 expected)
+{
+    QByteArray out(qsizetype(expected), Qt::Uninitialized);
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK)
+        return {};
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(block + CompressedLengthSize));
+    stream.avail_in = uInt(length - CompressedLengthSize);
+    stream.next_out = reinterpret_cast<Bytef *>(out.data());
+    stream.avail_out = uInt(expected);
+    const int result = inflate(&stream, Z_FINISH);
+    const uLong produced = stream.total_out;
+    inflateEnd(&stream);
+    if (result != Z_STREAM_END || produced != expected)
+        return {};
+    return out;
+}
+
 // Uncompresses a block whose leading length is one of the accepted sizes and whose
-// stream yields exactly that many bytes; an empty array otherwise. The length is checked
-// first, so a forged one never makes qUncompress reserve memory for it.
+// stream yields exactly that many bytes; an empty array otherwise.
 template <std::size_t N>
 QByteArray uncompressExactly(const char *block, qint64 length, const u32 (&acceptedSizes)[N])
 {
@@ -33,10 +56,7 @@ QByteArray uncompressExactly(const char *block, qint64 length, const u32 (&accep
     const u32 expected = bigEndianU32(block);
     if (std::find(std::begin(acceptedSizes), std::end(acceptedSizes), expected) == std::end(acceptedSizes))
         return {};
-    QByteArray data = qUncompress(reinterpret_cast<const uchar *>(block), qsizetype(length));
-    if (data.size() != qsizetype(expected))
-        return {};
-    return data;
+    return inflateExactly(block, length, expected);
 }
 
 config_file_contents corrupted()

@@ -484,6 +484,12 @@ void tst_config_file_read::corruptFiles_data()
     corrupt("length prefix 4 MB", withLengthPrefix(0x400000));
     corrupt("stream of 1 MB", withBlock(qCompress(image.left(0x100000), 9)));
     corrupt("stream of 2 MB + 1", withBlock(qCompress(image + 'x', 9)));
+    {
+        // 64 MB of zeros behind a 2 MB length: refused without inflating all of it.
+        QByteArray bomb = qCompress(QByteArray(64 * 0x100000, '\0'), 9);
+        bomb.replace(0, 4, QByteArray("\x00\x20\x00\x00", 4));
+        corrupt("stream expanding far past its length", withBlock(bomb));
+    }
     corrupt("stream that does not decompress", withBlock(QByteArray("\x00\x20\x00\x00", 4) + QByteArray(500, '\x5A')));
     corrupt("length prefix only", withBlock(QByteArray("\x00\x20\x00\x00", 4)));
     corrupt("empty block", withBlock(QByteArray()));
