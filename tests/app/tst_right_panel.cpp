@@ -1,6 +1,7 @@
 #include "app/right_panel_widget.h"
 #include "app/widget_user_interaction.h"
 #include "link/usb_protocol.h"
+#include "tests/sim/sim_config_memory_engine.h"
 #include "tests/sim/sim_link_fixture.h"
 
 #include <QDir>
@@ -112,7 +113,8 @@ private slots:
     void faultWalk_data();
     void faultWalk();
     void sendOrReadWhileDisconnected();
-    void sendAndReadWhileConnected();
+    void sendRestartsAndReadsBack_data();
+    void sendRestartsAndReadsBack();
     void saveName_data();
     void saveName();
     void saveAndOpenAgain();
@@ -563,6 +565,10 @@ void tst_right_panel::faultWalk_data()
                    b->click();
            })
         << QStringList{"Controller not frozen!", "Controller still frozen!"};
+    const QStringList sent{"Config and data writing\n     successful!", "Config and data writing\n     failed!"};
+    QTest::newRow("send") << 1 << press(&right_panel_widget::sendConfButton) << sent + QStringList{"Restart failed!"};
+    QTest::newRow("read") << 1 << press(&right_panel_widget::readConfButton)
+                          << QStringList{"Configuration reading\nsuccessful!", "Configuration reading\n failed!"};
 }
 
 // Every USB operation of an action fails in turn, once by an error and once by a controller
@@ -599,6 +605,8 @@ void tst_right_panel::faultWalk()
             const QString where = QStringLiteral("fault %1 at operation %2").arg(fault.kind).arg(operation);
             const bool connected = f->controller->isConnected();
             QVERIFY2(panel->statusLabel->text() == (connected ? "Connected" : "Disconnected"), qPrintable(where));
+            // Never left in configuration mode.
+            QVERIFY2(!connected || f->controller->workingMode() != MODE_CONFIGURATION, qPrintable(where));
             if (!connected) {
                 QVERIFY2(backgroundColour(panel->deviceInfoBox) == backgroundColour(panel.get()), qPrintable(where));
                 QVERIFY2(!panel->normalModeButton->isChecked(), qPrintable(where));
@@ -635,24 +643,59 @@ void tst_right_panel::sendOrReadWhileDisconnected()
     QVERIFY(f->bus.log.isEmpty());
 }
 
-void tst_right_panel::sendAndReadWhileConnected()
+void tst_right_panel::sendRestartsAndReadsBack_data()
 {
+    QTest::addColumn<bool>("frozen");
+    QTest::newRow("normal mode") << false;
+    QTest::newRow("frozen: the restart unfreezes first") << true;
+}
+
+// "Send config to KD625": the whole image goes over, the controller restarts and the panel
+// connects again, all inside the send, and normal mode is back. "Read config from KD625"
+// brings the sent configuration back.
+void tst_right_panel::sendRestartsAndReadsBack()
+{
+    QFETCH(bool, frozen);
     f->bus.addDevice(serialA);
+    auto *memory = f->bus.device(1).findEngine<sim_config_memory_engine>();
+    QVERIFY(memory);
     buildPanel();
     connectWithPanel();
+    if (frozen)
+        panel->freezeModeButton->click();
+    kd620_controller_class &c = *f->controller;
+    const u32 level = image_layout::sceneLevel(12, 4);
+    c.confData[level] = 0x5A;
+    forget();
 
     panel->sendConfButton->click();
     QCOMPARE(texts(), QStringList{"Config and data writing\n     successful!"});
-    QCOMPARE(f->bus.logTexts().filter("WRITE_BLOCK").size(), 38);
-    // The send's forceReset() restarted the controller through the panel.
-    QVERIFY(f->bus.logTexts().contains("#1 RESTART v=0 i=0"));
-    QVERIFY(f->controller->isConnected());
+    QCOMPARE(memory->framesStored, 38);
+    QCOMPARE(u8(memory->memory[int(level)]), u8(0x5A));
+    const QStringList log = f->bus.logTexts();
+    const int restart = int(log.indexOf("#1 RESTART v=0 i=0"));
+    QVERIFY(restart > int(log.lastIndexOf(QRegularExpression("WRITE_BLOCK"))));
+    QCOMPARE(log.indexOf("#1 UNFREEZE v=0 i=0") < restart, frozen);
+    // The restart's disconnect and its connect (the first try finds nothing), then the
+    // panel's own disconnect and reconnect.
+    QCOMPARE(f->statusSignals, QList<bool>({false, false, true, false, true}));
+    // Then the send puts the controller back into normal mode.
+    QCOMPARE(log.mid(log.size() - 2), QStringList({"#1 SET_MODE v=1 i=0", "#1 STATUS v=0 i=0 in 8"}));
+    QVERIFY(c.isConnected());
+    QCOMPARE(c.workingMode(), int(MODE_NORMAL));
     QCOMPARE(buttonStates(*panel), QStringLiteral("N+ L- F- f+"));
+    QVERIFY(!(f->bus.device(1).status & STATUS_FROZEN));
 
     forget();
+    c.confData[level] = 0;
+    QSignalSpy read(&c, &kd620_controller_class::readKd620Finished);
     panel->readConfButton->click();
     QCOMPARE(texts(), QStringList{"Configuration reading\nsuccessful!"});
-    QCOMPARE(f->bus.logTexts().filter("bulk in").size(), 34);
+    QCOMPARE(read.size(), 1);
+    QCOMPARE(c.confData[level], u8(0x5A));
+    QVERIFY(c.isConnected());
+    QCOMPARE(c.workingMode(), int(MODE_NORMAL));
+    QCOMPARE(buttonStates(*panel), QStringLiteral("N+ L- F- f+"));
 }
 
 void tst_right_panel::saveName_data()
