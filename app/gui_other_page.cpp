@@ -2,6 +2,7 @@
 // goes straight into the configuration image of the window's controller.
 #include "app/gui_class.h"
 
+#include "app/font_fitting.h"
 #include "app/my_time_edit.h"
 #include "link/kd620_controller_class.h"
 #include "link/usb_protocol.h"
@@ -45,6 +46,8 @@ constexpr event_kind EventKinds[] = {
 };
 
 constexpr int FireEventAttempts = 10;
+// What a time editor's arrows and frame take of its width.
+constexpr int TimeEditArrowsWidth = 32;
 constexpr u16 SunEventsOff = 0xFFFF;
 constexpr u16 ExtraEntriesOff = 0xFFFF;
 constexpr u16 MostOrdinaryPrograms = 512;
@@ -118,6 +121,8 @@ void gui_class::createOtherPageWidgets()
     for (MyTimeEdit *edit : {startUpTimeEdit, shutDownTimeEdit}) {
         edit->setMaximumTime(tenthsToTime(0xFFFF));
         edit->setDisplayFormat(QStringLiteral("hh:mm:ss.zzz"));
+        // The whole time beside the arrows, in the fonts of this system.
+        fitFontToWidth(edit, {QStringLiteral("00:00:00.000")}, edit->width() - TimeEditArrowsWidth);
     }
 
     // Sunrise and sunset.

@@ -16,6 +16,9 @@ public:
     // A page filling its parent (a tab page), with the note at its top.
     stand_in_page(const QString &note, QWidget *parent);
 
+    // Row height of the pages' tables.
+    static constexpr int RowHeight = 22;
+
     // The tab widgets' bold font stops at the page: its contents use the normal weight.
     static void useNormalWeight(QWidget *page);
 

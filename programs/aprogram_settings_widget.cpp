@@ -24,6 +24,7 @@ aprogram_settings_widget::aprogram_settings_widget(kd620_controller_class *contr
     programTable = new QTableWidget(ordinaryPrograms, 1, this);
     programTable->setGeometry(10, 40, 260, 600);
     programTable->horizontalHeader()->setStretchLastSection(true);
+    programTable->verticalHeader()->setDefaultSectionSize(stand_in_page::RowHeight);
     programTable->horizontalHeader()->hide();
     programTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
@@ -84,6 +85,10 @@ void aprogram_settings_widget::sceneCountChange(int count, bool all)
     currentController->programList.setStepCount(u32(qMax(0, currentProgram)), count);
     stepCount = count;
     stepTable->setStepRows(count);
+    for (int step = 0; step < count; ++step) {
+        const int scene = currentController->programList.scene(currentProgram, step);
+        stepTable->setItem(step, 0, new QTableWidgetItem(tr("Scene %1").arg(scene + 1)));
+    }
 }
 
 void aprogram_settings_widget::destTmpDev()

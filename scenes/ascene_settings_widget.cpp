@@ -16,6 +16,7 @@ ascene_settings_widget::ascene_settings_widget(kd620_controller_class *controlle
     sceneTable = new QTableWidget(int(image_layout::SceneCount), 1, this);
     sceneTable->setGeometry(10, 40, 260, 600);
     sceneTable->horizontalHeader()->setStretchLastSection(true);
+    sceneTable->verticalHeader()->setDefaultSectionSize(stand_in_page::RowHeight);
     sceneTable->horizontalHeader()->hide();
     sceneTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sceneTable->setSelectionMode(QAbstractItemView::SingleSelection);

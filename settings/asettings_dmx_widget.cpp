@@ -19,6 +19,7 @@ asettings_dmx_widget::asettings_dmx_widget(QWidget *parent)
     table->setGeometry(10, 40, 300, 600);
     table->setHorizontalHeaderLabels({tr("Channel")});
     table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setDefaultSectionSize(stand_in_page::RowHeight);
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
 

@@ -21,6 +21,7 @@ asettings_inputs_widget::asettings_inputs_widget(QWidget *parent)
     table->setGeometry(10, 40, 640, 600);
     table->setHorizontalHeaderLabels({tr("Input"), tr("Input Type"), tr("Description")});
     table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setDefaultSectionSize(stand_in_page::RowHeight);
     table->setColumnWidth(0, 110);
     table->setColumnWidth(1, 140);
     table->verticalHeader()->hide();

@@ -19,6 +19,7 @@ asettings_ired_tab::asettings_ired_tab(QWidget *parent)
     keyTable->setGeometry(10, 40, 520, 600);
     keyTable->setHorizontalHeaderLabels({tr("Key"), tr("Code"), tr("Description")});
     keyTable->horizontalHeader()->setStretchLastSection(true);
+    keyTable->verticalHeader()->setDefaultSectionSize(stand_in_page::RowHeight);
     keyTable->verticalHeader()->hide();
     keyTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     keyTable->setSelectionMode(QAbstractItemView::SingleSelection);
