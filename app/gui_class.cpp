@@ -15,14 +15,12 @@
 #include "programs/aseq_settings_widget.h"
 #include "scenes/amask_settings_widget.h"
 #include "scenes/ascene_settings_widget.h"
-#include "settings/asettings_clock_widget.h"
 #include "settings/asettings_descs_widget.h"
 #include "settings/asettings_dmx_set_widget.h"
 #include "settings/asettings_dmx_widget.h"
 #include "settings/asettings_inputs_widget.h"
 #include "settings/monitor/ctrl_monitor.h"
 
-#include <QCheckBox>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -84,7 +82,6 @@ gui_class::gui_class(kd620_controller_class *controller, QWidget *parent)
 
     connect(controller, &kd620_controller_class::readKd620Finished, this, &gui_class::deviceRead);
     connect(controller, &kd620_controller_class::readFileFinished, this, &gui_class::fileRead);
-    connectPagesToController();
 
     asettings_dmx_set_widget *dmxSet = dmxSettingsPage->setWidget;
     connect(dmxSet->spinChnlMax, &QSpinBox::valueChanged, scenePage, &ascene_settings_widget::limitChnls);
@@ -99,21 +96,6 @@ gui_class::gui_class(kd620_controller_class *controller, QWidget *parent)
 
     tabWidget_events->setTabEnabled(DmxOutEventsTab, false);
     refresh();
-}
-
-// What the controller needs of the pages while they exist: the scene page's channel count
-// (the send's firmware question) and the clock page, which follows every clock read.
-void gui_class::connectPagesToController()
-{
-    ascene_settings_widget *scenes = scenePage;
-    controller->channelsInUseSource = [scenes] { return scenes->chnlsInUse; };
-    kd620_controller_class *c = controller;
-    connect(scenePage, &QObject::destroyed, controller, [c] { c->channelsInUseSource = nullptr; });
-    asettings_clock_widget *clock = clockSettings;
-    connect(controller, &kd620_controller_class::controllerClockRead, clockSettings, [clock](bool dst, int calibration) {
-        clock->dstBox->setCheckState(dst ? Qt::Checked : Qt::Unchecked);
-        clock->showCalibration(calibration);
-    });
 }
 
 void gui_class::createPages()

@@ -183,7 +183,6 @@ private slots:
 
 private:
     void createPages();
-    void connectPagesToController();
     void createActions();
     void createMenus();
     void createLanguageMenu();

@@ -34,6 +34,6 @@ void gui_class::slotMenuUpgradeVerify()
 
 void gui_class::slotMenuUpgradeUpgradeSearch()
 {
-    const QString address = QString::fromLatin1(UpgradePageAddress);
+    const QString address = upgradePageAddress();
     openUpgradePage(upgradePageCommand(QProcessEnvironment::systemEnvironment(), address), address);
 }

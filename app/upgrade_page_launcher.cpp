@@ -4,6 +4,11 @@
 #include <QProcess>
 #include <QUrl>
 
+QString upgradePageAddress()
+{
+    return QStringLiteral("https://%1/downloads").arg(QLatin1String(MAKER_SITE_ADDRESS));
+}
+
 upgrade_page_command upgradePageCommand(const QProcessEnvironment &environment, const QString &address)
 {
     upgrade_page_command command;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/maker_site.h"
+
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -8,8 +10,8 @@
 // environment names a command interpreter in "ComSpec", the interpreter's "start" opens
 // it (with "/c" first when "OS" is set); elsewhere the desktop's own means do.
 
-// The firmware download page.
-inline constexpr char UpgradePageAddress[] = "https://www.varidex625.example/downloads";
+// The firmware download page, on the maker's site.
+QString upgradePageAddress();
 
 struct upgrade_page_command {
     QString program;        // the interpreter; empty: open the page with the desktop

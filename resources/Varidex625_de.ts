@@ -157,6 +157,10 @@
         <source>no description</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Scene %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ascene_settings_widget</name>

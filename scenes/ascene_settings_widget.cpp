@@ -7,11 +7,20 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+namespace {
+
+// The working mode chosen on the right panel in which scenes go to the controller live.
+constexpr int LiveUiMode = 2;
+
+} // namespace
+
 ascene_settings_widget::ascene_settings_widget(kd620_controller_class *controller, QWidget *parent)
     : stand_in_page(tr("The scene editor is not built yet: scenes are kept as the configuration holds them."),
                     parent)
 {
     currentController = controller;
+    // The send asks about old firmware by the channels this page uses.
+    controller->channelsInUseSource = [this] { return chnlsInUse; };
 
     sceneTable = new QTableWidget(int(image_layout::SceneCount), 1, this);
     sceneTable->setGeometry(10, 40, 260, 600);
@@ -33,6 +42,13 @@ ascene_settings_widget::ascene_settings_widget(kd620_controller_class *controlle
     refresh();
 }
 
+ascene_settings_widget::~ascene_settings_widget()
+{
+    // The controller outlives the page (a language change builds a new one).
+    if (currentController)
+        currentController->channelsInUseSource = nullptr;
+}
+
 int ascene_settings_widget::currentScene() const
 {
     return qMax(0, sceneTable->currentRow());
@@ -41,6 +57,9 @@ int ascene_settings_widget::currentScene() const
 void ascene_settings_widget::refresh()
 {
     recordStandInCall(QStringLiteral("scenes.refresh"));
+    // While Live is chosen the controller shows the scene the page shows.
+    if (currentController->uiMode == LiveUiMode)
+        currentController->send_sc_prep(currentScene());
 }
 
 void ascene_settings_widget::relabel()

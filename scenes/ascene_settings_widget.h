@@ -14,6 +14,7 @@ class ascene_settings_widget : public stand_in_page
 
 public:
     ascene_settings_widget(kd620_controller_class *controller, QWidget *parent);
+    ~ascene_settings_widget() override;
 
     // DMX output channels in use, 24..64; the send asks about old firmware above 32.
     int chnlsInUse = 64;

@@ -35,6 +35,12 @@ asettings_clock_widget::asettings_clock_widget(QWidget *parent)
     calibrationSpin->setValue(shownCalibration);
 
     stand_in_page::addNote(tr("Setting the controller's clock and its calibration is not built yet."), this, 225, 50);
+
+    connect(currentController, &kd620_controller_class::controllerClockRead, this,
+            [this](bool daylightSaving, int calibration) {
+                dstBox->setCheckState(daylightSaving ? Qt::Checked : Qt::Unchecked);
+                showCalibration(calibration);
+            });
 }
 
 void asettings_clock_widget::refresh()

@@ -15,11 +15,15 @@
 #include "settings/asettings_dmx_set_widget.h"
 #include "settings/asettings_dmx_widget.h"
 #include "settings/asettings_inputs_widget.h"
+#include "settings/asettings_clock_widget.h"
 #include "settings/monitor/ctrl_monitor.h"
+#include "tests/sim/sim_clock_engine.h"
 #include "tests/support/main_window_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QSpinBox>
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
@@ -112,7 +116,8 @@ private slots:
     void clearDialogCancelledStillReloads();
     void helpAndAbout();
     void menuHoverShowsTheMenusTip();
-    void clockAndChannelCountReachThePages();
+    void clockFollowsTheController();
+    void liveModeShowsTheScene();
 
 private:
     std::unique_ptr<main_window_fixture> f;
@@ -495,24 +500,62 @@ void tst_main_window::menuHoverShowsTheMenusTip()
     }
 }
 
-void tst_main_window::clockAndChannelCountReachThePages()
+void tst_main_window::clockFollowsTheController()
 {
     gui_class &w = *f->window;
+    const QString placeholder = w.rightPanel->clockLabel->text();
     QVERIFY(f->connectAndReset());
+    auto *clock = f->bus.device(1).findEngine<sim_clock_engine>();
+    clock->record[5] |= 0x80;  // a daylight-saving bit of the month byte
+    clock->record[7] = 0x20 + 7;  // calibration +7
 
-    // The one-second timer shows the controller's clock; the clock page follows the read.
-    w.timerTimeUpdate();
+    // The one-second timer writes the controller's clock text; its read also reaches the
+    // clock settings.
+    QVERIFY(QMetaObject::invokeMethod(w.clockTimer, "timeout"));
     QCOMPARE(w.rightPanel->clockLabel->text(),
              QLocale::system().dayName(4, QLocale::ShortFormat) + QStringLiteral(", 31.12.2026  23:59:30"));
-    QCOMPARE(w.clockSettings->dstBox->checkState(), Qt::Unchecked);
-    QCOMPARE(w.clockSettings->calibrationSpin->value(), 5);
+    QVERIFY(w.rightPanel->clockLabel->text() != placeholder);
+    QVERIFY(f->bus.logTexts().join('\n').contains(QStringLiteral("READ_CLOCK")));
+    QCOMPARE(w.clockSettings->dstBox->checkState(), Qt::Checked);
+    QCOMPARE(w.clockSettings->calibrationSpin->value(), 7);
 
-    // The send asks the scene page for the channels in use, the image once the page is gone.
-    w.scenePage->chnlsInUse = 33;
-    writeU16(f->controller->confData, image_layout::OutputChannelLimit, 40);
-    QCOMPARE(f->controller->channelsInUse(), 33);
-    f->window.reset();
+    // While the user adjusts the calibration, the controller's does not overwrite it.
+    w.clockSettings->calibrationGroup->setChecked(true);
+    w.clockSettings->calibrationSpin->setValue(-2);
+    w.clockSettings->showCalibration(9);
+    QCOMPARE(w.clockSettings->calibrationSpin->value(), -2);
+    w.clockSettings->calibrationGroup->setChecked(false);
+    w.clockSettings->showCalibration(9);
+    QCOMPARE(w.clockSettings->calibrationSpin->value(), 9);
+}
+
+void tst_main_window::liveModeShowsTheScene()
+{
+    gui_class &w = *f->window;
+    // The send weighs the firmware against the channels the scene page uses.
+    w.dmxSettingsPage->setWidget->spinChnlMax->setValue(40);
     QCOMPARE(f->controller->channelsInUse(), 40);
+
+    QVERIFY(f->connectAndReset());
+    w.scenePage->sceneTable->setCurrentCell(11, 0);
+    QSignalSpy sceneChanged(w.scenePage, &ascene_settings_widget::sceneChanged);
+    w.rightPanel->liveModeButton->click();
+    QCOMPARE(sceneChanged.count(), 1);
+    QCOMPARE(sceneChanged.first().first().toInt(), 11);
+    QVERIFY2(f->bus.logTexts().join('\n').contains(QStringLiteral("LIVE_SCENE")),
+             qPrintable(f->bus.logTexts().join('\n')));
+
+    // Live chosen away from the Scenes tab: the scene page is not asked.
+    w.rightPanel->normalModeButton->click();
+    w.tabWidget_main->setCurrentIndex(2);
+    sceneChanged.clear();
+    w.rightPanel->liveModeButton->click();
+    QCOMPARE(sceneChanged.count(), 0);
+
+    // Once the page is gone the send counts the image's channel limit.
+    writeU16(f->controller->confData, image_layout::OutputChannelLimit, 50);
+    f->window.reset();
+    QCOMPARE(f->controller->channelsInUse(), 50);
 }
 
 QTEST_MAIN(tst_main_window)
