@@ -1,5 +1,6 @@
 // The controller object's requests and status polls, and the reading of one
 // configuration frame.
+#include "link/configuration_transfer.h"
 #include "link/kd620_controller_class.h"
 #include "link/usb_frame_class.h"
 #include "link/usb_protocol.h"
@@ -10,8 +11,6 @@ namespace {
 constexpr int StatusReplySize = 8;
 constexpr int LastBlock = 38;
 constexpr int LastSmallBlock = 7;
-constexpr int SmallBlockData = 0x2000;
-constexpr int LargeBlockData = 0x10000;
 
 } // namespace
 
@@ -81,7 +80,8 @@ int kd620_controller_class::readPacket(int block, usb_frame_class &frame)
 {
     if (block > LastBlock)
         return -1;
-    const int dataBytes = block <= LastSmallBlock ? SmallBlockData : LargeBlockData;
+    const int dataBytes = int(block <= LastSmallBlock ? configuration_transfer::SmallBlockSize
+                                                      : configuration_transfer::LargeBlockSize);
     const int expected = dataBytes + usb_frame_class::FRAME_OVERHEAD;
     if (waitStatusClear(STATUS_BUSY, 10) != 0) {
         dropConnection();

@@ -6,7 +6,6 @@
 #include "link/usb_frame_class.h"
 #include "link/usb_protocol.h"
 #include "model/image_access.h"
-#include "model/load_clamps.h"
 #include "model/user_interaction.h"
 
 #include <QCoreApplication>
@@ -41,6 +40,27 @@ QString sendFailedText()
     return QCoreApplication::translate("kd620_controller_class", "Config and data writing\n     failed!");
 }
 
+// Configuration mode for a transfer, unless the controller is in it already: false with
+// the connection dropped.
+bool enterConfigurationMode(kd620_controller_class &controller)
+{
+    if (controller.controllerMode == MODE_CONFIGURATION
+        || controller.setWorkingMode(MODE_CONFIGURATION) == MODE_CONFIGURATION)
+        return true;
+    controller.dropConnection();
+    return false;
+}
+
+void beginProgress(const QString &label, int maximum, const QString &windowIcon = QString())
+{
+    progress_request progress;
+    progress.label = label;
+    progress.minimum = 0;
+    progress.maximum = maximum;
+    progress.windowIcon = windowIcon;
+    userInteraction().progressBegin(progress);
+}
+
 } // namespace
 
 int kd620_controller_class::channelsInUse() const
@@ -49,19 +69,6 @@ int kd620_controller_class::channelsInUse() const
         return channelsInUseSource();
     // The scene page takes its count from the channel-limit word through a spin box of 24..64.
     return std::clamp(int(readU16(confData, image_layout::OutputChannelLimit)), 24, 64);
-}
-
-bool kd620_controller_class::packStoresForSend()
-{
-    // A store that does not fit its tables would leave them stale or cut short in the
-    // image; then nothing may go out. The program store tells the user itself.
-    if (eventActions.encodeToImage(confData) != 0)
-        return false;
-    if (programList.commitToImage(confData, extraEntries) != 0)
-        return false;
-    packTimers();
-    packCoupling();
-    return true;
 }
 
 void kd620_controller_class::restoreMode(int previous)
@@ -87,22 +94,19 @@ void kd620_controller_class::send_alldata()
         if (userInteraction().showMessage(question) != int(message_button::Yes))
             return;
     }
-    // Packing comes before the mode change, so a refusal leaves the controller as it was.
-    if (!packStoresForSend()) {
+    // A store that does not fit its tables leaves them stale or cut short in the image;
+    // then nothing may go out. Packing comes before the mode change, so the controller
+    // stays as it was.
+    if (!packStores()) {
         showOutcome(false, sendFailedText());
         return;
     }
     const int previous = controllerMode;
-    if (previous != MODE_CONFIGURATION && setWorkingMode(MODE_CONFIGURATION) != MODE_CONFIGURATION) {
-        dropConnection();
+    if (!enterConfigurationMode(*this))
         return;
-    }
 
-    progress_request progress;
-    progress.label = QCoreApplication::translate("kd620_controller_class", "Sending configuration and data...");
-    progress.minimum = 0;
-    progress.maximum = SendBlockCount;
-    userInteraction().progressBegin(progress);
+    beginProgress(QCoreApplication::translate("kd620_controller_class", "Sending configuration and data..."),
+                  SendBlockCount);
     const bool ok = sendConfigurationBlocks();
     userInteraction().progressEnd();
 
@@ -151,22 +155,16 @@ bool kd620_controller_class::sendConfigurationBlocks()
 void kd620_controller_class::read_alldata()
 {
     const int previous = controllerMode;
-    if (previous != MODE_CONFIGURATION && setWorkingMode(MODE_CONFIGURATION) != MODE_CONFIGURATION) {
-        dropConnection();
+    if (!enterConfigurationMode(*this))
         return;
-    }
     if (waitStatusClear(STATUS_BUSY, BusyPolls) != 0
         || sendRequest(REQ_READ_BLOCKS_8K, ReadSmallCount, ReadSmallFrom / ReadOffsetUnit) < 0) {
         dropConnection();
         return;
     }
 
-    progress_request progress;
-    progress.label = QCoreApplication::translate("kd620_controller_class", "Reading configuration...");
-    progress.minimum = 0;
-    progress.maximum = ReadProgressMaximum;
-    progress.windowIcon = QLatin1String(ApplicationIcon);
-    userInteraction().progressBegin(progress);
+    beginProgress(QCoreApplication::translate("kd620_controller_class", "Reading configuration..."),
+                  ReadProgressMaximum, QLatin1String(ApplicationIcon));
 
     // The blocks land in a copy, so a read that fails half-way leaves the configuration as
     // it was; regions that are never read keep their contents.
@@ -176,9 +174,8 @@ void kd620_controller_class::read_alldata()
     userInteraction().progressEnd();
     if (ok) {
         // Only a whole, checked configuration replaces the one in memory.
-        applyLoadClamps(scratch.get());
         std::copy_n(scratch.get(), image_layout::ImageSize, confData);
-        rebuildStoresAfterRead();
+        rebuildStores();
         emit readKd620Finished();
     }
     showOutcome(ok, ok ? QCoreApplication::translate("kd620_controller_class", "Configuration reading\nsuccessful!")
@@ -219,13 +216,4 @@ bool kd620_controller_class::readBlockRun(u8 *scratch, int count, int firstBlock
         userInteraction().progressSetValue(++progress);
     }
     return true;
-}
-
-void kd620_controller_class::rebuildStoresAfterRead()
-{
-    programList.rebuildFromImage(confData, extraEntries);
-    eventActions.decodeFromImage(confData);
-    unpackTimers();
-    unpackCoupling();
-    rebuildSequences();
 }

@@ -168,11 +168,9 @@ private:
     // taken from the record.
     bool readControllerClock();
     // The steps of the send and the read (link/controller_transfer.cpp).
-    bool packStoresForSend();
     bool sendConfigurationBlocks();
     bool readConfigurationBlocks(u8 *scratch);
     bool readBlockRun(u8 *scratch, int count, int firstBlock, int &progress);
-    void rebuildStoresAfterRead();
     void restoreMode(int previous);
 
 public slots:

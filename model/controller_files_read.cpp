@@ -4,7 +4,6 @@
 #include "model/config_file_descriptions.h"
 #include "model/config_file_format.h"
 #include "model/config_file_report.h"
-#include "model/load_clamps.h"
 #include "model/user_interaction.h"
 #include "model/xml/xml_element_class.h"
 #include "model/xml/xml_names.h"
@@ -106,12 +105,7 @@ int controller_configuration_class::read_confDataFromFile(QString fileName)
         readProjectDescription(file, contents.xmlOffset, fileName, *this);
     contents.data.clear();
 
-    applyLoadClamps(confData);
-    programList.rebuildFromImage(confData, extraEntries);
-    eventActions.decodeFromImage(confData);
-    unpackTimers();
-    unpackCoupling();
-    rebuildSequences();
+    rebuildStores();
     emit readFileFinished();
     reportConfigFileOutcome(
         true, QCoreApplication::translate("kd620_controller_class", "Data read from file\n    successful!"), fileName);

@@ -94,13 +94,9 @@ void controller_configuration_class::write_confDataToFile(QString fileName, bool
         return;
     const QDateTime written = appClock().currentDateTime();
 
-    // All four are packed whatever happens, so the image is up to date with the stores;
+    // All four stores are packed whatever happens, so the image is up to date with them;
     // a store that does not fit makes the file incomplete, so it is not saved.
-    const bool actionsPacked = eventActions.encodeToImage(confData) == 0;
-    const bool programsPacked = programList.commitToImage(confData, extraEntries) == 0;
-    packTimers();
-    packCoupling();
-    bool saved = actionsPacked && programsPacked;
+    bool saved = packStores();
 
     if (saved) {
         const QByteArray binary = oldstyle ? oldFormatBinary(confData, config_file_descriptions::oldFormatBlocks(*this), written)
