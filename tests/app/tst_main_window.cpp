@@ -15,6 +15,7 @@
 #include "settings/asettings_dmx_set_widget.h"
 #include "settings/asettings_dmx_widget.h"
 #include "settings/asettings_inputs_widget.h"
+#include "settings/asettings_ired_tab.h"
 #include "settings/asettings_clock_widget.h"
 #include "settings/monitor/ctrl_monitor.h"
 #include "tests/sim/sim_clock_engine.h"
@@ -118,6 +119,7 @@ private slots:
     void menuHoverShowsTheMenusTip();
     void clockFollowsTheController();
     void liveModeShowsTheScene();
+    void settingsTablesShowTheConfiguration();
 
 private:
     std::unique_ptr<main_window_fixture> f;
@@ -556,6 +558,41 @@ void tst_main_window::liveModeShowsTheScene()
     writeU16(f->controller->confData, image_layout::OutputChannelLimit, 50);
     f->window.reset();
     QCOMPARE(f->controller->channelsInUse(), 50);
+}
+
+void tst_main_window::settingsTablesShowTheConfiguration()
+{
+    gui_class &w = *f->window;
+    kd620_controller_class &c = *f->controller;
+    u8 *image = c.confData;
+    writeI32(image, image_layout::inputType(0), 0);
+    writeI32(image, image_layout::inputType(1), 1);
+    writeI32(image, image_layout::inputType(2), -1);
+    writeI32(image, image_layout::inputType(3), 7);
+    c.inputDescs[1] = QStringLiteral("door");
+    w.tabWidget_settings->setCurrentIndex(0);
+    w.tabWidget_main->setCurrentIndex(5);
+    QTableWidget *inputs = w.inputsSettingsTable->table;
+    QCOMPARE(inputs->rowCount(), 24);
+    const QStringList row0 = {inputs->item(0, 0)->text(), inputs->item(0, 1)->text()};
+    QCOMPARE(row0, QStringList({"Input 1", "Normal Open"}));
+    QCOMPARE(inputs->item(1, 1)->text(), QStringLiteral("Normal Close"));
+    QCOMPARE(inputs->item(1, 2)->text(), QStringLiteral("door"));
+    QCOMPARE(inputs->item(2, 1)->text(), QStringLiteral("Unused"));
+    QCOMPARE(inputs->item(23, 0)->text(), QStringLiteral("Input 24"));
+    // A type the controller does not know is stored as unused.
+    QCOMPARE(inputs->item(3, 1)->text(), QStringLiteral("Unused"));
+    QCOMPARE(readI32(image, image_layout::inputType(3)), -1);
+
+    c.rcuKeyCodes[0] = 17;
+    c.rcuKeyDescs[0] = QStringLiteral("play");
+    c.rcuAddress = 5;
+    w.tabWidget_settings->setCurrentIndex(2);
+    QTableWidget *keys = w.tab_settings_ired->keyTable;
+    const QStringList key0 = {keys->item(0, 0)->text(), keys->item(0, 1)->text(), keys->item(0, 2)->text()};
+    QCOMPARE(key0, QStringList({"Btn 1", "  17", "play"}));
+    const QStringList key63 = {keys->item(63, 0)->text(), keys->item(63, 1)->text(), keys->item(63, 2)->text()};
+    QCOMPARE(key63, QStringList({"Btn 64", "  - -", "no description"}));
 }
 
 QTEST_MAIN(tst_main_window)
