@@ -194,6 +194,9 @@ private:
     // What depends on the configuration, reloaded after a read or clear.
     void reloadLimits();
     void reloadProgramCounts();
+    // A View action: opens or closes the monitor window, and unchecks the action when the
+    // window is not open afterwards.
+    void viewWindow(bool on, u16 window, void (ctrl_monitor::*open)(), QAction *action);
     // Shows scene row `row` on the Scenes tab.
     void showScene(int row);
     // The upgrade file the user chooses; empty when cancelled.

@@ -178,32 +178,28 @@ void gui_class::showScene(int row)
 
 void gui_class::vInputs(bool on)
 {
-    if (on)
-        monitor->shInputsClicked();
-    else
-        monitor->stopShows(MonitorInputs);
-    if (!(monitor->openWindows & MonitorInputs))
-        uncheck(viewInputsAction);
+    viewWindow(on, MonitorInputs, &ctrl_monitor::shInputsClicked, viewInputsAction);
 }
 
 void gui_class::vDmxOut(bool on)
 {
-    if (on)
-        monitor->shDmxOutClicked();
-    else
-        monitor->stopShows(MonitorDmxOut);
-    if (!(monitor->openWindows & MonitorDmxOut))
-        uncheck(viewDmxOutAction);
+    viewWindow(on, MonitorDmxOut, &ctrl_monitor::shDmxOutClicked, viewDmxOutAction);
 }
 
 void gui_class::vStates(bool on)
 {
+    viewWindow(on, MonitorStates, &ctrl_monitor::shStatesClicked, viewStatesAction);
+}
+
+void gui_class::viewWindow(bool on, u16 window, void (ctrl_monitor::*open)(), QAction *action)
+{
     if (on)
-        monitor->shStatesClicked();
+        (monitor->*open)();
     else
-        monitor->stopShows(MonitorStates);
-    if (!(monitor->openWindows & MonitorStates))
-        uncheck(viewStatesAction);
+        monitor->stopShows(window);
+    // The monitor may have refused to open it.
+    if (!(monitor->openWindows & window))
+        uncheck(action);
 }
 
 void gui_class::vCloseAll()

@@ -1,6 +1,8 @@
 #include "app/stand_in_page.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <QTableWidget>
 
 namespace {
 
@@ -34,6 +36,19 @@ QWidget *stand_in_page::addNote(const QString &note, QWidget *page, int x, int y
     const int width = (page->width() > x + 20 ? page->width() : PageWidth) - x - 10;
     label->setGeometry(x, y, width, label->heightForWidth(width));
     return label;
+}
+
+QString stand_in_page::descriptionText(const QString &description, const QFontMetrics &metrics, int width)
+{
+    return description.isEmpty() ? tr("no description") : metrics.elidedText(description, Qt::ElideRight, width);
+}
+
+void stand_in_page::setCellText(QTableWidget *table, int row, int column, const QString &text)
+{
+    if (QTableWidgetItem *item = table->item(row, column))
+        item->setText(text);
+    else
+        table->setItem(row, column, new QTableWidgetItem(text));
 }
 
 QStringList &standInCalls()

@@ -70,12 +70,8 @@ void aprogram_settings_widget::relabel()
     const QFontMetrics metrics(programTable->font());
     const int width = programTable->columnWidth(0) - 8;
     for (int row = 0; row < programTable->rowCount(); ++row) {
-        const QString &desc = currentController->programDescs[size_t(row)];
-        const QString text = desc.isEmpty() ? tr("no description") : metrics.elidedText(desc, Qt::ElideRight, width);
-        if (QTableWidgetItem *item = programTable->item(row, 0))
-            item->setText(text);
-        else
-            programTable->setItem(row, 0, new QTableWidgetItem(text));
+        setCellText(programTable, row, 0,
+                    descriptionText(currentController->programDescs[size_t(row)], metrics, width));
     }
 }
 

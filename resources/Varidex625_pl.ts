@@ -154,10 +154,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>no description</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Scene %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -182,10 +178,6 @@
     </message>
     <message>
         <source>Coupled Scenes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no description</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -300,10 +292,6 @@
     </message>
     <message>
         <source>Btn %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no description</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1341,6 +1329,13 @@ Retry or choose another device to connect.</source>
     </message>
     <message>
         <source>Varidex 620 project/config files (*.cfg625;*.cfg620;*.kdg;*.cfg);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>stand_in_page</name>
+    <message>
+        <source>no description</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

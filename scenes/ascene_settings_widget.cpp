@@ -68,12 +68,7 @@ void ascene_settings_widget::relabel()
     const QFontMetrics metrics(sceneTable->font());
     const int width = sceneTable->columnWidth(0) - 8;
     for (int row = 0; row < sceneTable->rowCount(); ++row) {
-        const QString &desc = currentController->sceneDescs[size_t(row)];
-        const QString text = desc.isEmpty() ? tr("no description") : metrics.elidedText(desc, Qt::ElideRight, width);
-        if (QTableWidgetItem *item = sceneTable->item(row, 0))
-            item->setText(text);
-        else
-            sceneTable->setItem(row, 0, new QTableWidgetItem(text));
+        setCellText(sceneTable, row, 0, descriptionText(currentController->sceneDescs[size_t(row)], metrics, width));
     }
 }
 

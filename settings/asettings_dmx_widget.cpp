@@ -1,6 +1,5 @@
 #include "settings/asettings_dmx_widget.h"
 
-#include "app/stand_in_page.h"
 #include "settings/asettings_dmx_set_widget.h"
 
 #include <QHeaderView>
@@ -8,13 +7,10 @@
 #include <QTableWidget>
 
 asettings_dmx_widget::asettings_dmx_widget(QWidget *parent)
-    : QWidget(parent)
+    : stand_in_page(tr("The settings of each DMX output channel are not built yet: they are kept as the "
+                       "configuration holds them."),
+                    parent)
 {
-    setGeometry(0, 0, 845, 650);
-    stand_in_page::useNormalWeight(this);
-    stand_in_page::addNote(tr("The settings of each DMX output channel are not built yet: they are kept as the "
-                              "configuration holds them."),
-                           this);
     table = new QTableWidget(0, 1, this);
     table->setGeometry(10, 40, 300, 600);
     table->setHorizontalHeaderLabels({tr("Channel")});

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "app/stand_in_page.h"
 
 class asettings_dmx_set_widget;
 class QLabel;
@@ -8,7 +8,7 @@ class QTableWidget;
 
 // The DMX output settings: the channel table and the channel editor beside it. The
 // per-channel settings are not built yet.
-class asettings_dmx_widget : public QWidget
+class asettings_dmx_widget : public stand_in_page
 {
     Q_OBJECT
 

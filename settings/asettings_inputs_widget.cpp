@@ -1,6 +1,5 @@
 #include "settings/asettings_inputs_widget.h"
 
-#include "app/stand_in_page.h"
 #include "link/kd620_controller_class.h"
 #include "model/image_access.h"
 #include "model/image_layout.h"
@@ -10,13 +9,10 @@
 #include <QTableWidget>
 
 asettings_inputs_widget::asettings_inputs_widget(QWidget *parent)
-    : QWidget(parent)
+    : stand_in_page(tr("Input types and descriptions are shown as the configuration holds them; their editor "
+                       "is not built yet."),
+                    parent)
 {
-    setGeometry(0, 0, 845, 650);
-    stand_in_page::useNormalWeight(this);
-    stand_in_page::addNote(tr("Input types and descriptions are shown as the configuration holds them; their editor "
-                              "is not built yet."),
-                           this);
     table = new QTableWidget(int(image_layout::InputCount), 3, this);
     table->setGeometry(10, 40, 640, 600);
     table->setHorizontalHeaderLabels({tr("Input"), tr("Input Type"), tr("Description")});

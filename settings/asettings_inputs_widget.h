@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include "app/stand_in_page.h"
 
 class QTableWidget;
 
 // The input settings: one row per input with its type and description. Shown as the
 // configuration holds them; their editor is not built yet.
-class asettings_inputs_widget : public QWidget
+class asettings_inputs_widget : public stand_in_page
 {
     Q_OBJECT
 

@@ -47,18 +47,13 @@ void asettings_ired_tab::refreshTable()
     const int width = keyTable->columnWidth(2) - 8;
     for (int key = 0; key < controller_configuration_class::RcuKeyCount; ++key) {
         const u8 code = c.rcuKeyCodes[key];
-        const QString &desc = c.rcuKeyDescs[size_t(key)];
         const QString texts[] = {
             tr("Btn %1").arg(key + 1),
             code < 64 ? QStringLiteral("  %1").arg(code) : QStringLiteral("  - -"),
-            desc.isEmpty() ? tr("no description") : metrics.elidedText(desc, Qt::ElideRight, width),
+            stand_in_page::descriptionText(c.rcuKeyDescs[size_t(key)], metrics, width),
         };
-        for (int column = 0; column < 3; ++column) {
-            if (QTableWidgetItem *item = keyTable->item(key, column))
-                item->setText(texts[column]);
-            else
-                keyTable->setItem(key, column, new QTableWidgetItem(texts[column]));
-        }
+        for (int column = 0; column < 3; ++column)
+            stand_in_page::setCellText(keyTable, key, column, texts[column]);
     }
     addressLabel->setText(c.rcuAddress < 32 ? tr("Remote control address: %1").arg(c.rcuAddress)
                                             : tr("Remote control address: - -"));

@@ -132,8 +132,7 @@ void tst_main_window::init()
 
 void tst_main_window::cleanup()
 {
-    const QStringList problems = f->bus.problems();
-    f.reset();
+    const QStringList problems = main_window_fixture::tearDown(f);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 

@@ -60,8 +60,7 @@ void tst_settings_other::init()
 
 void tst_settings_other::cleanup()
 {
-    const QStringList problems = f->bus.problems();
-    f.reset();
+    const QStringList problems = main_window_fixture::tearDown(f);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 

@@ -34,8 +34,7 @@ void tst_upgrade_menu::init()
 
 void tst_upgrade_menu::cleanup()
 {
-    const QStringList problems = f->bus.problems();
-    f.reset();
+    const QStringList problems = main_window_fixture::tearDown(f);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 

@@ -24,6 +24,13 @@ main_window_fixture::~main_window_fixture()
     currentLanguage = -1;
 }
 
+QStringList main_window_fixture::tearDown(std::unique_ptr<main_window_fixture> &fixture)
+{
+    const QStringList problems = fixture->bus.problems();
+    fixture.reset();
+    return problems;
+}
+
 void main_window_fixture::clearCalls()
 {
     standInCalls().clear();

@@ -16,4 +16,6 @@ struct main_window_fixture : sim_link_fixture {
 
     // Forgets what the stand-in pages were asked so far.
     static void clearCalls();
+    // Destroys a fixture and returns the protocol problems its bus saw (a test expects none).
+    static QStringList tearDown(std::unique_ptr<main_window_fixture> &fixture);
 };
