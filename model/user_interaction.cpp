@@ -6,18 +6,7 @@ namespace {
 class silent_interaction : public user_interaction_interface
 {
 public:
-    int showMessage(const message_request &request) override
-    {
-        if (!request.customButtons.isEmpty())
-            return request.defaultCustomButton >= 0 ? request.defaultCustomButton : 0;
-        if (request.defaultButton != message_button::NoButton)
-            return int(request.defaultButton);
-        for (unsigned bit = 1; bit != 0; bit <<= 1) {
-            if (request.buttons & bit)
-                return int(bit);
-        }
-        return int(message_button::Ok);
-    }
+    int showMessage(const message_request &request) override { return defaultAnswer(request); }
     void setMainWindowTitle(const QString &) override {}
     void progressBegin(const progress_request &) override {}
     void progressSetValue(int) override {}
@@ -35,6 +24,19 @@ silent_interaction silentInteraction;
 user_interaction_interface *installedInteraction = nullptr;
 
 } // namespace
+
+int defaultAnswer(const message_request &request)
+{
+    if (!request.customButtons.isEmpty())
+        return request.defaultCustomButton >= 0 ? request.defaultCustomButton : 0;
+    if (request.defaultButton != message_button::NoButton)
+        return int(request.defaultButton);
+    for (unsigned bit = 1; bit != 0; bit <<= 1) {
+        if (request.buttons & bit)
+            return int(bit);
+    }
+    return int(message_button::Ok);
+}
 
 user_interaction_interface &userInteraction()
 {

@@ -110,6 +110,10 @@ user_interaction_interface &userInteraction();
 // Installs an implementation (not owned); null restores the silent one.
 void installUserInteraction(user_interaction_interface *ui);
 
+// The answer a box gets without a person: its default button (the default custom button),
+// else its first one.
+int defaultAnswer(const message_request &request);
+
 // Shorthand for the common single-button boxes and questions.
 int showMessage(message_icon icon, const QString &title, const QString &text,
                 unsigned buttons = message_button::Ok, unsigned defaultButton = message_button::NoButton,

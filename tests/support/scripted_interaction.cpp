@@ -45,15 +45,7 @@ int scripted_interaction::showMessage(const message_request &request)
     messages << request;
     if (!answers.isEmpty())
         return answers.dequeue();
-    if (!request.customButtons.isEmpty())
-        return request.defaultCustomButton >= 0 ? request.defaultCustomButton : 0;
-    if (request.defaultButton != message_button::NoButton)
-        return int(request.defaultButton);
-    for (unsigned bit = 1; bit != 0; bit <<= 1) {
-        if (request.buttons & bit)
-            return int(bit);
-    }
-    return int(message_button::Ok);
+    return defaultAnswer(request);
 }
 
 void scripted_interaction::setMainWindowTitle(const QString &title)
