@@ -112,13 +112,13 @@ void gui_class::createPages()
 
 void gui_class::createActions()
 {
-    struct action_spec {
+    struct menu_action_entry {
         QAction *&action;
         QString text;
         QString statusTip;
         const char *icon;
     };
-    const action_spec plain[] = {
+    const menu_action_entry plain[] = {
         {exitAction, tr("&Exit"), tr("Close application"), ":/exit.png"},
         {openAction, tr("&Open file"), tr("Open configuration file"), ":/fileopen.png"},
         {saveAction, tr("&Save file"), tr("Save configuration file"), ":/filesave.png"},
@@ -133,11 +133,11 @@ void gui_class::createActions()
         {helpAction, tr("&Help"), tr("How to get help"), ":/message.png"},
         {aboutAction, tr("&About"), tr("Information about application"), ":/vd_sh.png"},
     };
-    for (const action_spec &spec : plain) {
-        spec.action = new QAction(spec.text, this);
-        spec.action->setStatusTip(spec.statusTip);
-        if (spec.icon)
-            spec.action->setIcon(QIcon(QString::fromLatin1(spec.icon)));
+    for (const menu_action_entry &entry : plain) {
+        entry.action = new QAction(entry.text, this);
+        entry.action->setStatusTip(entry.statusTip);
+        if (entry.icon)
+            entry.action->setIcon(QIcon(QString::fromLatin1(entry.icon)));
     }
     for (QAction *view : {viewInputsAction, viewStatesAction, viewDmxOutAction})
         view->setCheckable(true);
