@@ -4,6 +4,7 @@
 #include "link/kd620_controller_class.h"
 #include "link/usb_frame_class.h"
 #include "link/usb_protocol.h"
+#include "link/usb_interface_message.h"
 
 #include <QCoreApplication>
 
@@ -46,8 +47,8 @@ bool versionAllowsUpgrade(kd620_controller_class &controller, const upgrade_file
         return true;
     u8 reply[4] = {};
     if (controller.controlInRetried(REQ_FIRMWARE_VERSION, 0, 0, reply, 4, VersionAttempts) <= 0) {
-        showMessage(message_icon::Critical, QCoreApplication::translate("kd620_controller_class", "USB Interface"),
-                    QCoreApplication::translate("kd620_controller_class", "Current version reading error!"));
+        showUsbInterfaceMessage(message_icon::Critical,
+                                QCoreApplication::translate("kd620_controller_class", "Current version reading error!"));
         return false;
     }
     const long long installed = upgrade_file::versionNumber(firmware_version::fromReply(reply));

@@ -1,4 +1,5 @@
 #include "link/firmware_session.h"
+#include "link/usb_interface_message.h"
 
 #include "link/kd620_controller_class.h"
 #include "link/usb_protocol.h"
@@ -31,7 +32,7 @@ void firmware_session::tell(message_icon icon, const QString &text) const
 
 void firmware_session::tellLinkProblem(const QString &text)
 {
-    showMessage(message_icon::Warning, QCoreApplication::translate("kd620_controller_class", "USB Interface"), text);
+    showUsbInterfaceMessage(message_icon::Warning, text);
 }
 
 bool firmware_session::loaderRunning(const kd620_controller_class &controller)
