@@ -1,6 +1,6 @@
 #include "app/clearConf_dialog.h"
 
-#include "app/font_fitting.h"
+#include "widgets/font_fitting.h"
 #include "link/kd620_controller_class.h"
 #include "model/user_interaction.h"
 

@@ -1,7 +1,7 @@
 #include "app/gui_class.h"
 
 #include "app/language_list.h"
-#include "app/my_time_edit.h"
+#include "widgets/my_time_edit.h"
 #include "app/right_panel_widget.h"
 #include "app/widget_user_interaction.h"
 #include "events/aevents_clock_widget.h"
@@ -20,6 +20,7 @@
 #include "settings/asettings_dmx_widget.h"
 #include "settings/asettings_inputs_widget.h"
 #include "settings/monitor/ctrl_monitor.h"
+#include "widgets/main_tabs.h"
 
 #include <QMenuBar>
 #include <QPushButton>
@@ -30,7 +31,6 @@
 namespace {
 
 constexpr int ClockTimerMs = 1000;
-constexpr int DmxOutEventsTab = 5;
 
 } // namespace
 
@@ -41,6 +41,7 @@ gui_class::gui_class(kd620_controller_class *controller, QWidget *parent)
 {
     setupUi(this);
     mainWindow = this;
+    installWindowServices(this);
     setWindowTitle(QStringLiteral("Varidex625"));
 
     // The form keeps its fixed size; a smaller window scrolls it.
@@ -94,8 +95,41 @@ gui_class::gui_class(kd620_controller_class *controller, QWidget *parent)
     connect(programPage, &aprogram_settings_widget::relabelScenes, scenePage, &ascene_settings_widget::relabel);
     connect(programPage->editSceneButton, &QPushButton::clicked, this, &gui_class::switchToScene);
 
-    tabWidget_events->setTabEnabled(DmxOutEventsTab, false);
+    tabWidget_events->setTabEnabled(DmxOutputEventsTab, false);
     refresh();
+}
+
+gui_class::~gui_class()
+{
+    if (windowServices() == this)
+        installWindowServices(nullptr);
+    if (mainWindow == this)
+        mainWindow = nullptr;
+}
+
+QTabWidget *gui_class::mainTabs() const
+{
+    return tabWidget_main;
+}
+
+QTabWidget *gui_class::eventTabs() const
+{
+    return tabWidget_events;
+}
+
+QTabWidget *gui_class::settingsTabs() const
+{
+    return tabWidget_settings;
+}
+
+void gui_class::refreshDelaysPage()
+{
+    emit refreshDldEvents();
+}
+
+QWidget *gui_class::delaysPage() const
+{
+    return delayedEventsPage;
 }
 
 void gui_class::createPages()
@@ -204,7 +238,7 @@ void gui_class::createLanguageMenu()
 void gui_class::dmxOutEventsChanged(bool enabled, int first, int last)
 {
     dmxOutEventsPage->setChannelRange(first, last);
-    tabWidget_events->setTabEnabled(DmxOutEventsTab, enabled);
+    tabWidget_events->setTabEnabled(DmxOutputEventsTab, enabled);
     if (enabled)
         dmxOutEventsPage->refresh();
 }

@@ -2,6 +2,7 @@
 
 #include "model/types.h"
 #include "ui_MainWindow.h"
+#include "widgets/window_services.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -43,12 +44,20 @@ class right_panel_widget;
 // keeps the pages in step and runs the File, Views and Help menus, gui_other_page.cpp is
 // the Settings/Other page, gui_upgrade_menu.cpp the Upgrade menu, gui_language.cpp the
 // language switch and gui_clear.cpp the clear dialog.
-class gui_class : public QMainWindow, public Ui::MainWindow
+class gui_class : public QMainWindow, public Ui::MainWindow, public window_services
 {
     Q_OBJECT
 
 public:
     explicit gui_class(kd620_controller_class *controller, QWidget *parent = nullptr);
+    ~gui_class() override;
+
+    // What the pages ask of the window.
+    QTabWidget *mainTabs() const override;
+    QTabWidget *eventTabs() const override;
+    QTabWidget *settingsTabs() const override;
+    void refreshDelaysPage() override;
+    QWidget *delaysPage() const override;
 
     kd620_controller_class *controller = nullptr;
     QTimer *clockTimer = nullptr;
@@ -137,7 +146,7 @@ public slots:
     void enableTimeChanged(QTime time);
     void disableTimeChanged(QTime time);
     void entriesEnable(int state);
-    void destTmpDev();
+    void destTmpDev() override;
     void displaySN();
     void connectionStatusChange(bool);
     void slotMenuFileQuit();

@@ -2,8 +2,8 @@
 // goes straight into the configuration image of the window's controller.
 #include "app/gui_class.h"
 
-#include "app/font_fitting.h"
-#include "app/my_time_edit.h"
+#include "widgets/font_fitting.h"
+#include "widgets/my_time_edit.h"
 #include "link/kd620_controller_class.h"
 #include "link/usb_protocol.h"
 #include "model/image_access.h"

@@ -2,7 +2,7 @@
 // and Help menus.
 #include "app/gui_class.h"
 
-#include "app/my_time_edit.h"
+#include "widgets/my_time_edit.h"
 #include "app/right_panel_widget.h"
 #include "events/aevents_clock_widget.h"
 #include "events/aevents_dlyd_widget.h"
@@ -28,6 +28,7 @@
 #include "settings/asettings_ired_tab.h"
 #include "settings/monitor/ctrl_monitor.h"
 #include "settings/monitor/monitor_window_mask.h"
+#include "widgets/main_tabs.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -36,8 +37,6 @@
 
 namespace {
 
-enum main_tab { EventsTab, ScenesTab, ProgramsTab, SequencesTab, MasksTab, SettingsTab };
-enum settings_tab { InputsSettingsTab, DmxSettingsTab, RemoteSettingsTab, DescriptionsTab, OtherTab };
 
 constexpr int MostPrograms = int(image_layout::ProgramCount);
 constexpr u16 LastDmxEventChannel = 511;
@@ -62,12 +61,12 @@ void gui_class::refresh()
     switch (tabWidget_main->currentIndex()) {
     case EventsTab:
         switch (tabWidget_events->currentIndex()) {
-        case 0: inputEventsPage->refresh(); break;
-        case 1: clockEventsPage->refresh(); break;
-        case 2: internalEventsPage->refresh(); break;
-        case 3: delayedEventsPage->refresh(nullptr); break;
-        case 4: remoteEventsPage->refresh(); break;
-        case 5: dmxOutEventsPage->refresh(); break;
+        case InputsEventsTab: inputEventsPage->refresh(); break;
+        case ClockEventsTab: clockEventsPage->refresh(); break;
+        case InternalEventsTab: internalEventsPage->refresh(); break;
+        case DelayedEventsTab: delayedEventsPage->refresh(nullptr); break;
+        case RemoteControlEventsTab: remoteEventsPage->refresh(); break;
+        case DmxOutputEventsTab: dmxOutEventsPage->refresh(); break;
         default: break;
         }
         break;

@@ -1,6 +1,6 @@
 #include "app/right_panel_widget.h"
 
-#include "app/font_fitting.h"
+#include "widgets/font_fitting.h"
 #include "app/widget_user_interaction.h"
 #include "link/kd620_controller_class.h"
 #include "link/usb_protocol.h"

@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-QWidget *mainWindow = nullptr;
 QWidget *rightPanelWidget = nullptr;
 
 static_assert(int(message_button::Ok) == int(QMessageBox::Ok));
@@ -50,8 +49,9 @@ QWidget *widget_user_interaction::parentWidget(dialog_parent parent)
 
 int widget_user_interaction::showMessage(const message_request &request)
 {
-    QMessageBox box(boxIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
-                    parentWidget(request.parent));
+    QWidget *parent = request.parentWidget ? qobject_cast<QWidget *>(request.parentWidget.data())
+                                           : parentWidget(request.parent);
+    QMessageBox box(boxIcon(request.icon), request.title, request.text, QMessageBox::NoButton, parent);
     QList<QPushButton *> custom;
     if (request.customButtons.isEmpty()) {
         box.setStandardButtons(QMessageBox::StandardButtons(int(request.buttons)));

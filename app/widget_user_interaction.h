@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/user_interaction.h"
+#include "widgets/window_services.h"
 
 #include <QPointer>
 #include <QProgressDialog>
@@ -34,8 +35,5 @@ private:
     QPointer<QProgressDialog> progress;
 };
 
-// The process-wide main window, parent of the model's and the link's message boxes;
-// null while there is none.
-extern QWidget *mainWindow;
 // The right panel, parent of its own boxes; null while there is none.
 extern QWidget *rightPanelWidget;

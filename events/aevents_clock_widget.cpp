@@ -8,5 +8,4 @@ aevents_clock_widget::aevents_clock_widget(QWidget *parent)
 
 void aevents_clock_widget::refresh()
 {
-    recordStandInCall(QStringLiteral("events.clock.refresh"));
 }

@@ -10,7 +10,6 @@ aevents_dlyd_widget::aevents_dlyd_widget(QWidget *parent)
 
 void aevents_dlyd_widget::refresh(QWidget *)
 {
-    recordStandInCall(QStringLiteral("events.delays.refresh"));
 }
 
 void aevents_dlyd_widget::refresh()

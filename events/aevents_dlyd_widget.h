@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/stand_in_page.h"
+#include "widgets/stand_in_page.h"
 
 // The page of the 512 delays and their end events. Its editor is not built yet.
 class aevents_dlyd_widget : public stand_in_page

@@ -10,12 +10,10 @@ aevents_dmxout_widget::aevents_dmxout_widget(QWidget *parent)
 
 void aevents_dmxout_widget::setChannelRange(int first, int last)
 {
-    recordStandInCall(QStringLiteral("events.dmxout.setChannelRange %1 %2").arg(first).arg(last));
     firstChannel = first;
     lastChannel = last;
 }
 
 void aevents_dmxout_widget::refresh()
 {
-    recordStandInCall(QStringLiteral("events.dmxout.refresh"));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/stand_in_page.h"
+#include "widgets/stand_in_page.h"
 
 // The page of the DMX output channel events. Its action editor is not built yet; the page
 // keeps the channel range whose events the controller generates.

@@ -8,5 +8,4 @@ aevents_inputs_widget::aevents_inputs_widget(QWidget *parent)
 
 void aevents_inputs_widget::refresh()
 {
-    recordStandInCall(QStringLiteral("events.inputs.refresh"));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/stand_in_page.h"
+#include "widgets/stand_in_page.h"
 
 // The page of the 48 input events. Its action editor is not built yet.
 class aevents_inputs_widget : public stand_in_page

@@ -8,5 +8,4 @@ aevents_ired_widget::aevents_ired_widget(QWidget *parent)
 
 void aevents_ired_widget::refresh()
 {
-    recordStandInCall(QStringLiteral("events.remote.refresh"));
 }

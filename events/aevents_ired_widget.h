@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/stand_in_page.h"
+#include "widgets/stand_in_page.h"
 
 // The page of the remote-control key events. Its action editor is not built yet.
 class aevents_ired_widget : public stand_in_page

@@ -8,5 +8,4 @@ aevents_vkeys_widget::aevents_vkeys_widget(QWidget *parent)
 
 void aevents_vkeys_widget::refresh()
 {
-    recordStandInCall(QStringLiteral("events.internal.refresh"));
 }

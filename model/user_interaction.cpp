@@ -48,8 +48,10 @@ void installUserInteraction(user_interaction_interface *ui)
     installedInteraction = ui;
 }
 
-int showMessage(message_icon icon, const QString &title, const QString &text, unsigned buttons,
-                unsigned defaultButton, dialog_parent parent)
+namespace {
+
+message_request boxRequest(message_icon icon, const QString &title, const QString &text, unsigned buttons,
+                           unsigned defaultButton)
 {
     message_request request;
     request.icon = icon;
@@ -57,6 +59,23 @@ int showMessage(message_icon icon, const QString &title, const QString &text, un
     request.text = text;
     request.buttons = buttons;
     request.defaultButton = defaultButton;
+    return request;
+}
+
+} // namespace
+
+int showMessage(message_icon icon, const QString &title, const QString &text, unsigned buttons,
+                unsigned defaultButton, dialog_parent parent)
+{
+    message_request request = boxRequest(icon, title, text, buttons, defaultButton);
     request.parent = parent;
+    return userInteraction().showMessage(request);
+}
+
+int showMessage(message_icon icon, const QString &title, const QString &text, unsigned buttons,
+                unsigned defaultButton, QObject *parentWidget)
+{
+    message_request request = boxRequest(icon, title, text, buttons, defaultButton);
+    request.parentWidget = parentWidget;
     return userInteraction().showMessage(request);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -41,6 +43,7 @@ enum : unsigned {
 enum class button_role { Accept = 0, Reject = 1, Destructive = 2, Action = 3, Help = 4, Yes = 5, No = 6, Reset = 7, Apply = 8 };
 
 // Which window a box belongs to: the main window (when it exists), none, or the right panel.
+// A request can name a widget of its own instead (message_request::parentWidget).
 enum class dialog_parent { MainWindow, None, RightPanel };
 
 struct custom_button {
@@ -58,6 +61,10 @@ struct message_request {
     int defaultCustomButton = -1;            // index into customButtons, -1 none
     bool noEscapeButton = false;             // closing the box is not an answer
     dialog_parent parent = dialog_parent::MainWindow;
+    // A widget of a page (the page, a table, an editor) that the box belongs to; when set
+    // it is the box's parent and `parent` is not used. Guarded: a request kept after the
+    // widget is gone reads null.
+    QPointer<QObject> parentWidget;
 };
 
 struct progress_request {
@@ -118,3 +125,6 @@ int defaultAnswer(const message_request &request);
 int showMessage(message_icon icon, const QString &title, const QString &text,
                 unsigned buttons = message_button::Ok, unsigned defaultButton = message_button::NoButton,
                 dialog_parent parent = dialog_parent::MainWindow);
+// The same for a box that belongs to a widget of a page.
+int showMessage(message_icon icon, const QString &title, const QString &text, unsigned buttons,
+                unsigned defaultButton, QObject *parentWidget);

@@ -24,7 +24,7 @@ aprogram_settings_widget::aprogram_settings_widget(kd620_controller_class *contr
     programTable = new QTableWidget(ordinaryPrograms, 1, this);
     programTable->setGeometry(10, 40, 260, 600);
     programTable->horizontalHeader()->setStretchLastSection(true);
-    programTable->verticalHeader()->setDefaultSectionSize(stand_in_page::RowHeight);
+    programTable->verticalHeader()->setDefaultSectionSize(page_base::RowHeight);
     programTable->horizontalHeader()->hide();
     programTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
@@ -48,7 +48,6 @@ aprogram_settings_widget::aprogram_settings_widget(kd620_controller_class *contr
 
 void aprogram_settings_widget::showEntriesTab(bool show)
 {
-    recordStandInCall(QStringLiteral("programs.showEntriesTab %1").arg(show ? "true" : "false"));
     if (show) {
         if (programTabs->indexOf(entriesTab) < 0)
             programTabs->addTab(entriesTab, tr("Test entries"));
@@ -60,12 +59,10 @@ void aprogram_settings_widget::showEntriesTab(bool show)
 
 void aprogram_settings_widget::refresh()
 {
-    recordStandInCall(QStringLiteral("programs.refresh"));
 }
 
 void aprogram_settings_widget::relabel()
 {
-    recordStandInCall(QStringLiteral("programs.relabel %1").arg(ordinaryPrograms));
     programTable->setRowCount(qBound(0, ordinaryPrograms, int(image_layout::ProgramCount)));
     const QFontMetrics metrics(programTable->font());
     const int width = programTable->columnWidth(0) - 8;
@@ -77,7 +74,6 @@ void aprogram_settings_widget::relabel()
 
 void aprogram_settings_widget::sceneCountChange(int count, bool all)
 {
-    recordStandInCall(QStringLiteral("programs.sceneCountChange %1 %2").arg(count).arg(all ? "true" : "false"));
     currentController->programList.setStepCount(u32(qMax(0, currentProgram)), count);
     stepCount = count;
     stepTable->setStepRows(count);

@@ -9,12 +9,10 @@ aseq_settings_widget::aseq_settings_widget(QWidget *parent)
 
 void aseq_settings_widget::refresh()
 {
-    recordStandInCall(QStringLiteral("sequences.refresh"));
 }
 
 void aseq_settings_widget::seqNumberChange(int sequence, int column, int, int)
 {
-    recordStandInCall(QStringLiteral("sequences.seqNumberChange %1 %2").arg(sequence).arg(column));
     currentSequence = sequence;
     refresh();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/stand_in_page.h"
+#include "widgets/stand_in_page.h"
 
 // The sequence page. Its editor is not built yet: the page keeps the selected sequence.
 class aseq_settings_widget : public stand_in_page

@@ -1163,6 +1163,13 @@ successful!</source>
     </message>
 </context>
 <context>
+    <name>page_base</name>
+    <message>
+        <source>no description</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>pokaz</name>
     <message>
         <source>What the controller reports here is not shown yet.</source>
@@ -1329,13 +1336,6 @@ Retry or choose another device to connect.</source>
     </message>
     <message>
         <source>Varidex 620 project/config files (*.cfg625;*.cfg620;*.kdg;*.cfg);;All files (*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>stand_in_page</name>
-    <message>
-        <source>no description</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

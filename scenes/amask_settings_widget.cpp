@@ -11,12 +11,10 @@ amask_settings_widget::amask_settings_widget(kd620_controller_class *controller,
 
 void amask_settings_widget::refresh()
 {
-    recordStandInCall(QStringLiteral("masks.refresh"));
 }
 
 void amask_settings_widget::limitChnls(int channels)
 {
-    recordStandInCall(QStringLiteral("masks.limitChnls %1").arg(channels));
     chnlsInUse = channels;
 }
 

@@ -25,7 +25,7 @@ ascene_settings_widget::ascene_settings_widget(kd620_controller_class *controlle
     sceneTable = new QTableWidget(int(image_layout::SceneCount), 1, this);
     sceneTable->setGeometry(10, 40, 260, 600);
     sceneTable->horizontalHeader()->setStretchLastSection(true);
-    sceneTable->verticalHeader()->setDefaultSectionSize(stand_in_page::RowHeight);
+    sceneTable->verticalHeader()->setDefaultSectionSize(page_base::RowHeight);
     sceneTable->horizontalHeader()->hide();
     sceneTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sceneTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -56,7 +56,6 @@ int ascene_settings_widget::currentScene() const
 
 void ascene_settings_widget::refresh()
 {
-    recordStandInCall(QStringLiteral("scenes.refresh"));
     // While Live is chosen the controller shows the scene the page shows.
     if (currentController->uiMode == LiveUiMode)
         currentController->send_sc_prep(currentScene());
@@ -64,7 +63,6 @@ void ascene_settings_widget::refresh()
 
 void ascene_settings_widget::relabel()
 {
-    recordStandInCall(QStringLiteral("scenes.relabel"));
     const QFontMetrics metrics(sceneTable->font());
     const int width = sceneTable->columnWidth(0) - 8;
     for (int row = 0; row < sceneTable->rowCount(); ++row) {
@@ -74,14 +72,12 @@ void ascene_settings_widget::relabel()
 
 void ascene_settings_widget::sceneLiveOn()
 {
-    recordStandInCall(QStringLiteral("scenes.sceneLiveOn"));
     emit sceneChanged(currentScene());
     refresh();
 }
 
 void ascene_settings_widget::limitChnls(int channels)
 {
-    recordStandInCall(QStringLiteral("scenes.limitChnls %1").arg(channels));
     chnlsInUse = channels;
 }
 

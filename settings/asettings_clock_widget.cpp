@@ -1,6 +1,6 @@
 #include "settings/asettings_clock_widget.h"
 
-#include "app/stand_in_page.h"
+#include "widgets/stand_in_page.h"
 #include "link/kd620_controller_class.h"
 #include "model/clock_interface.h"
 
@@ -45,7 +45,6 @@ asettings_clock_widget::asettings_clock_widget(QWidget *parent)
 
 void asettings_clock_widget::refresh()
 {
-    recordStandInCall(QStringLiteral("settings.clock.refresh"));
     dateTimeEdit->setDateTime(appClock().currentDateTime());
 }
 

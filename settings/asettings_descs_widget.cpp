@@ -9,5 +9,4 @@ asettings_descs_widget::asettings_descs_widget(QWidget *parent)
 
 void asettings_descs_widget::refresh()
 {
-    recordStandInCall(QStringLiteral("settings.descs.refresh"));
 }

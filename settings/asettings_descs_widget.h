@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/stand_in_page.h"
+#include "widgets/stand_in_page.h"
 
 // The descriptions page of every category. Its editor is not built yet.
 class asettings_descs_widget : public stand_in_page

@@ -15,7 +15,7 @@ asettings_dmx_widget::asettings_dmx_widget(QWidget *parent)
     table->setGeometry(10, 40, 300, 600);
     table->setHorizontalHeaderLabels({tr("Channel")});
     table->horizontalHeader()->setStretchLastSection(true);
-    table->verticalHeader()->setDefaultSectionSize(stand_in_page::RowHeight);
+    table->verticalHeader()->setDefaultSectionSize(page_base::RowHeight);
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
@@ -39,7 +39,6 @@ void asettings_dmx_widget::resizeTable(int channels)
 
 void asettings_dmx_widget::refreshTable()
 {
-    recordStandInCall(QStringLiteral("settings.dmx.refreshTable"));
     channelLabel->setText(tr("DMX Channel: %1").arg(currentChannel + 1));
     resizeTable(table->rowCount());
 }

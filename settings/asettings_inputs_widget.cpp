@@ -17,7 +17,7 @@ asettings_inputs_widget::asettings_inputs_widget(QWidget *parent)
     table->setGeometry(10, 40, 640, 600);
     table->setHorizontalHeaderLabels({tr("Input"), tr("Input Type"), tr("Description")});
     table->horizontalHeader()->setStretchLastSection(true);
-    table->verticalHeader()->setDefaultSectionSize(stand_in_page::RowHeight);
+    table->verticalHeader()->setDefaultSectionSize(page_base::RowHeight);
     table->setColumnWidth(0, 110);
     table->setColumnWidth(1, 140);
     table->verticalHeader()->hide();
@@ -35,7 +35,6 @@ QString asettings_inputs_widget::typeText(int storedType)
 
 void asettings_inputs_widget::refresh()
 {
-    recordStandInCall(QStringLiteral("settings.inputs.refresh"));
     u8 *image = currentController->confData;
     for (u32 input = 0; input < image_layout::InputCount; ++input) {
         const u32 offset = image_layout::inputType(input);

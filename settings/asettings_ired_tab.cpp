@@ -1,6 +1,6 @@
 #include "settings/asettings_ired_tab.h"
 
-#include "app/stand_in_page.h"
+#include "widgets/stand_in_page.h"
 #include "link/kd620_controller_class.h"
 
 #include <QHeaderView>
@@ -12,14 +12,14 @@
 asettings_ired_tab::asettings_ired_tab(QWidget *parent)
     : QWidget(parent)
 {
-    stand_in_page::useNormalWeight(this);
+    page_base::useNormalWeight(this);
     stand_in_page::addNote(tr("Learning the keys of the remote control and its settings files are not built yet."),
                            this, 10, 10);
     keyTable = new QTableWidget(controller_configuration_class::RcuKeyCount, 3, this);
     keyTable->setGeometry(10, 40, 520, 600);
     keyTable->setHorizontalHeaderLabels({tr("Key"), tr("Code"), tr("Description")});
     keyTable->horizontalHeader()->setStretchLastSection(true);
-    keyTable->verticalHeader()->setDefaultSectionSize(stand_in_page::RowHeight);
+    keyTable->verticalHeader()->setDefaultSectionSize(page_base::RowHeight);
     keyTable->verticalHeader()->hide();
     keyTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     keyTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -41,7 +41,6 @@ asettings_ired_tab::asettings_ired_tab(QWidget *parent)
 
 void asettings_ired_tab::refreshTable()
 {
-    recordStandInCall(QStringLiteral("settings.remote.refreshTable"));
     const kd620_controller_class &c = *currentController;
     const QFontMetrics metrics(keyTable->font());
     const int width = keyTable->columnWidth(2) - 8;
@@ -50,10 +49,10 @@ void asettings_ired_tab::refreshTable()
         const QString texts[] = {
             tr("Btn %1").arg(key + 1),
             code < 64 ? QStringLiteral("  %1").arg(code) : QStringLiteral("  - -"),
-            stand_in_page::descriptionText(c.rcuKeyDescs[size_t(key)], metrics, width),
+            page_base::descriptionText(c.rcuKeyDescs[size_t(key)], metrics, width),
         };
         for (int column = 0; column < 3; ++column)
-            stand_in_page::setCellText(keyTable, key, column, texts[column]);
+            page_base::setCellText(keyTable, key, column, texts[column]);
     }
     addressLabel->setText(c.rcuAddress < 32 ? tr("Remote control address: %1").arg(c.rcuAddress)
                                             : tr("Remote control address: - -"));

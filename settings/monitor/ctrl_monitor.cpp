@@ -1,6 +1,6 @@
 #include "settings/monitor/ctrl_monitor.h"
 
-#include "app/stand_in_page.h"
+#include "widgets/stand_in_page.h"
 #include "link/kd620_controller_class.h"
 #include "model/user_interaction.h"
 #include "settings/monitor/monitor_window_mask.h"
@@ -46,12 +46,10 @@ ctrl_monitor::window_slot *ctrl_monitor::slotOf(u16 bit)
 
 void ctrl_monitor::redraw(u16 mask)
 {
-    recordStandInCall(QStringLiteral("monitor.redraw 0x%1").arg(mask, 0, 16));
 }
 
 void ctrl_monitor::stopShows(u16 mask)
 {
-    recordStandInCall(QStringLiteral("monitor.stopShows 0x%1").arg(mask, 0, 16));
     for (window_slot &w : windows) {
         if (!(mask & w.bit))
             continue;

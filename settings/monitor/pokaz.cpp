@@ -1,6 +1,6 @@
 #include "settings/monitor/pokaz.h"
 
-#include "app/stand_in_page.h"
+#include "widgets/stand_in_page.h"
 
 pokaz::pokaz(u16 windowBit, const QString &title)
     : windowBit(windowBit)

@@ -100,7 +100,7 @@ void tst_resources::translationSourcesCurrent()
     QVERIFY(QFile::copy(committed, copy));
 
     QStringList arguments = {QStringLiteral("-no-obsolete"), QStringLiteral("-locations"), QStringLiteral("none")};
-    for (const char *dir : {"app", "model", "link", "scenes", "events", "programs", "settings"}) {
+    for (const char *dir : {"app", "model", "link", "widgets", "scenes", "events", "programs", "settings"}) {
         if (QFileInfo::exists(root + QLatin1Char('/') + QLatin1String(dir)))
             arguments << QLatin1String(dir);
     }

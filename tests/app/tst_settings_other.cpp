@@ -1,9 +1,9 @@
-#include "app/my_time_edit.h"
+#include "widgets/my_time_edit.h"
 #include "link/usb_protocol.h"
 #include "model/image_access.h"
 #include "model/image_layout.h"
 #include "programs/aprogram_settings_widget.h"
-#include "app/stand_in_page.h"
+#include "widgets/stand_in_page.h"
 #include "tests/sim/sim_event_engine.h"
 #include "tests/support/main_window_fixture.h"
 
@@ -171,16 +171,17 @@ void tst_settings_other::extraEntriesBox()
     QVERIFY(!w().extraEntriesCheck->isChecked());
 
     // Checked by the user: extra entries on, none yet.
-    main_window_fixture::clearCalls();
+    QVERIFY(!main_window_fixture::showsTab(w().programPage, QStringLiteral("Test entries")));
     w().extraEntriesCheck->click();
     QCOMPARE(readU16(image(), image_layout::OrdinaryProgramCount), u16(512));
-    QCOMPARE(standInCalls(), QStringList{"programs.showEntriesTab true"});
+    QVERIFY(main_window_fixture::showsTab(w().programPage, QStringLiteral("Test entries")));
 
     // Unchecked: the entries go.
     f->controller->extraEntries << new extra_entry_class;
     w().extraEntriesCheck->click();
     QCOMPARE(readU16(image(), image_layout::OrdinaryProgramCount), u16(0xFFFF));
     QVERIFY(f->controller->extraEntries.isEmpty());
+    QVERIFY(!main_window_fixture::showsTab(w().programPage, QStringLiteral("Test entries")));
 
     // A read configuration with at most 512 ordinary programs checks the box.
     writeU16(image(), image_layout::OrdinaryProgramCount, 512);

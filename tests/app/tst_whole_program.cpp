@@ -2,7 +2,7 @@
 // send the configuration, read it back, save it to a file, clear it, open the file again.
 #include "app/clearConf_dialog.h"
 #include "app/gui_class.h"
-#include "app/my_time_edit.h"
+#include "widgets/my_time_edit.h"
 #include "app/right_panel_widget.h"
 #include "app/varidex_main.h"
 #include "app/widget_user_interaction.h"

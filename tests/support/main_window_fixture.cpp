@@ -2,8 +2,9 @@
 
 #include "app/application_resources.h"
 #include "app/language_list.h"
-#include "app/stand_in_page.h"
 #include "app/widget_user_interaction.h"
+
+#include <QTabWidget>
 
 main_window_fixture::main_window_fixture()
 {
@@ -13,7 +14,6 @@ main_window_fixture::main_window_fixture()
     currentLanguage = 0;
     requestedLanguage = -1;
     window = std::make_unique<gui_class>(controller.get());
-    clearCalls();
 }
 
 main_window_fixture::~main_window_fixture()
@@ -31,7 +31,13 @@ QStringList main_window_fixture::tearDown(std::unique_ptr<main_window_fixture> &
     return problems;
 }
 
-void main_window_fixture::clearCalls()
+bool main_window_fixture::showsTab(const QWidget *page, const QString &title)
 {
-    standInCalls().clear();
+    for (const QTabWidget *tabs : page->findChildren<QTabWidget *>()) {
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->tabText(i) == title)
+                return true;
+        }
+    }
+    return false;
 }

@@ -14,8 +14,8 @@ struct main_window_fixture : sim_link_fixture {
 
     std::unique_ptr<gui_class> window;
 
-    // Forgets what the stand-in pages were asked so far.
-    static void clearCalls();
+    // True when a tab widget on the page shows a tab of that title.
+    static bool showsTab(const QWidget *page, const QString &title);
     // Destroys a fixture and returns the protocol problems its bus saw (a test expects none).
     static QStringList tearDown(std::unique_ptr<main_window_fixture> &fixture);
 };

@@ -1,4 +1,4 @@
-#include "app/my_time_edit.h"
+#include "widgets/my_time_edit.h"
 
 MyTimeEdit::MyTimeEdit(QWidget *parent) : QTimeEdit(parent), editor(this)
 {

@@ -1,4 +1,4 @@
-#include "app/font_fitting.h"
+#include "widgets/font_fitting.h"
 
 #include <QFontMetrics>
 #include <QPushButton>

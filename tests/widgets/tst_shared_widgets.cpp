@@ -1,7 +1,7 @@
-#include "app/guarded_spin_box.h"
-#include "app/inf_time_class.h"
-#include "app/my_time_edit.h"
-#include "app/self_destructive_message.h"
+#include "widgets/guarded_spin_box.h"
+#include "widgets/inf_time_class.h"
+#include "widgets/my_time_edit.h"
+#include "widgets/self_destructive_message.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
-#include "app/inf_time_class.h"
+#include "widgets/inf_time_class.h"
 
-#include "app/my_time_edit.h"
+#include "widgets/my_time_edit.h"
 #include "model/time_codec.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "app/guarded_spin_box.h"
+#include "widgets/guarded_spin_box.h"
 
 #include <QKeyEvent>
 

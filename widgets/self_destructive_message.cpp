@@ -1,4 +1,4 @@
-#include "app/self_destructive_message.h"
+#include "widgets/self_destructive_message.h"
 
 #include <QTimerEvent>
 

@@ -1,0 +1,51 @@
+#include "widgets/page_base.h"
+
+#include <QFontMetrics>
+#include <QTableWidget>
+
+page_base::page_base(QWidget *parent)
+    : QWidget(parent)
+{
+    setGeometry(0, 0, PageWidth, PageHeight);
+    useNormalWeight(this);
+}
+
+QFont page_base::listFont()
+{
+    return QFont(QStringLiteral("MS Shell Dlg"), 10);
+}
+
+QFont page_base::descriptionFont()
+{
+    return QFont(QStringLiteral("Arial Narrow"), 10);
+}
+
+QColor page_base::inUseColour()
+{
+    return QColor(230, 255, 230);
+}
+
+QColor page_base::sequenceOwnedColour()
+{
+    return QColor(243, 228, 186);
+}
+
+void page_base::useNormalWeight(QWidget *page)
+{
+    QFont normal = page->font();
+    normal.setBold(false);
+    page->setFont(normal);
+}
+
+QString page_base::descriptionText(const QString &description, const QFontMetrics &metrics, int width)
+{
+    return description.isEmpty() ? tr("no description") : metrics.elidedText(description, Qt::ElideRight, width);
+}
+
+void page_base::setCellText(QTableWidget *table, int row, int column, const QString &text)
+{
+    if (QTableWidgetItem *item = table->item(row, column))
+        item->setText(text);
+    else
+        table->setItem(row, column, new QTableWidgetItem(text));
+}
