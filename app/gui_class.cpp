@@ -96,7 +96,9 @@ gui_class::gui_class(kd620_controller_class *controller, QWidget *parent)
     connect(programPage->editSceneButton, &QPushButton::clicked, this, &gui_class::switchToScene);
 
     tabWidget_events->setTabEnabled(DmxOutputEventsTab, false);
-    refresh();
+    // The first window shows the configuration it is built over (the file given with -C,
+    // or the one kept across a language change) as a window shows a file just read.
+    fileRead();
 }
 
 gui_class::~gui_class()
@@ -213,6 +215,10 @@ void gui_class::createMenus()
     helpMenu->setStatusTip(tr("Short informations about application"));
     helpMenu->addActions({helpAction, aboutAction});
 
+    // Hovering a title shows its action's status tip, which would clear what
+    // slotMenuHovered() shows: the titles' actions carry their menus' tips.
+    for (QMenu *menu : {fileMenu, languageMenu, viewsMenu, upgradeMenu, helpMenu})
+        menu->menuAction()->setStatusTip(menu->statusTip());
     connect(menubar, &QMenuBar::hovered, this, &gui_class::slotMenuHovered);
 }
 

@@ -110,6 +110,7 @@ private slots:
     void tabChangeRefreshesItsPage();
     void fileReadBringsThePagesUpToDate();
     void deviceReadBringsThePagesUpToDate();
+    void firstWindowShowsTheConfiguration();
     void dmxOutEventsFollowTheStoredRange();
     void viewActionsFollowTheMonitor();
     void connectionDroppedInsideItsAnnouncement();
@@ -118,6 +119,7 @@ private slots:
     void clearDialogCancelledStillReloads();
     void helpAndAbout();
     void menuHoverShowsTheMenusTip();
+    void hoveringAMenuTitleShowsItsTip();
     void clockFollowsTheController();
     void liveModeShowsTheScene();
     void settingsTablesShowTheConfiguration();
@@ -346,6 +348,40 @@ void tst_main_window::deviceReadBringsThePagesUpToDate()
     QCOMPARE(w.sequencePage->currentSequence, 9);
 }
 
+void tst_main_window::firstWindowShowsTheConfiguration()
+{
+    // The configuration a -C file or the previous window (a language change) left.
+    f->window.reset();
+    u8 *image = f->controller->confData;
+    writeU16(image, image_layout::OutputChannelLimit, 24);
+    writeU16(image, image_layout::DmxEventFirstChannel, 0);
+    writeU16(image, image_layout::DmxEventLastChannel, 9);
+    writeU16(image, image_layout::StartUpTime, 5);
+    writeU16(image, image_layout::ShutDownTime, 17);
+    writeU16(image, image_layout::OrdinaryProgramCount, 512);
+    f->controller->programList.setStepCount(0, 4);
+    f->controller->sceneDescs[2] = QStringLiteral("third");
+
+    f->window = std::make_unique<gui_class>(f->controller.get());
+    gui_class &w = *f->window;
+
+    QCOMPARE(w.startUpTimeEdit->time(), QTime(0, 0, 0, 500));
+    QCOMPARE(w.shutDownTimeEdit->time(), QTime(0, 0, 1, 700));
+    QCOMPARE(w.dmxSettingsPage->setWidget->spinChnlMax->value(), 24);
+    QCOMPARE(w.scenePage->chnlsInUse, 24);
+    QCOMPARE(w.maskPage->chnlsInUse, 24);
+    QVERIFY(w.tabWidget_events->isTabEnabled(DmxOutputEventsTab));
+    QCOMPARE(w.dmxOutEventsPage->firstChannel, 1);
+    QCOMPARE(w.dmxOutEventsPage->lastChannel, 10);
+    QVERIFY(w.extraEntriesCheck->isChecked());
+    QCOMPARE(w.programPage->stepCount, 4);
+    QCOMPARE(w.scenePage->sceneTable->item(2, 0)->text(), QStringLiteral("third"));
+    // Showing it stored nothing new.
+    QCOMPARE(readU16(image, image_layout::StartUpTime), u16(5));
+    QCOMPARE(readU16(image, image_layout::ShutDownTime), u16(17));
+    QCOMPARE(readU16(image, image_layout::OutputChannelLimit), u16(24));
+}
+
 void tst_main_window::dmxOutEventsFollowTheStoredRange()
 {
     gui_class &w = *f->window;
@@ -522,6 +558,27 @@ void tst_main_window::menuHoverShowsTheMenusTip()
     for (const auto &[menu, tip] : menus) {
         w.slotMenuHovered(menu->menuAction());
         QCOMPARE(w.statusbar->currentMessage(), tip);
+    }
+}
+
+void tst_main_window::hoveringAMenuTitleShowsItsTip()
+{
+    gui_class &w = *f->window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const std::pair<QMenu *, QString> menus[] = {{w.fileMenu, "Operations on files and exit"},
+                                                 {w.languageMenu, "Change application language"},
+                                                 {w.viewsMenu, "Auxiliary windows control"},
+                                                 {w.upgradeMenu, "Firmware version management"},
+                                                 {w.helpMenu, "Short informations about application"}};
+    for (const auto &[menu, tip] : menus) {
+        w.statusbar->clearMessage();
+        // The mouse moves over the title, as the windowing system delivers it.
+        const QPointF at = w.menubar->actionGeometry(menu->menuAction()).center();
+        QMouseEvent move(QEvent::MouseMove, at, w.menubar->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w.menubar, &move);
+        QTRY_COMPARE(w.statusbar->currentMessage(), tip);
     }
 }
 
