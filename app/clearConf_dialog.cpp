@@ -1,4 +1,5 @@
 #include "app/clearConf_dialog.h"
+#include "model/application_identity.h"
 
 #include "widgets/font_fitting.h"
 #include "link/kd620_controller_class.h"
@@ -109,5 +110,5 @@ void clearConf_dialog::clearExec()
     emit clearByFlags(mask);
     // Nothing of the file is left, so its name leaves the title.
     if (mask == clear::ClearEverything)
-        userInteraction().setMainWindowTitle(tr("Varidex625"));
+        userInteraction().setMainWindowTitle(tr(application_identity::Name));
 }

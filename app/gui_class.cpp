@@ -1,4 +1,5 @@
 #include "app/gui_class.h"
+#include "model/application_identity.h"
 
 #include "app/language_list.h"
 #include "widgets/my_time_edit.h"
@@ -42,7 +43,7 @@ gui_class::gui_class(kd620_controller_class *controller, QWidget *parent)
     setupUi(this);
     mainWindow = this;
     installWindowServices(this);
-    setWindowTitle(QStringLiteral("Varidex625"));
+    setWindowTitle(application_identity::name());
 
     // The form keeps its fixed size; a smaller window scrolls it.
     takeCentralWidget();

@@ -1,6 +1,8 @@
 // The Settings/Other page: controller-wide settings without a page of their own. Every edit
 // goes straight into the configuration image of the window's controller.
 #include "app/gui_class.h"
+#include "model/event_code.h"
+#include "model/application_identity.h"
 
 #include "widgets/font_fitting.h"
 #include "widgets/my_time_edit.h"
@@ -36,13 +38,13 @@ struct event_kind {
 };
 
 constexpr event_kind EventKinds[] = {
-    {QT_TRANSLATE_NOOP("gui_class", "Input"), 0x1340, 2, 24},
-    {QT_TRANSLATE_NOOP("gui_class", "Seq. start"), 0x1200, 1, 128},
-    {QT_TRANSLATE_NOOP("gui_class", "Delay"), 0x1000, 1, 512},
-    {QT_TRANSLATE_NOOP("gui_class", "Internal Event"), 0x400, 1, 1024},
-    {QT_TRANSLATE_NOOP("gui_class", "DMX Out"), 0xC00, 2, 512},
-    {QT_TRANSLATE_NOOP("gui_class", "Timer"), 0x800, 1, 1024},
-    {QT_TRANSLATE_NOOP("gui_class", "R. C. Key"), 0x1280, 3, 64},
+    {QT_TRANSLATE_NOOP("gui_class", "Input"), EventInput, 2, 24},
+    {QT_TRANSLATE_NOOP("gui_class", "Seq. start"), EventSequence, 1, 128},
+    {QT_TRANSLATE_NOOP("gui_class", "Delay"), EventDelay, 1, 512},
+    {QT_TRANSLATE_NOOP("gui_class", "Internal Event"), EventInternal, 1, 1024},
+    {QT_TRANSLATE_NOOP("gui_class", "DMX Out"), EventDmxOut, 2, 512},
+    {QT_TRANSLATE_NOOP("gui_class", "Timer"), EventTimer, 1, 1024},
+    {QT_TRANSLATE_NOOP("gui_class", "R. C. Key"), EventRcuKey, 3, 64},
 };
 
 constexpr int FireEventAttempts = 10;
@@ -85,7 +87,7 @@ QString sunTableStartDir(const kd620_controller_class &controller)
 
 void showCritical(const QString &text)
 {
-    showMessage(message_icon::Critical, QStringLiteral("Varidex625"), text);
+    showMessage(message_icon::Critical, application_identity::name(), text);
 }
 
 } // namespace

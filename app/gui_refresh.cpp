@@ -1,6 +1,7 @@
 // The main window keeps its pages in step with the configuration and runs the File, Views
 // and Help menus.
 #include "app/gui_class.h"
+#include "model/application_identity.h"
 
 #include "widgets/my_time_edit.h"
 #include "app/right_panel_widget.h"
@@ -277,7 +278,7 @@ void gui_class::slotMenuHelpHelp()
 
 void gui_class::slotMenuHelpAbout()
 {
-    const QString text = tr("Software for KD625 controller configuration.\nRelease:   ") + QStringLiteral("3.0.2.8")
+    const QString text = tr("Software for KD625 controller configuration.\nRelease:   ") + application_identity::release()
         + QStringLiteral("\n\n") + QLatin1String(MakerCompany) + QStringLiteral("\n")
         + tr("Limited company\n1 Lantern Street\n62-500 Lumenfield\nLumenland\n\ntel. %1\nfax. %2\n"
              "Tax no. 625-000-128\n\nemail: %3")

@@ -1,4 +1,5 @@
 #include "app/right_panel_widget.h"
+#include "model/application_identity.h"
 
 #include "widgets/font_fitting.h"
 #include "app/widget_user_interaction.h"
@@ -175,7 +176,7 @@ void right_panel_widget::connectSignals(kd620_controller_class *controller)
 
 void right_panel_widget::complain(const QString &text)
 {
-    showMessage(message_icon::Critical, QStringLiteral("Varidex625"), text, message_button::Ok,
+    showMessage(message_icon::Critical, application_identity::name(), text, message_button::Ok,
                 message_button::NoButton, dialog_parent::RightPanel);
 }
 
@@ -192,7 +193,7 @@ void right_panel_widget::normalModeChecked(bool on)
         if (liveModeButton->isChecked())
             emit freezeModeCheck(false);
         emit liveModeCheck(false);
-        emit setWorkingMode(1);
+        emit setWorkingMode(kd620_controller_class::UiModeNormal);
         return;
     }
     freezeModeButton->setEnabled(false);
@@ -211,7 +212,7 @@ void right_panel_widget::liveModeChecked(bool on)
     if (on) {
         emit normalModeCheck(false);
         emit freezeModeCheck(false);
-        emit setWorkingMode(2);
+        emit setWorkingMode(kd620_controller_class::UiModeLive);
         emit turnOnSceneLive();
         return;
     }

@@ -22,7 +22,7 @@ void kd620_controller_class::setConnection(bool connection)
         snText = QLatin1String(NoSerialText);
         fwText = QLatin1String(NO_FIRMWARE_TEXT);
         connected = 0;
-        uiMode = 0;
+        uiMode = UiModeNone;
         controllerMode = MODE_NONE;
         emit setConnectionStatus(false);
         return;

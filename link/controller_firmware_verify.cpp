@@ -1,6 +1,7 @@
 // Verifying the controller's firmware: each block of an upgrade file, prepared as an
 // upgrade would send it, against the same flash block read back through the loader.
 #include "link/firmware_session.h"
+#include "model/application_identity.h"
 #include "link/kd620_controller_class.h"
 #include "link/usb_frame_class.h"
 #include "link/usb_protocol.h"
@@ -133,10 +134,10 @@ void kd620_controller_class::verifyFirmware(QString fileName)
         const bool verified = verifyBlocks(*this, session);
         // The application's name as title is not translated.
         if (verified)
-            showMessage(message_icon::Information, QStringLiteral("Varidex625"),
+            showMessage(message_icon::Information, application_identity::name(),
                         QCoreApplication::translate("kd620_controller_class", "Verification successful!"));
         else
-            showMessage(message_icon::Warning, QStringLiteral("Varidex625"),
+            showMessage(message_icon::Warning, application_identity::name(),
                         QCoreApplication::translate("kd620_controller_class", "Verification failed!"));
     }
     // A loader that ran before stays; one entered here is left again.

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int LiveUiMode = 2;
 constexpr int BusyPolls = 10;
 // One budget for the resends after FAILED and the polls that show no result.
 constexpr int LiveSceneBudget = 10;
@@ -35,7 +34,7 @@ void dropOnce(kd620_controller_class &controller)
 void kd620_controller_class::send_new_val(int sc, int ch)
 {
     // Until the first scene has put the controller into live mode, levels are not sent.
-    if (uiMode != LiveUiMode || controllerMode != MODE_LIVE || !validScene(sc) || !validChannel(ch))
+    if (uiMode != UiModeLive || controllerMode != MODE_LIVE || !validScene(sc) || !validChannel(ch))
         return;
     if (waitStatusClear(STATUS_BUSY, BusyPolls) != 0) {
         dropOnce(*this);
@@ -48,7 +47,7 @@ void kd620_controller_class::send_new_val(int sc, int ch)
 
 void kd620_controller_class::send_sc_prep(int scene_number)
 {
-    if (uiMode != LiveUiMode || !validScene(scene_number))
+    if (uiMode != UiModeLive || !validScene(scene_number))
         return;
     if (controllerMode != MODE_LIVE && setWorkingMode(MODE_LIVE) != MODE_LIVE) {
         dropOnce(*this);

@@ -55,11 +55,11 @@ int kd620_controller_class::ch_mode(int mode)
 {
     uiMode = mode;
     // Live sends nothing here: the controller enters live mode with the first live scene.
-    if (mode != 1 || controllerMode == MODE_NORMAL)
+    if (mode != UiModeNormal || controllerMode == MODE_NORMAL)
         return mode - 1;
     const int entered = setWorkingMode(MODE_NORMAL);
     if (entered != MODE_NORMAL)
-        uiMode = 0;
+        uiMode = UiModeNone;
     return entered - 1;
 }
 

@@ -1,5 +1,6 @@
 // Writing the whole configuration to the controller and reading it back.
 #include "link/configuration_transfer.h"
+#include "model/application_identity.h"
 #include "link/firmware_version.h"
 #include "link/kd620_controller_class.h"
 #include "link/maker_site.h"
@@ -17,7 +18,6 @@ using namespace configuration_transfer;
 
 namespace {
 
-constexpr char AppTitle[] = "Varidex625";
 // Firmware before this version serves only 32 DMX channels.
 constexpr char ChannelGateFirmware[] = "F/W ver. 3.00.0009";
 constexpr int ChannelsServedByOldFirmware = 32;
@@ -32,7 +32,7 @@ constexpr char ApplicationIcon[] = ":/vd_sh.png";
 // The outcome of a transfer, in a box over the main window.
 void showOutcome(bool ok, const QString &text)
 {
-    showMessage(ok ? message_icon::Information : message_icon::Critical, QLatin1String(AppTitle), text);
+    showMessage(ok ? message_icon::Information : message_icon::Critical, application_identity::name(), text);
 }
 
 QString sendFailedText()

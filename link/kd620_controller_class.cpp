@@ -24,12 +24,12 @@ QString kd620_controller_class::getDescription(u32 type, int index)
         return index < limit ? descs[size_t(first + index)] : QString();
     };
     switch (type) {
-    case 0: return pick(c->sceneDescs);
-    case 1: return pick(c->programDescs);
-    case 3: return pick(c->stateDescs);
-    case 5: return pick(c->eventDescs, 0x1000, int(image_layout::DelayCount));
-    case 6: return pick(c->eventDescs, 0x1200, int(image_layout::SequenceCount));
-    case 7: return pick(c->maskDescs);
+    case ActionScene: return pick(c->sceneDescs);
+    case ActionProgram: return pick(c->programDescs);
+    case ActionSetStatus: return pick(c->stateDescs);
+    case ActionDelay: return pick(c->eventDescs, EventDelay, int(image_layout::DelayCount));
+    case ActionSequence: return pick(c->eventDescs, EventSequence, int(image_layout::SequenceCount));
+    case ActionMask: return pick(c->maskDescs);
     default: return QString();
     }
 }

@@ -19,6 +19,10 @@ class kd620_controller_class : public controller_configuration_class
     Q_OBJECT
 
 public:
+    // The working modes the user chooses on the right panel; in Live the scene page's
+    // changes go to the controller at once.
+    enum ui_mode { UiModeNone = 0, UiModeNormal = 1, UiModeLive = 2 };
+
     kd620_controller_class();
     ~kd620_controller_class() override;
 
@@ -28,7 +32,7 @@ public:
     static QString getDescription(u32 type, int index);
 
     int modelCode = 0;          // 0x5A older model, 0x5F current model
-    int uiMode = 0;             // working mode chosen on the right panel: 1 Normal, 2 Live, 0 none
+    int uiMode = UiModeNone;    // working mode chosen on the right panel (ui_mode)
     int controllerMode = 0;     // the controller's working mode
     int connected = 0;          // non-zero while connected
     int lastRequest[3] = {0, 0, 0};  // code, value and index of the last vendor request

@@ -1,4 +1,5 @@
 #include "model/config_file_header.h"
+#include "model/application_identity.h"
 
 #include "model/config_file_format.h"
 
@@ -57,7 +58,7 @@ QByteArray config_file_header::build(bool oldFormat, const QDateTime &written)
     text += oldFormat ? OldMagic : CurrentMagic;
     text += LineBreak;
     text += oldFormat ? "KD620 configuration and data file.\r\n" : "Kd620 project description file.\r\n";
-    text += QByteArray("File written by Varidex625 rel. ") + Release;
+    text += QByteArray("File written by ") + application_identity::Name + " rel. " + application_identity::Release;
     text += QByteArray("\r\nLast modification:  ") + dateText(written);
     text += contactBlock();
     while ((text.size() + 1) % HeaderAlignment != 0)

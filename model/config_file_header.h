@@ -12,8 +12,6 @@ public:
     // The whole header, NUL included; its size is a multiple of 16.
     static QByteArray build(bool oldFormat, const QDateTime &written);
 
-    // The release written into every header.
-    static constexpr char Release[] = "3.0.2.8";
     // "dd.MM.yyyy hh:mm.ss", as the header and the project description carry it.
     static QByteArray dateText(const QDateTime &written);
 };

@@ -1,4 +1,5 @@
 #include "model/config_file_report.h"
+#include "model/application_identity.h"
 
 #include "model/user_interaction.h"
 
@@ -7,9 +8,9 @@
 
 void reportConfigFileOutcome(bool success, const QString &text, const QString &path)
 {
-    showMessage(success ? message_icon::Information : message_icon::Critical, QStringLiteral("Varidex625"), text,
+    showMessage(success ? message_icon::Information : message_icon::Critical, application_identity::name(), text,
                 message_button::Ok);
-    QString title = QCoreApplication::translate("kd620_controller_class", "Varidex625");
+    QString title = QCoreApplication::translate("kd620_controller_class", application_identity::Name);
     if (success)
         title += QLatin1String(" - ") + QFileInfo(path).fileName();
     userInteraction().setMainWindowTitle(title);

@@ -1,4 +1,5 @@
 #include "model/controller_configuration_class.h"
+#include "model/application_identity.h"
 
 #include "model/image_access.h"
 #include "model/user_interaction.h"
@@ -25,7 +26,7 @@ u8 *controller_configuration_class::allocateImage()
     // Filled with 0xFF at once: nothing may ever read uninitialised bytes from it.
     u8 *image = new (std::nothrow) u8[image_layout::ImageSize];
     if (!image) {
-        showMessage(message_icon::Critical, QStringLiteral("Varidex625"),
+        showMessage(message_icon::Critical, application_identity::name(),
                     QCoreApplication::translate("kd620_controller_class", "Not enough memory! Quitting!"),
                     message_button::Ok);
         std::exit(-1);

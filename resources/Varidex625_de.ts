@@ -379,13 +379,6 @@
     </message>
 </context>
 <context>
-    <name>clearConf_dialog</name>
-    <message>
-        <source>Varidex625</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>ctrl_monitor</name>
     <message>
         <source>Monitor</source>
@@ -1054,10 +1047,6 @@ is not a proper upgrade file!</source>
     </message>
     <message>
         <source>RCU data saving failed!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Varidex625</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -7,13 +7,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-namespace {
-
-// The working mode chosen on the right panel in which scenes go to the controller live.
-constexpr int LiveUiMode = 2;
-
-} // namespace
-
 ascene_settings_widget::ascene_settings_widget(kd620_controller_class *controller, QWidget *parent)
     : stand_in_page(tr("The scene editor is not built yet: scenes are kept as the configuration holds them."),
                     parent)
@@ -57,7 +50,7 @@ int ascene_settings_widget::currentScene() const
 void ascene_settings_widget::refresh()
 {
     // While Live is chosen the controller shows the scene the page shows.
-    if (currentController->uiMode == LiveUiMode)
+    if (currentController->uiMode == kd620_controller_class::UiModeLive)
         currentController->send_sc_prep(currentScene());
 }
 

@@ -1,3 +1,4 @@
+#include "model/application_identity.h"
 #include "app/application_resources.h"
 #include "app/clearConf_dialog.h"
 #include "link/kd620_controller_class.h"
@@ -246,7 +247,7 @@ void tst_clear_dialog::yesClears()
     QCOMPARE(controller->maskDescs[0].isEmpty(), (mask & 0x8000) != 0);
     QCOMPARE(controller->stateDescs[0].isEmpty(), (mask & 0x20000) != 0);
     // Only clearing everything takes the file's name out of the window title.
-    QCOMPARE(ui->windowTitles, mask == 0xFFFFF ? QStringList{"Varidex625"} : QStringList{});
+    QCOMPARE(ui->windowTitles, mask == 0xFFFFF ? QStringList{application_identity::name()} : QStringList{});
     QVERIFY(ui->messages.isEmpty());
 }
 

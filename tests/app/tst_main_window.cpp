@@ -1,3 +1,4 @@
+#include "model/application_identity.h"
 #include "app/language_list.h"
 #include "widgets/my_time_edit.h"
 #include "app/right_panel_widget.h"
@@ -142,7 +143,7 @@ void tst_main_window::cleanup()
 void tst_main_window::formAndTabs()
 {
     gui_class &w = *f->window;
-    QCOMPARE(w.windowTitle(), QStringLiteral("Varidex625"));
+    QCOMPARE(w.windowTitle(), application_identity::name());
     QCOMPARE(w.maximumSize(), QSize(1026, 751));
     QCOMPARE(w.size(), QSize(1026, 751));
     QVERIFY(!w.windowIcon().isNull());
@@ -157,11 +158,11 @@ void tst_main_window::formAndTabs()
                                                         "Remote Control", "DMX Output"}));
     QCOMPARE(tabTexts(w.tabWidget_settings),
              QStringList({"Inputs", "DMX Output", "Remote Control", "Descriptions", "Other"}));
-    QCOMPARE(w.tabWidget_main->currentIndex(), 1);
-    QCOMPARE(w.tabWidget_events->currentIndex(), 0);
+    QCOMPARE(w.tabWidget_main->currentIndex(), ScenesTab);
+    QCOMPARE(w.tabWidget_events->currentIndex(), InputsEventsTab);
     for (int tab = 0; tab < 5; ++tab)
         QVERIFY(w.tabWidget_events->isTabEnabled(tab));
-    QVERIFY(!w.tabWidget_events->isTabEnabled(5));
+    QVERIFY(!w.tabWidget_events->isTabEnabled(DmxOutputEventsTab));
 
     // Each page on its tab page; the right panel beside the tabs.
     QCOMPARE(w.scenePage->parentWidget(), w.tab_scenes);
@@ -400,7 +401,7 @@ void tst_main_window::dmxOutEventsFollowTheStoredRange()
     QCOMPARE(readU16(image, image_layout::DmxEventFirstChannel), u16(511));
     QCOMPARE(readU16(image, image_layout::DmxEventLastChannel), u16(511));
     QCOMPARE(w.dmxOutEventsPage->firstChannel, 512);
-    QVERIFY(w.tabWidget_events->isTabEnabled(5));
+    QVERIFY(w.tabWidget_events->isTabEnabled(DmxOutputEventsTab));
 
     // The channel limit reaches the image and both pages.
     w.dmxSettingsPage->setWidget->spinChnlMax->setValue(48);
@@ -492,30 +493,30 @@ void tst_main_window::sceneSwitching()
     QFETCH(QString, text);
     QFETCH(int, row);
     gui_class &w = *f->window;
-    w.tabWidget_main->setCurrentIndex(3);
+    w.tabWidget_main->setCurrentIndex(SequencesTab);
     w.scenePage->sceneTable->setCurrentCell(9, 0);
     w.scenePage->sceneTabs->setCurrentIndex(2);
 
     QVERIFY(QMetaObject::invokeMethod(&w, "forceSceneChange", Q_ARG(QString, text)));
     if (row < 0) {
-        QCOMPARE(w.tabWidget_main->currentIndex(), 3);
+        QCOMPARE(w.tabWidget_main->currentIndex(), SequencesTab);
         QCOMPARE(w.scenePage->sceneTable->currentRow(), 9);
         QCOMPARE(w.scenePage->sceneTabs->currentIndex(), 2);
         return;
     }
     QCOMPARE(w.scenePage->sceneTable->currentRow(), row);
     QCOMPARE(w.scenePage->sceneTabs->currentIndex(), 0);
-    QCOMPARE(w.tabWidget_main->currentIndex(), 1);
+    QCOMPARE(w.tabWidget_main->currentIndex(), ScenesTab);
 
     // "Edit current scene" on the program page shows the scene of the current step.
     f->controller->programList.setStepCount(0, 3);
     f->controller->programList.setScene(0, 1, 77);
     w.programPage->stepTable->setStepRows(3);
     w.programPage->stepTable->setCurrentCell(1, 0);
-    w.tabWidget_main->setCurrentIndex(2);
+    w.tabWidget_main->setCurrentIndex(ProgramsTab);
     w.programPage->editSceneButton->click();
     QCOMPARE(w.scenePage->sceneTable->currentRow(), 77);
-    QCOMPARE(w.tabWidget_main->currentIndex(), 1);
+    QCOMPARE(w.tabWidget_main->currentIndex(), ScenesTab);
 }
 
 void tst_main_window::clearDialogCancelledStillReloads()
@@ -540,7 +541,7 @@ void tst_main_window::helpAndAbout()
 
     const QString about = closeModalDuring([&w] { w.aboutAction->trigger(); });
     QVERIFY2(about.startsWith("QVR Varidex625 - About|Software for KD625 controller configuration.\nRelease:   "
-                              "3.0.2.8\n\n"),
+                              + application_identity::release() + "\n\n"),
              qPrintable(about));
     QVERIFY(about.contains("email: "));
 }
@@ -629,7 +630,7 @@ void tst_main_window::liveModeShowsTheScene()
 
     // Live chosen away from the Scenes tab: the scene page is not asked.
     w.rightPanel->normalModeButton->click();
-    w.tabWidget_main->setCurrentIndex(2);
+    w.tabWidget_main->setCurrentIndex(ProgramsTab);
     sceneChanged.clear();
     w.rightPanel->liveModeButton->click();
     QCOMPARE(sceneChanged.count(), 0);
@@ -650,8 +651,8 @@ void tst_main_window::settingsTablesShowTheConfiguration()
     writeI32(image, image_layout::inputType(2), -1);
     writeI32(image, image_layout::inputType(3), 7);
     c.inputDescs[1] = QStringLiteral("door");
-    w.tabWidget_settings->setCurrentIndex(0);
-    w.tabWidget_main->setCurrentIndex(5);
+    w.tabWidget_settings->setCurrentIndex(InputsSettingsTab);
+    w.tabWidget_main->setCurrentIndex(SettingsTab);
     QTableWidget *inputs = w.inputsSettingsTable->table;
     QCOMPARE(inputs->rowCount(), 24);
     const QStringList row0 = {inputs->item(0, 0)->text(), inputs->item(0, 1)->text()};
@@ -667,7 +668,7 @@ void tst_main_window::settingsTablesShowTheConfiguration()
     c.rcuKeyCodes[0] = 17;
     c.rcuKeyDescs[0] = QStringLiteral("play");
     c.rcuAddress = 5;
-    w.tabWidget_settings->setCurrentIndex(2);
+    w.tabWidget_settings->setCurrentIndex(RemoteSettingsTab);
     QTableWidget *keys = w.tab_settings_ired->keyTable;
     const QStringList key0 = {keys->item(0, 0)->text(), keys->item(0, 1)->text(), keys->item(0, 2)->text()};
     QCOMPARE(key0, QStringList({"Btn 1", "  17", "play"}));

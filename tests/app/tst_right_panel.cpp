@@ -1,3 +1,4 @@
+#include "model/application_identity.h"
 #include "app/right_panel_widget.h"
 #include "app/widget_user_interaction.h"
 #include "link/usb_protocol.h"
@@ -318,7 +319,7 @@ void tst_right_panel::connectButton()
     QCOMPARE(texts(), connected ? QStringList{} : QStringList{"Not connected!"});
     for (const message_request &m : ui->messages) {
         QCOMPARE(m.icon, message_icon::Critical);
-        QCOMPARE(m.title, QStringLiteral("Varidex625"));
+        QCOMPARE(m.title, application_identity::name());
         QCOMPARE(m.buttons, unsigned(message_button::Ok));
         QCOMPARE(m.defaultButton, unsigned(message_button::NoButton));
         QCOMPARE(m.parent, dialog_parent::RightPanel);

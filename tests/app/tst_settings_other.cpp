@@ -1,3 +1,5 @@
+#include "widgets/main_tabs.h"
+#include "model/application_identity.h"
 #include "widgets/my_time_edit.h"
 #include "link/usb_protocol.h"
 #include "model/image_access.h"
@@ -16,13 +18,6 @@
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-constexpr int SettingsTab = 5;
-constexpr int OtherTab = 4;
-
-} // namespace
 
 class tst_settings_other : public QObject
 {
@@ -148,7 +143,7 @@ void tst_settings_other::sunGroupMirrorsWithoutTouchingDelays()
     QCOMPARE(readU16(image(), image_layout::SunEventDelays), u16(0));
 
     writeU16(image(), image_layout::SunEventDelays, 0xFFFF);
-    w().tabWidget_main->setCurrentIndex(1);
+    w().tabWidget_main->setCurrentIndex(ScenesTab);
     showOtherPage();
     QVERIFY(!w().sunGroup->isChecked());
     QVERIFY(!w().calculateButton->isEnabled());
@@ -260,7 +255,7 @@ void tst_settings_other::generatorFailures()
     // Not connected: nothing is sent.
     w().generateButton->click();
     QCOMPARE(f->ui.messageTexts(), QStringList{"Not connected!"});
-    QCOMPARE(f->ui.messageTitles(), QStringList{"Varidex625"});
+    QCOMPARE(f->ui.messageTitles(), QStringList{application_identity::name()});
     QCOMPARE(f->ui.messages.first().icon, message_icon::Critical);
 
     // Ten failed tries in a row: "Control error!", and the connection stays.
@@ -313,7 +308,7 @@ void tst_settings_other::sunTableFiles()
     f->ui.fileAnswers << missing;
     w().readSunTimesButton->click();
     QCOMPARE(f->ui.messageTexts(), QStringList{"Cannot open file " + missing + "!"});
-    QCOMPARE(f->ui.messageTitles(), QStringList{"Varidex625"});
+    QCOMPARE(f->ui.messageTitles(), QStringList{application_identity::name()});
 
     // Cannot write: the folder is the name.
     f->ui.clear();

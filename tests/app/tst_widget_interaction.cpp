@@ -1,3 +1,4 @@
+#include "model/application_identity.h"
 #include "app/widget_user_interaction.h"
 
 #include <QApplication>
@@ -55,7 +56,7 @@ void tst_widget_interaction::boxParent()
     mainWindow = &window;
 
     message_request request;
-    request.title = QStringLiteral("Varidex625");
+    request.title = application_identity::name();
     request.text = QStringLiteral("text");
     if (named == QLatin1String("page")) {
         request.parentWidget = page;

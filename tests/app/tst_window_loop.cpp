@@ -1,3 +1,4 @@
+#include "model/application_identity.h"
 #include "app/gui_class.h"
 #include "app/language_list.h"
 #include "app/parameters_file.h"
@@ -180,7 +181,7 @@ void tst_window_loop::startsWithTheFileGiven()
             w.close();
         }});
     QCOMPARE(scene, QStringLiteral("from the file"));
-    QCOMPARE(title, QStringLiteral("Varidex625"));
+    QCOMPARE(title, application_identity::name());
 }
 
 QTEST_MAIN(tst_window_loop)

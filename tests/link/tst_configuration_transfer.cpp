@@ -1,3 +1,4 @@
+#include "model/application_identity.h"
 #include "link/maker_site.h"
 #include "link/usb_protocol.h"
 #include "model/image_access.h"
@@ -219,7 +220,7 @@ void tst_configuration_transfer::sendThenReadBack()
     QCOMPARE(boxesAtReset, 1);
     QCOMPARE(f->ui.messageTexts(), QStringList{sendOk});
     QCOMPARE(f->ui.messages[0].icon, message_icon::Information);
-    QCOMPARE(f->ui.messages[0].title, QStringLiteral("Varidex625"));
+    QCOMPARE(f->ui.messages[0].title, application_identity::name());
     QCOMPARE(f->ui.messages[0].parent, dialog_parent::MainWindow);
     QCOMPARE(f->ui.progressBegins.size(), 1);
     QCOMPARE(f->ui.progressBegins[0].label, QStringLiteral("Sending configuration and data..."));

@@ -1,3 +1,4 @@
+#include "model/application_identity.h"
 #include "link/kd620_controller_class.h"
 #include "model/event_code.h"
 #include "model/image_access.h"
@@ -95,7 +96,7 @@ class tst_config_file_read : public QObject
         QCOMPARE(o.signalCount, 1);
         QCOMPARE(o.messagesAtSignal, int(o.messages.size()) - 1);  // before the result box
         QCOMPARE(o.messages.last().icon, message_icon::Information);
-        QCOMPARE(o.messages.last().title, QStringLiteral("Varidex625"));
+        QCOMPARE(o.messages.last().title, application_identity::name());
         QCOMPARE(o.messages.last().text, Successful);
         QCOMPARE(o.titles, QStringList{QStringLiteral("Varidex625 - ") + name});
     }
@@ -410,7 +411,7 @@ void tst_config_file_read::corruptFiles_data()
     const u32 dataOffset = infoDataOffset(current);
     const u32 dataLength = infoDataLength(current);
     auto corrupt = [&](const char *name, const QByteArray &bytes) {
-        QTest::newRow(name) << bytes << "Varidex625" << Corrupted << true;
+        QTest::newRow(name) << bytes << application_identity::name() << Corrupted << true;
     };
     auto withInfo = [&](int offsetInBlock, u32 value, int size) {
         QByteArray f = current;
@@ -552,7 +553,7 @@ void tst_config_file_read::corruptFiles()
     QCOMPARE(o.messages[0].icon, signalled ? message_icon::Critical : message_icon::Warning);
     QCOMPARE(o.messages[0].parent, dialog_parent::MainWindow);
     QCOMPARE(o.signalCount, signalled ? 1 : 0);
-    QCOMPARE(o.titles, signalled ? QStringList{"Varidex625"} : QStringList());
+    QCOMPARE(o.titles, signalled ? QStringList{application_identity::name()} : QStringList());
     const configuration_snapshot after = configuration_snapshot::of(*c);
     QVERIFY2(after == before, qPrintable(after.firstDifference(before)));
 }

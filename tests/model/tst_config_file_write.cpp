@@ -1,3 +1,4 @@
+#include "model/application_identity.h"
 #include "link/kd620_controller_class.h"
 #include "model/event_code.h"
 #include "model/image_access.h"
@@ -107,13 +108,15 @@ void tst_config_file_write::headerBytes_data()
     QTest::addColumn<bool>("oldFormat");
     QTest::addColumn<QByteArray>("start");
     QTest::addColumn<int>("fillBytes");
+    const QByteArray writtenBy = QByteArray("File written by ") + application_identity::Name + " rel. "
+        + application_identity::Release + "\r\n";
     QTest::newRow("current") << false
-                             << QByteArray("Kd620v3CFG\r\nKd620 project description file.\r\nFile written by "
-                                           "Varidex625 rel. 3.0.2.8\r\nLast modification:  08.12.2026 19:37.19\r\n")
+                             << QByteArray("Kd620v3CFG\r\nKd620 project description file.\r\n" + writtenBy
+                                           + "Last modification:  08.12.2026 19:37.19\r\n")
                              << 3;
     QTest::newRow("old") << true
-                         << QByteArray("Kd620v2CFG\r\nKD620 configuration and data file.\r\nFile written by "
-                                       "Varidex625 rel. 3.0.2.8\r\nLast modification:  08.12.2026 19:37.19\r\n")
+                         << QByteArray("Kd620v2CFG\r\nKD620 configuration and data file.\r\n" + writtenBy
+                                       + "Last modification:  08.12.2026 19:37.19\r\n")
                          << 0;
 }
 
@@ -343,7 +346,7 @@ void tst_config_file_write::successIsReported()
     c.write_confDataToFile(file, false);
     QCOMPARE(ui.messages.size(), 1);
     QCOMPARE(ui.messages[0].icon, message_icon::Information);
-    QCOMPARE(ui.messages[0].title, QStringLiteral("Varidex625"));
+    QCOMPARE(ui.messages[0].title, application_identity::name());
     QCOMPARE(ui.messages[0].text, QStringLiteral("Data write to file ") + file + QStringLiteral("\nsuccessful!"));
     QCOMPARE(ui.messages[0].parent, dialog_parent::MainWindow);
     QCOMPARE(ui.windowTitles, QStringList{"Varidex625 - shown.cfg625"});
@@ -437,9 +440,9 @@ void tst_config_file_write::failedWriteKeepsTheOldFile()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.cfg625"});
     const message_request &failure = ui.messages.last();
     QCOMPARE(failure.icon, message_icon::Critical);
-    QCOMPARE(failure.title, QStringLiteral("Varidex625"));
+    QCOMPARE(failure.title, application_identity::name());
     QCOMPARE(failure.text, QStringLiteral("Data write to file ") + file + QStringLiteral("\nfailed!"));
-    QCOMPARE(ui.windowTitles, QStringList{"Varidex625"});
+    QCOMPARE(ui.windowTitles, QStringList{application_identity::name()});
 }
 
 void tst_config_file_write::storeThatDoesNotFitFailsTheSave_data()
@@ -472,7 +475,7 @@ void tst_config_file_write::storeThatDoesNotFitFailsTheSave()
     QCOMPARE(readFileBytes(file), old);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.cfg625"});
     QCOMPARE(ui.messageTexts(), QStringList(expectedTexts.replaceInStrings(QStringLiteral("%1"), file)));
-    QCOMPARE(ui.windowTitles, QStringList{"Varidex625"});
+    QCOMPARE(ui.windowTitles, QStringList{application_identity::name()});
     // The packers ran all the same: the last record holds the last action that fitted.
     if (tooManyActions)
         QCOMPARE(readU16(c.confData, actionRecord(8191)), u16(0x7FF));

@@ -2,6 +2,7 @@
 // controller, for the documentation. Usage: varidex625-screenshots <folder>
 // Writes main-window.png (the Scenes tab), settings-other.png, right-panel.png and one
 // picture of every other tab (tab-<n>.png) for a look at each page.
+#include "widgets/main_tabs.h"
 #include "app/application_resources.h"
 #include "app/gui_class.h"
 #include "app/language_list.h"
@@ -51,7 +52,7 @@ int main(int argc, char **argv)
         save(&window, folder.filePath(QStringLiteral("main-window.png")));
         save(window.rightPanel, folder.filePath(QStringLiteral("right-panel.png")));
         for (int tab = 0; tab < window.tabWidget_events->count(); ++tab) {
-            window.tabWidget_main->setCurrentIndex(0);
+            window.tabWidget_main->setCurrentIndex(EventsTab);
             window.tabWidget_events->setCurrentIndex(tab);
             save(&window, folder.filePath(QStringLiteral("tab-events-%1.png").arg(tab)));
         }
@@ -59,7 +60,7 @@ int main(int argc, char **argv)
             window.tabWidget_main->setCurrentIndex(tab);
             save(&window, folder.filePath(QStringLiteral("tab-%1.png").arg(tab)));
         }
-        window.tabWidget_main->setCurrentIndex(5);
+        window.tabWidget_main->setCurrentIndex(SettingsTab);
         for (int tab = 0; tab < window.tabWidget_settings->count(); ++tab) {
             window.tabWidget_settings->setCurrentIndex(tab);
             save(&window, folder.filePath(tab == 4 ? QStringLiteral("settings-other.png")

@@ -1,3 +1,4 @@
+#include "model/application_identity.h"
 #include "widgets/guarded_spin_box.h"
 #include "widgets/inf_time_class.h"
 #include "widgets/my_time_edit.h"
@@ -285,13 +286,13 @@ void tst_shared_widgets::messageClosesItself()
     });
     watchdog.start(5000);
 
-    selfDestructiveMessage box(QMessageBox::Information, QStringLiteral("Varidex625"),
+    selfDestructiveMessage box(QMessageBox::Information, application_identity::name(),
                                QStringLiteral("Done."), nullptr, 50);
 
     QVERIFY(!watchdogFired);
     QCOMPARE(box.result(), 0);
     QVERIFY(box.isHidden());
-    QCOMPARE(box.windowTitle(), QStringLiteral("Varidex625"));
+    QCOMPARE(box.windowTitle(), application_identity::name());
     QCOMPARE(box.text(), QStringLiteral("Done."));
     QCOMPARE(box.standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(box.windowFlags() & Qt::MSWindowsFixedSizeDialogHint);
@@ -307,7 +308,7 @@ void tst_shared_widgets::messageClosedByOk()
         }
     });
 
-    selfDestructiveMessage box(QMessageBox::Warning, QStringLiteral("Varidex625"),
+    selfDestructiveMessage box(QMessageBox::Warning, application_identity::name(),
                                QStringLiteral("Soon gone."), nullptr, 20000);
 
     QVERIFY(clicked);
