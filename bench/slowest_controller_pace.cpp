@@ -1,0 +1,153 @@
+#include "bench/slowest_controller_pace.h"
+
+#include "link/usb_protocol.h"
+#include "model/clock_interface.h"
+#include "tests/sim/sim_device.h"
+
+namespace {
+
+// How often the host polls the status for each state, 100 ms apart; the state shows at
+// the last of those polls, after (polls - 1) waits.
+constexpr qint64 PollIntervalMs = 100;
+constexpr int NotBusyPolls = 10;
+constexpr int ReadyPolls = 10;
+constexpr int WrittenPolls = 50;
+constexpr int OfferedPolls = 20;
+
+constexpr qint64 longestWait(int polls)
+{
+    return (polls - 1) * PollIntervalMs;
+}
+
+qint64 now()
+{
+    return appClock().elapsedMs();
+}
+
+} // namespace
+
+slowest_controller_pace::slowest_controller_pace(usb_backend_interface &inner, sim_device &device)
+    : inner(inner), device(device)
+{
+    installUsbBackend(this);
+}
+
+slowest_controller_pace::~slowest_controller_pace()
+{
+    installUsbBackend(&inner);
+}
+
+void slowest_controller_pace::setEnabled(bool on)
+{
+    enabled = on;
+    forgetHolds();
+    device.statusForceClear = 0;
+    device.statusForceSet = 0;
+}
+
+void slowest_controller_pace::busyAfter(qint64 from)
+{
+    busyUntil = from + longestWait(NotBusyPolls);
+}
+
+void slowest_controller_pace::forgetHolds()
+{
+    readyHiddenUntil = doneHiddenUntil = busyUntil = -1;
+}
+
+void slowest_controller_pace::afterRequest(u8 request)
+{
+    switch (request) {
+    case REQ_SET_MODE:
+        if (device.status & STATUS_CONFIGURATION)
+            busyAfter(now());  // preparing its memory for the transfer
+        break;
+    case REQ_WRITE_BLOCK:
+        readyHiddenUntil = now() + longestWait(ReadyPolls);
+        break;
+    case REQ_READ_BLOCKS_8K:
+    case REQ_READ_BLOCKS_64K:
+        afterFrame(false);
+        break;
+    case REQ_RESTART:
+        forgetHolds();
+        break;
+    default:
+        break;
+    }
+}
+
+void slowest_controller_pace::afterFrame(bool out)
+{
+    if (out) {
+        doneHiddenUntil = now() + longestWait(WrittenPolls);
+    } else if (!device.bulkInQueue.isEmpty()) {
+        doneHiddenUntil = now() + longestWait(OfferedPolls);  // fetching the next frame
+    } else {
+        return;
+    }
+    busyAfter(doneHiddenUntil);
+}
+
+void slowest_controller_pace::showHeldStatus()
+{
+    const qint64 t = now();
+    device.statusForceClear =
+        (t < readyHiddenUntil ? u32(STATUS_READY) : 0u) | (t < doneHiddenUntil ? u32(STATUS_DONE) : 0u);
+    device.statusForceSet = t < busyUntil ? u32(STATUS_BUSY) : 0u;
+}
+
+int slowest_controller_pace::controlTransfer(usb_handle handle, u8 requestType, u8 request, u16 value, u16 index,
+                                             u8 *data, u16 length, unsigned timeoutMs)
+{
+    if (enabled && request == REQ_STATUS)
+        showHeldStatus();
+    const int result = inner.controlTransfer(handle, requestType, request, value, index, data, length, timeoutMs);
+    if (enabled && result >= 0)
+        afterRequest(request);
+    return result;
+}
+
+int slowest_controller_pace::bulkTransfer(usb_handle handle, u8 endpoint, u8 *data, int length, int *transferred,
+                                          unsigned timeoutMs)
+{
+    const int result = inner.bulkTransfer(handle, endpoint, data, length, transferred, timeoutMs);
+    if (enabled && result >= 0)
+        afterFrame(endpoint == usb_link::BulkOutEndpoint);
+    return result;
+}
+
+QList<usb_device_entry> slowest_controller_pace::listDevices()
+{
+    return inner.listDevices();
+}
+
+usb_handle slowest_controller_pace::open(const usb_device_entry &entry)
+{
+    return inner.open(entry);
+}
+
+int slowest_controller_pace::setConfiguration(usb_handle handle, int configuration)
+{
+    return inner.setConfiguration(handle, configuration);
+}
+
+int slowest_controller_pace::claimInterface(usb_handle handle, int interfaceNumber)
+{
+    return inner.claimInterface(handle, interfaceNumber);
+}
+
+int slowest_controller_pace::releaseInterface(usb_handle handle, int interfaceNumber)
+{
+    return inner.releaseInterface(handle, interfaceNumber);
+}
+
+int slowest_controller_pace::getDescriptor(usb_handle handle, u8 descriptorType, u8 index, u8 *data, int length)
+{
+    return inner.getDescriptor(handle, descriptorType, index, data, length);
+}
+
+void slowest_controller_pace::close(usb_handle handle)
+{
+    inner.close(handle);
+}
