@@ -1,8 +1,8 @@
 // varidex625-screenshots: photographs the main window connected to one simulated
-// controller, for the documentation. Usage: varidex625-screenshots <folder>
-// Writes main-window.png (the Scenes tab), settings-other.png, right-panel.png and one
-// picture of every other tab (tab-<n>.png) for a look at each page.
-#include "widgets/main_tabs.h"
+// controller, with a fully populated configuration, for the documentation.
+// Usage: varidex625-screenshots <folder>
+// Writes main-window.png (the Scenes tab), right-panel.png and one picture of every page
+// (page-<name>.png; the Settings/Other page as settings-other.png).
 #include "app/application_resources.h"
 #include "app/gui_class.h"
 #include "app/language_list.h"
@@ -10,6 +10,8 @@
 #include "app/widget_user_interaction.h"
 #include "link/kd620_controller_class.h"
 #include "tests/sim/sim_usb_bus.h"
+#include "tests/support/configuration_fixture.h"
+#include "tests/support/page_tabs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,8 +37,6 @@ int main(int argc, char **argv)
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     initApplicationResources();
-    widget_user_interaction interaction;
-    installUserInteraction(&interaction);
     sim_usb_bus bus;
     bus.addDevice(QStringLiteral("005F1234-0042")).stateFlag = 1;
     languageList = {{QStringLiteral("English"), QStringLiteral("en"), nullptr, nullptr}};
@@ -44,6 +44,9 @@ int main(int argc, char **argv)
 
     auto *controller = new kd620_controller_class;
     currentController = controller;
+    populateConfiguration(*controller);  // before the real boxes: its notes need no person
+    widget_user_interaction interaction;
+    installUserInteraction(&interaction);
     {
         gui_class window(controller);
         window.show();
@@ -51,22 +54,12 @@ int main(int argc, char **argv)
         window.timerTimeUpdate();
         save(&window, folder.filePath(QStringLiteral("main-window.png")));
         save(window.rightPanel, folder.filePath(QStringLiteral("right-panel.png")));
-        for (int tab = 0; tab < window.tabWidget_events->count(); ++tab) {
-            window.tabWidget_main->setCurrentIndex(EventsTab);
-            window.tabWidget_events->setCurrentIndex(tab);
-            save(&window, folder.filePath(QStringLiteral("tab-events-%1.png").arg(tab)));
+        for (int i = 0; i < pageTabCount; ++i) {
+            showPage(window, pageTabs[i]);
+            const QString name = QString::fromLatin1(pageTabs[i].name);
+            save(&window, folder.filePath(name == QLatin1String("settings-other") ? QStringLiteral("settings-other.png")
+                                                                                   : QStringLiteral("page-%1.png").arg(name)));
         }
-        for (int tab = 2; tab < 5; ++tab) {
-            window.tabWidget_main->setCurrentIndex(tab);
-            save(&window, folder.filePath(QStringLiteral("tab-%1.png").arg(tab)));
-        }
-        window.tabWidget_main->setCurrentIndex(SettingsTab);
-        for (int tab = 0; tab < window.tabWidget_settings->count(); ++tab) {
-            window.tabWidget_settings->setCurrentIndex(tab);
-            save(&window, folder.filePath(tab == 4 ? QStringLiteral("settings-other.png")
-                                                   : QStringLiteral("tab-settings-%1.png").arg(tab)));
-        }
-        mainWindow = nullptr;
     }
     delete controller;
     currentController = nullptr;
