@@ -225,6 +225,10 @@ void gui_class::closeEvent(QCloseEvent *event)
 
 void gui_class::timerTimeUpdate()
 {
+    // Reading the clock is a request of its own: never between a transfer's frames. The
+    // label goes on at the first tick after the transfer.
+    if (controller->transferHoldsLink())
+        return;
     rightPanel->clockLabel->setText(controller->controllerTimeText());
 }
 

@@ -1,5 +1,6 @@
 #include "app/widget_user_interaction.h"
 
+#include "app/held_input_filter.h"
 #include "link/reconnectDialog.h"
 
 #include <QAbstractButton>
@@ -36,6 +37,13 @@ QMessageBox::Icon boxIcon(message_icon icon)
 }
 
 } // namespace
+
+widget_user_interaction::widget_user_interaction() = default;
+
+widget_user_interaction::~widget_user_interaction()
+{
+    progressEnd();
+}
 
 QWidget *widget_user_interaction::parentWidget(dialog_parent parent)
 {
@@ -80,19 +88,26 @@ void widget_user_interaction::setMainWindowTitle(const QString &title)
 void widget_user_interaction::progressBegin(const progress_request &request)
 {
     progressEnd();
+    // Not modal: a modal progress dialog runs every pending event, user input included, on
+    // each value it is given, and so would run clicks inside the transfer it shows.
     progress = new QProgressDialog(request.label, request.cancelText, request.minimum, request.maximum,
                                    parentWidget(request.parent));
     if (!request.windowIcon.isEmpty())
         progress->setWindowIcon(QIcon(request.windowIcon));
-    progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(0);
     progress->setValue(request.minimum);
+    progress->show();
 }
 
 void widget_user_interaction::progressSetValue(int value)
 {
-    if (progress)
-        progress->setValue(value);
+    // Once the dialog has reached its end it has closed itself; it stays closed.
+    if (!progress || value > progress->maximum())
+        return;
+    progress->setValue(value);
+    // Painted at once: the read runs no events until it ends.
+    if (progress->isVisible())
+        progress->repaint();
 }
 
 void widget_user_interaction::progressEnd()
@@ -103,6 +118,18 @@ void widget_user_interaction::progressEnd()
 void widget_user_interaction::processEvents()
 {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void widget_user_interaction::holdUserInput()
+{
+    if (inputHolds++ == 0 && QCoreApplication::instance())
+        inputFilter = std::make_unique<held_input_filter>();
+}
+
+void widget_user_interaction::releaseUserInput()
+{
+    if (inputHolds > 0 && --inputHolds == 0)
+        inputFilter.reset();
 }
 
 QString widget_user_interaction::fileDialogFilter(const QString &filter)

@@ -6,19 +6,27 @@
 #include <QPointer>
 #include <QProgressDialog>
 
+#include <memory>
+
 class QWidget;
+class held_input_filter;
 
 // The user-interaction interface on real widgets: QMessageBox, QProgressDialog,
 // QFileDialog and the main window's title.
 class widget_user_interaction : public user_interaction_interface
 {
 public:
+    widget_user_interaction();
+    ~widget_user_interaction() override;
+
     int showMessage(const message_request &request) override;
     void setMainWindowTitle(const QString &title) override;
     void progressBegin(const progress_request &request) override;
     void progressSetValue(int value) override;
     void progressEnd() override;
     void processEvents() override;
+    void holdUserInput() override;
+    void releaseUserInput() override;
     QString chooseOpenFile(const QString &caption, const QString &dir, const QString &filter,
                            dialog_parent parent) override;
     QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
@@ -33,6 +41,9 @@ public:
 
 private:
     QPointer<QProgressDialog> progress;
+    // Installed while input is held, with the number of holds not yet released.
+    std::unique_ptr<held_input_filter> inputFilter;
+    int inputHolds = 0;
 };
 
 // The right panel, parent of its own boxes; null while there is none.

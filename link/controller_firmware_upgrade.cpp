@@ -2,6 +2,7 @@
 // loader.
 #include "link/firmware_session.h"
 #include "link/kd620_controller_class.h"
+#include "link/transfer_hold.h"
 #include "link/usb_frame_class.h"
 #include "link/usb_protocol.h"
 #include "link/usb_interface_message.h"
@@ -112,6 +113,7 @@ bool sendBlocks(kd620_controller_class &controller, firmware_session &session)
 
 void kd620_controller_class::upgradeFirmware(QString fileName)
 {
+    const transfer_hold hold(*this);
     firmware_session session(*this, fileName, upgradeTitle());
     if (!session.openFile() || !versionAllowsUpgrade(*this, session.file()))
         return;

@@ -3,6 +3,7 @@
 #include "link/firmware_session.h"
 #include "model/application_identity.h"
 #include "link/kd620_controller_class.h"
+#include "link/transfer_hold.h"
 #include "link/usb_frame_class.h"
 #include "link/usb_protocol.h"
 
@@ -125,6 +126,7 @@ void leaveLoader(kd620_controller_class &controller)
 
 void kd620_controller_class::verifyFirmware(QString fileName)
 {
+    const transfer_hold hold(*this);
     const bool loaderWasRunning = firmware_session::loaderRunning(*this);
     {
         firmware_session session(*this, fileName,

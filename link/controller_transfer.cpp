@@ -4,12 +4,14 @@
 #include "link/firmware_version.h"
 #include "link/kd620_controller_class.h"
 #include "link/maker_site.h"
+#include "link/transfer_hold.h"
 #include "link/usb_frame_class.h"
 #include "link/usb_protocol.h"
 #include "model/image_access.h"
 #include "model/user_interaction.h"
 
 #include <QCoreApplication>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <memory>
@@ -77,8 +79,22 @@ void kd620_controller_class::restoreMode(int previous)
         dropConnection();
 }
 
+bool kd620_controller_class::transferHoldsLink() const
+{
+    return transfersRunning > 0 && !betweenBlockCycles;
+}
+
+void kd620_controller_class::processEventsBetweenBlockCycles()
+{
+    const QScopedValueRollback<bool> open(betweenBlockCycles, true);
+    userInteraction().processEvents();
+}
+
 void kd620_controller_class::send_alldata()
 {
+    // Held from the question to the restored mode; only the pauses between two block
+    // cycles open the link.
+    const transfer_hold hold(*this);
     if (channelsInUse() > ChannelsServedByOldFirmware
         && firmwareOlderThan(fwText, QLatin1String(ChannelGateFirmware))) {
         message_request question;
@@ -147,13 +163,17 @@ bool kd620_controller_class::sendConfigurationBlocks()
         userInteraction().progressSetValue(block);
         // The window stays alive between blocks; the clock and the monitor may ask the
         // controller then, between two whole block cycles.
-        userInteraction().processEvents();
+        processEventsBetweenBlockCycles();
     }
     return true;
 }
 
 void kd620_controller_class::read_alldata()
 {
+    // The read runs no events of its own, so nothing comes between its frames; the hold
+    // keeps the clock and the user's clicks out of its outcome box as well, until the mode
+    // is restored.
+    const transfer_hold hold(*this);
     const int previous = controllerMode;
     if (!enterConfigurationMode(*this))
         return;

@@ -67,6 +67,12 @@ public:
     bool readStateFlag();
     // True while the USB device is open, whatever `connected` holds.
     bool isConnected() const;
+    // True while a transfer holds the link (a whole-configuration send or read, a firmware
+    // upgrade or verification), except between two complete block cycles of a send. Whatever
+    // asks the controller on its own (the clock display's timer, the monitor's reloads)
+    // asks nothing while it is true: a request slipped between a transfer's frames would
+    // break the transfer.
+    bool transferHoldsLink() const;
     int workingMode() const;
     QString serialText() const;
     QString firmwareText() const;
@@ -176,6 +182,14 @@ private:
     bool readConfigurationBlocks(u8 *scratch);
     bool readBlockRun(u8 *scratch, int count, int firstBlock, int &progress);
     void restoreMode(int previous);
+    // Between two complete block cycles of a send: lets pending events run, user input
+    // excluded, with the link open to the clock and the monitor.
+    void processEventsBetweenBlockCycles();
+
+    // Transfers running now, and whether the innermost one is between two block cycles.
+    friend class transfer_hold;
+    int transfersRunning = 0;
+    bool betweenBlockCycles = false;
 
 public slots:
     // Connects (true) or disconnects (false); announces the outcome with

@@ -12,6 +12,8 @@ public:
     void progressSetValue(int) override {}
     void progressEnd() override {}
     void processEvents() override {}
+    void holdUserInput() override {}
+    void releaseUserInput() override {}
     QString chooseOpenFile(const QString &, const QString &, const QString &, dialog_parent) override { return {}; }
     QString chooseSaveFile(const QString &, const QString &, const QString &, dialog_parent, QString *) override
     {

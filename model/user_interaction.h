@@ -88,7 +88,8 @@ public:
     // Sets the main window's title; nothing happens while no main window exists.
     virtual void setMainWindowTitle(const QString &title) = 0;
 
-    // A modal progress dialog for long transfers: begin, advance, end.
+    // A progress dialog for long transfers, not modal: begin, advance, end. Advancing it
+    // runs no events; the transfer itself decides where events may run.
     virtual void progressBegin(const progress_request &request) = 0;
     virtual void progressSetValue(int value) = 0;
     virtual void progressEnd() = 0;
@@ -96,6 +97,13 @@ public:
     // Lets the event loop run once, user input excluded (the whole-configuration send keeps
     // the window alive).
     virtual void processEvents() = 0;
+
+    // A transfer holds the controller (a whole-configuration send or read, a firmware
+    // upgrade or verification): until the matching release, what the user does in the
+    // program's windows is dropped, so it never runs inside the transfer. Boxes and dialogs
+    // the transfer shows meanwhile still take their answers. Holds nest.
+    virtual void holdUserInput() = 0;
+    virtual void releaseUserInput() = 0;
 
     // File choosers; an empty result means cancelled. filter lists name filters separated
     // by ";;"; selectedFilter, when given, receives the one the user chose.

@@ -36,6 +36,8 @@ void scripted_interaction::clear()
     progressValues.clear();
     progressEnds = 0;
     processEventsCalls = 0;
+    inputHolds = 0;
+    inputReleases = 0;
     fileCaptions.clear();
     reconnectLists.clear();
 }
@@ -71,6 +73,16 @@ void scripted_interaction::progressEnd()
 void scripted_interaction::processEvents()
 {
     ++processEventsCalls;
+}
+
+void scripted_interaction::holdUserInput()
+{
+    ++inputHolds;
+}
+
+void scripted_interaction::releaseUserInput()
+{
+    ++inputReleases;
 }
 
 QString scripted_interaction::chooseOpenFile(const QString &caption, const QString &, const QString &,

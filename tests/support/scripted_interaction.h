@@ -39,6 +39,10 @@ public:
     QList<int> progressValues;
     int progressEnds = 0;
     int processEventsCalls = 0;
+    int inputHolds = 0;       // holdUserInput calls
+    int inputReleases = 0;    // releaseUserInput calls
+    // True while more holds than releases came.
+    bool inputHeld() const { return inputHolds > inputReleases; }
     QStringList fileCaptions;
     QList<QStringList> reconnectLists;  // the serial numbers each reconnect dialog listed
 
@@ -53,6 +57,8 @@ public:
     void progressSetValue(int value) override;
     void progressEnd() override;
     void processEvents() override;
+    void holdUserInput() override;
+    void releaseUserInput() override;
     QString chooseOpenFile(const QString &caption, const QString &dir, const QString &filter,
                            dialog_parent parent) override;
     QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
