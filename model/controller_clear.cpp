@@ -42,6 +42,27 @@ bool actionCleared(u32 co, u32 event)
     return true;
 }
 
+// Action-table records that the actions surviving a clear with mask co will take.
+int recordsKept(const event_actions_class &actions, u32 co)
+{
+    int kept = 0;
+    for (const action_range &r : ActionRanges) {
+        if (!(co & r.bit))
+            kept += actions.recordsNeeded(r.first, r.end);
+    }
+    return kept;
+}
+
+void removeClearedActions(event_actions_class &actions, u32 co)
+{
+    for (const action_range &r : ActionRanges) {
+        if (co & r.bit) {
+            for (u32 code = r.first; code < r.end; ++code)
+                actions.clearList(int(code));
+        }
+    }
+}
+
 // Bytes 5 to 23 of an action record: daytime limit, then the state conditions.
 constexpr u32 LimitsOffset = 5;
 
@@ -85,17 +106,34 @@ void controller_configuration_class::clearDescriptions(u32 co)
     }
 }
 
-bool controller_configuration_class::packForClear()
+bool controller_configuration_class::packForClear(u32 co)
 {
     // The stores come back from the image at the end; one that cannot be packed would
-    // come back from stale tables, so nothing is cleared then.
-    if (programList.commitToImage(confData, extraEntries) != 0)
+    // come back from stale tables, so nothing is cleared then. A store that does not fit
+    // is no obstacle where the mask clears it anyway: it is cleared in memory first and
+    // only what stays is packed. Everything is checked before anything is cleared.
+    const bool programsCleared = (co & ClearPrograms) != 0;
+    if (!programsCleared && programList.commitToImage(confData, extraEntries) != 0)
         return false;  // the program store has told the user
-    if (eventActions.encodeToImage(confData) != 0) {
+    const int capacity = event_actions_class::OrdinaryRecordCount;
+    const bool actionsOverflow = eventActions.recordsNeeded(0, EventCount) > capacity;
+    if (actionsOverflow && recordsKept(eventActions, co) > capacity) {
         showMessage(message_icon::Critical, QCoreApplication::translate("kd620_controller_class", "Warning!"),
                     QCoreApplication::translate("kd620_controller_class", "Actions limit exceed!"));
         return false;
     }
+
+    if (programsCleared) {
+        programList.clear();
+        qDeleteAll(extraEntries);
+        extraEntries.clear();
+        programList.commitToImage(confData, extraEntries);  // an empty store always fits
+    }
+    // Only an overflow takes the actions out in memory: otherwise they are cleared in
+    // place in the image, like every other category.
+    if (actionsOverflow)
+        removeClearedActions(eventActions, co);
+    eventActions.encodeToImage(confData);
     packTimers();
     packCoupling();
     return true;
@@ -109,7 +147,7 @@ void controller_configuration_class::ClearConfig(u32 co)
         writeU16(confData, StartUpTime, 0);
         writeU16(confData, ShutDownTime, 0);
         clockCalibration = 0;
-    } else if (!packForClear()) {
+    } else if (!packForClear(co)) {
         return;
     }
     if (co & ClearTimers)

@@ -160,7 +160,8 @@ public slots:
 
     // Resets the categories that co selects (clear_bit) to their empty state and keeps the
     // rest: the stores are packed into the image, cleared there and rebuilt from it. When
-    // a store cannot be packed the user is told and nothing is cleared.
+    // a store the mask keeps cannot be packed the user is told and nothing is cleared; one
+    // the mask clears is cleared in memory first, so its size cannot stop the clear.
     void ClearConfig(u32 co);
     // ClearConfig(ClearEverything).
     void ClearConfig();
@@ -170,7 +171,9 @@ signals:
 
 private:
     static u8 *allocateImage();
-    bool packForClear();
+    // Packs the stores for a clear with mask co; false (nothing cleared) when one that
+    // the clear keeps does not fit its table.
+    bool packForClear(u32 co);
     void clearDescriptions(u32 co);
 };
 

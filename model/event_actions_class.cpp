@@ -2,6 +2,7 @@
 
 #include "model/image_layout.h"
 
+#include <algorithm>
 #include <limits>
 
 using image_layout::ActionRecordCount;
@@ -15,6 +16,7 @@ namespace {
 constexpr u32 EnableRecord = 0;
 constexpr u32 DisableRecord = 1;
 constexpr u32 FirstActionRecord = 2;
+static_assert(event_actions_class::OrdinaryRecordCount == int(ActionRecordCount - FirstActionRecord));
 
 } // namespace
 
@@ -205,6 +207,18 @@ int event_actions_class::stateLimit(int code, int j, u32 w[4]) const
     }
     std::copy(a->states, a->states + event_action_class::StateWordCount, w);
     return a->statesA;
+}
+
+int event_actions_class::recordsNeeded(u32 first, u32 end) const
+{
+    int needed = 0;
+    for (u32 code = first; code < end && code < EventCount; ++code) {
+        if (const event_action_list *l = list(code)) {
+            needed += int(std::count_if(l->begin(), l->end(),
+                                        [](const event_action_ptr &a) { return a->type() != ActionEnabling; }));
+        }
+    }
+    return needed;
 }
 
 int event_actions_class::encodeToImage(u8 *image) const

@@ -2,6 +2,7 @@
 
 #include "model/event_action_class.h"
 #include "model/event_code.h"
+#include "model/image_layout.h"
 #include "model/types.h"
 
 #include <QList>
@@ -78,6 +79,13 @@ public:
     int daytimeLimitTo(int code, int j) const;
     // Fills w with the four state words and returns byte 7; when missing 0xFFFFFFFF and 255.
     int stateLimit(int code, int j, u32 w[4]) const;
+
+    // Records of the action table that carry the actions of every kind but Enabling
+    // (records 2 to 8191).
+    static constexpr int OrdinaryRecordCount = int(image_layout::ActionRecordCount) - 2;
+    // Records from record 2 on that the actions of the events first..end-1 take:
+    // one for each action but the Enabling ones, which have records 0 and 1.
+    int recordsNeeded(u32 first, u32 end) const;
 
     // Writes every action into the image's action table: the Enabling actions into
     // records 0 and 1, the others from record 2 on in event order. 0, or -1 when more

@@ -456,6 +456,51 @@ QString difference(const state &got, const state &want)
     return QString();
 }
 
+// ---------------------------------------------------------------------------------------
+// Stores too big for their tables, added to the populated configuration.
+
+enum overflow_part {
+    TooManySteps = 0x1,            // ten programs of 999 steps: 9990 of 8192 step slots
+    TooManyInternalActions = 0x2,  // 8191 actions on internal events
+    ManyInternalActions = 0x4,     // 6000 on internal events ...
+    ManyDmxInActions = 0x8,        // ... and 3000 on DMX-in events: too many together only
+    OneMoreInternalAction = 0x10,  // with the 6000: 8190 internal ones, too many beside the fixture's
+};
+
+void addActions(ctl &c, u32 first, int count)
+{
+    for (int i = 0; i < count; ++i)
+        c.eventActions.appendAction(int(first + u32(i) % 1024));
+}
+
+void addOverflow(ctl &c, int parts)
+{
+    if (parts & TooManySteps) {
+        for (u32 p = 10; p < 20; ++p)
+            c.programList.setStepCount(p, 999);
+    }
+    if (parts & TooManyInternalActions)
+        addActions(c, EventInternal, 8191);
+    if (parts & ManyInternalActions)
+        addActions(c, EventInternal, 6000);
+    if (parts & OneMoreInternalAction)
+        addActions(c, EventInternal + 100, event_actions_class::OrdinaryRecordCount - 6000);
+    if (parts & ManyDmxInActions)
+        addActions(c, EventDmxIn, 3000);
+}
+
+// The overflow parts that a clear with mask co keeps.
+int overflowKeptBy(int parts, u32 co)
+{
+    if (co & ctl::ClearPrograms)
+        parts &= ~TooManySteps;
+    if (co & ctl::ClearInternalEvents)
+        parts &= ~(TooManyInternalActions | ManyInternalActions | OneMoreInternalAction);
+    if (co & ctl::ClearDmxInEvents)
+        parts &= ~ManyDmxInActions;
+    return parts;
+}
+
 } // namespace
 
 class tst_clear : public QObject
@@ -544,46 +589,105 @@ private slots:
         QCOMPARE(readU16(c.confData, StartUpTime), u16(0));
     }
 
-    // A store that cannot be packed stops a partial clear before anything is cleared;
-    // clearing everything needs no packing.
-    void storeThatCannotBePacked_data()
+    // A store that does not fit its table stops a partial clear that keeps it, before
+    // anything is cleared; clearing everything needs no packing.
+    void storeThatDoesNotFitAndIsKept_data()
     {
-        QTest::addColumn<bool>("tooManyActions");
+        QTest::addColumn<int>("overflow");
+        QTest::addColumn<uint>("mask");
         QTest::addColumn<QString>("message");
-        QTest::newRow("actions") << true << "Actions limit exceed!";
-        QTest::newRow("program steps") << false << "Program steps limit exceed!";
+        const uint scenesAndDescs = ctl::ClearScenes | ctl::ClearAllDescs;
+        QTest::newRow("program steps, chains only")
+            << int(TooManySteps) << uint(scenesAndDescs | ctl::ClearChains | ctl::ClearInternalEvents)
+            << "Program steps limit exceed!";
+        QTest::newRow("actions, another event range")
+            << int(TooManyInternalActions) << uint(scenesAndDescs | ctl::ClearDmxInEvents | ctl::ClearPrograms)
+            << "Actions limit exceed!";
+        QTest::newRow("actions, only their limits")
+            << int(TooManyInternalActions) << uint(ctl::ClearLimits) << "Actions limit exceed!";
+        // The programs would be cleared, but the actions stop the clear: the programs stay.
+        QTest::newRow("both, programs cleared")
+            << int(TooManySteps | TooManyInternalActions) << uint(scenesAndDescs | ctl::ClearPrograms)
+            << "Actions limit exceed!";
+        QTest::newRow("actions in two ranges, the smaller one cleared")
+            << int(ManyInternalActions | ManyDmxInActions | OneMoreInternalAction) << uint(ctl::ClearDmxInEvents)
+            << "Actions limit exceed!";
     }
-    void storeThatCannotBePacked()
+    void storeThatDoesNotFitAndIsKept()
     {
-        QFETCH(bool, tooManyActions);
+        QFETCH(int, overflow);
+        QFETCH(uint, mask);
         QFETCH(QString, message);
         scripted_interaction ui;
         ctl c;
         populate(c);
-        if (tooManyActions) {
-            for (int i = 0; i < 8191; ++i)
-                c.eventActions.appendAction(EventInternal + i % 1024);
-        } else {
-            for (int p = 10; p < 20; ++p)
-                c.programList.setStepCount(u32(p), 999);
-        }
+        addOverflow(c, overflow);
         const state before = capture(c);
-        c.ClearConfig(ctl::ClearScenes | ctl::ClearInternalEvents | ctl::ClearAllDescs | ctl::ClearPrograms);
+        c.ClearConfig(mask);
         QCOMPARE(ui.messageTexts(), QStringList{message});
         QCOMPARE(ui.messages[0].icon, message_icon::Critical);
         QCOMPARE(ui.messages[0].title, QStringLiteral("Warning!"));
-        const state after = capture(c);
-        QVERIFY(after.descs == before.descs);
-        QVERIFY(after.actions == before.actions);
-        QVERIFY(after.programs == before.programs);
-        QVERIFY(sameLists(after.groups, before.groups));
+        // Packing may have brought the image's store tables up to date; nothing else moved.
+        state after = capture(c);
         QVERIFY(std::equal(after.image.begin() + SceneLevels, after.image.begin() + SceneLevels + 0x180000,
                            before.image.begin() + SceneLevels));
+        after.image = before.image;
+        const QString diff = difference(after, before);
+        QVERIFY2(diff.isEmpty(), qPrintable(diff));
 
         ui.clear();
         c.ClearConfig(ctl::ClearEverything);
         QVERIFY(ui.messages.isEmpty());
-        const QString diff = difference(capture(c), *fresh);
+        const QString cleared = difference(capture(c), *fresh);
+        QVERIFY2(cleared.isEmpty(), qPrintable(cleared));
+    }
+
+    // A store that does not fit is no obstacle when the mask clears it: the clear gives
+    // what it gives a configuration that never held the overflow.
+    void storeThatDoesNotFitAndIsCleared_data()
+    {
+        QTest::addColumn<int>("overflow");
+        QTest::addColumn<uint>("mask");
+        QTest::newRow("program steps, programs")
+            << int(TooManySteps) << uint(ctl::ClearPrograms | ctl::ClearScenes | ctl::ClearAllDescs);
+        QTest::newRow("program steps, programs and chains") << int(TooManySteps)
+                                                             << uint(ctl::ClearPrograms | ctl::ClearChains);
+        QTest::newRow("actions, their event range") << int(TooManyInternalActions) << uint(ctl::ClearInternalEvents);
+        QTest::newRow("actions, their event range with others")
+            << int(TooManyInternalActions)
+            << uint(ctl::ClearInternalEvents | ctl::ClearScenes | ctl::ClearLimits | ctl::ClearAllDescs);
+        QTest::newRow("actions in two ranges, enough of them cleared")
+            << int(ManyInternalActions | ManyDmxInActions) << uint(ctl::ClearDmxInEvents);
+        QTest::newRow("both, both cleared")
+            << int(TooManySteps | TooManyInternalActions) << uint(ctl::ClearPrograms | ctl::ClearInternalEvents);
+        QTest::newRow("both, every bit without the fill") << int(TooManySteps | TooManyInternalActions) << 0xFFFFFFFFu;
+    }
+    void storeThatDoesNotFitAndIsCleared()
+    {
+        QFETCH(int, overflow);
+        QFETCH(uint, mask);
+        scripted_interaction ui;
+        ctl c;
+        populate(c);
+        addOverflow(c, overflow);
+        int steps = 0;
+        for (int p = 0; p < int(ProgramCount); ++p)
+            steps += qMax(c.programList.stepCount(p), 0);
+        QVERIFY(steps > int(StepSlotCount)
+                || c.eventActions.recordsNeeded(0, EventCount) > event_actions_class::OrdinaryRecordCount);
+        c.ClearConfig(mask);
+        QVERIFY2(ui.messages.isEmpty(), qPrintable(ui.messageTexts().join('|')));
+
+        ctl reference;
+        populate(reference);
+        addOverflow(reference, overflowKeptBy(overflow, mask));
+        reference.ClearConfig(mask);
+        QVERIFY(ui.messages.isEmpty());
+        // Actions cleared in memory leave no holes in the action table: compare the tables
+        // as a save or send packs them.
+        QCOMPARE(c.eventActions.encodeToImage(c.confData), 0);
+        QCOMPARE(reference.eventActions.encodeToImage(reference.confData), 0);
+        const QString diff = difference(capture(c), capture(reference));
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
     }
 
