@@ -73,6 +73,18 @@ QByteArray oldFormatBinary(const u8 *image, const QByteArray &descriptionBlocks,
     return bytes;
 }
 
+// "Data write to file <path>" and the outcome on the next line.
+QString outcomeText(const QString &fileName, const QString &outcome)
+{
+    return QCoreApplication::translate("kd620_controller_class", "Data write to file ") + fileName
+        + QLatin1Char('\n') + outcome;
+}
+
+QString failureText(const QString &fileName)
+{
+    return outcomeText(fileName, QCoreApplication::translate("kd620_controller_class", "failed!"));
+}
+
 } // namespace
 
 int controller_configuration_class::buildFileHeader(char *destination, bool oldFormat)
@@ -90,8 +102,12 @@ void controller_configuration_class::write_confDataToFile(QString fileName, bool
     // The new content goes to a temporary file that replaces the old one only once all of
     // it was written: a failed save leaves the user's last good file as it was.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        // Nothing was packed and the old file is untouched; the user learns why (a folder
+        // that does not exist, or where no new file may be created beside the old one).
+        reportConfigFileOutcome(false, failureText(fileName) + QLatin1String("\n\n") + file.errorString(), fileName);
         return;
+    }
     const QDateTime written = appClock().currentDateTime();
 
     // All four stores are packed whatever happens, so the image is up to date with them;
@@ -115,9 +131,7 @@ void controller_configuration_class::write_confDataToFile(QString fileName, bool
     if (!saved)
         file.cancelWriting();
 
-    const QString outcome = saved ? QCoreApplication::translate("kd620_controller_class", "successful!")
-                                  : QCoreApplication::translate("kd620_controller_class", "failed!");
-    reportConfigFileOutcome(saved, QCoreApplication::translate("kd620_controller_class", "Data write to file ")
-                                       + fileName + QLatin1Char('\n') + outcome,
-                            fileName);
+    const QString text = saved ? outcomeText(fileName, QCoreApplication::translate("kd620_controller_class", "successful!"))
+                               : failureText(fileName);
+    reportConfigFileOutcome(saved, text, fileName);
 }

@@ -57,6 +57,21 @@ QByteArrayList groupLines(const QByteArray &xml, const QByteArray &group, bool e
     return i < 0 || end < 0 ? QByteArrayList() : lines.mid(i + 1, end - i - 1);
 }
 
+// The one box of a save whose file could not be opened: the failure, then the reason.
+void verifyOpenFailure(const scripted_interaction &ui, const QString &file)
+{
+    QCOMPARE(ui.messages.size(), 1);
+    const message_request &failure = ui.messages[0];
+    QCOMPARE(failure.icon, message_icon::Critical);
+    QCOMPARE(failure.title, QStringLiteral("Varidex625"));
+    QCOMPARE(failure.parent, dialog_parent::MainWindow);
+    const QString outcome = QStringLiteral("Data write to file ") + file + QStringLiteral("\nfailed!\n\n");
+    QVERIFY2(failure.text.startsWith(outcome), qPrintable(failure.text));
+    const QString reason = failure.text.mid(outcome.size());
+    QVERIFY2(!reason.trimmed().isEmpty() && !reason.contains(QLatin1Char('\n')), qPrintable(reason));
+    QCOMPARE(ui.windowTitles, QStringList{"Varidex625"});
+}
+
 QByteArray oldData(const QByteArray &file)
 {
     return qUncompress(file.mid(HeaderSize, file.size() - HeaderSize - 2));
@@ -96,7 +111,10 @@ private slots:
     void successIsReported();
     void oldFormatQuestion_data();
     void oldFormatQuestion();
-    void missingFolderIsSilent();
+    void fileThatCannotBeOpenedIsReported_data();
+    void fileThatCannotBeOpenedIsReported();
+    void folderThatTakesNoNewFile_data();
+    void folderThatTakesNoNewFile();
     void failedWriteKeepsTheOldFile_data();
     void failedWriteKeepsTheOldFile();
     void storeThatDoesNotFitFailsTheSave_data();
@@ -393,16 +411,71 @@ void tst_config_file_write::oldFormatQuestion()
     }
 }
 
-void tst_config_file_write::missingFolderIsSilent()
+// A file that cannot be opened for writing: the failure and its reason are shown, nothing
+// is packed, nothing is created.
+void tst_config_file_write::fileThatCannotBeOpenedIsReported_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("missing folder") << "no/such/folder/x.cfg625";
+    QTest::newRow("folder that is a file") << "plain.txt/x.cfg625";
+}
+
+void tst_config_file_write::fileThatCannotBeOpenedIsReported()
+{
+    QFETCH(QString, name);
+    QVERIFY(writeFileBytes(path("plain.txt"), "a file, no folder"));
     scripted_interaction ui;
     kd620_controller_class c;
     c.eventActions.appendAction(0x400);
-    c.write_confDataToFile(path("no/such/folder/x.cfg625"), false);
-    QVERIFY(ui.messages.isEmpty());
-    QVERIFY(ui.windowTitles.isEmpty());
+    c.write_confDataToFile(path(name), false);
+    verifyOpenFailure(ui, path(name));
     QCOMPARE(readU16(c.confData, actionRecord(2)), u16(0xFFFF));  // nothing packed
     QVERIFY(!QFileInfo::exists(path("no")));
+    QCOMPARE(readFileBytes(path("plain.txt")), QByteArray("a file, no folder"));
+}
+
+// A file the user may write, in a folder where no new file can be created: the save
+// needs its temporary file there, so it fails, is reported, and the old file stays.
+void tst_config_file_write::folderThatTakesNoNewFile_data()
+{
+    QTest::addColumn<bool>("systemFolder");
+    QTest::newRow("folder without write permission") << false;
+    // The kernel's folder of this process: its files may be written, no file created.
+    // Permissions cannot stop a user such as root; this folder stops every user.
+    QTest::newRow("process folder") << true;
+}
+
+void tst_config_file_write::folderThatTakesNoNewFile()
+{
+    QFETCH(bool, systemFolder);
+    QTemporaryDir folder;
+    QString file = folder.filePath(QStringLiteral("kept.cfg625"));
+    QByteArray old = "the last good file";
+    if (systemFolder) {
+        file = QStringLiteral("/proc/self/comm");
+        if (!QFileInfo(file).isWritable())
+            QSKIP("no writable file of this process under /proc on this system");
+        old = readFileBytes(file);
+    } else {
+        QVERIFY(writeFileBytes(file, old));
+        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+        QFile probe(folder.filePath(QStringLiteral("probe")));
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.remove();
+            QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("folder permissions do not apply to this user (root)");
+        }
+    }
+
+    scripted_interaction ui;
+    kd620_controller_class c;
+    c.write_confDataToFile(file, false);
+    if (!systemFolder) {
+        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.cfg625"});
+    }
+    QCOMPARE(readFileBytes(file), old);
+    verifyOpenFailure(ui, file);
 }
 
 void tst_config_file_write::failedWriteKeepsTheOldFile_data()
