@@ -1,11 +1,13 @@
 #include "model/controller_configuration_class.h"
 
+#include "model/bounded_line.h"
 #include "model/config_file_decoder.h"
 #include "model/config_file_descriptions.h"
 #include "model/config_file_format.h"
 #include "model/config_file_report.h"
 #include "model/user_interaction.h"
 #include "model/xml/xml_element_class.h"
+#include "model/xml/xml_leaf_class.h"
 #include "model/xml/xml_names.h"
 #include "model/xml/xml_report.h"
 
@@ -32,6 +34,33 @@ config_file_contents readAndCheck(QFile &file)
     return config_file_decoder::decode(file.read(ReadLimit), file.size());
 }
 
+void addError(xml_element_class &root, QLatin1String text)
+{
+    root.leaves.append(xml_leaf_class(xml_names::Error, text, root.level + 1));
+}
+
+enum class description_start { Found, None, ReadFailed };
+
+// Passes over the empty lines in front of the description; line then holds the first
+// other one, trimmed. The lines are read as the parser reads the rest: an over-long one
+// is cut and marked in the tree. None when the text does not start like a description,
+// or is one last line; a last line that had to be cut is left for the parser to report.
+description_start findDescriptionStart(QTextStream &in, xml_element_class &root, QString &line)
+{
+    do {
+        const bounded_line::result read = bounded_line::read(in, line);
+        if (read == bounded_line::result::Failed)
+            return description_start::ReadFailed;
+        if (read == bounded_line::result::TooLong)
+            addError(root, xml_names::LineTooLong);
+        line = line.trimmed();
+    } while (line.isEmpty() && !in.atEnd());
+    const bool cut = !root.isValid();
+    if (!line.startsWith(QLatin1Char('<')) || (in.atEnd() && !cut))
+        return description_start::None;
+    return description_start::Found;
+}
+
 // The XML project description from offset on, into c's descriptions. A text that does not
 // start like one is passed over; one that does not parse cleanly is logged to
 // "xml_report.log" and passed over with a warning: the image itself was read all the same.
@@ -41,17 +70,22 @@ void readProjectDescription(QFile &file, qint64 offset, const QString &fileName,
     in.setEncoding(QStringConverter::System);
     if (!in.seek(offset))
         return;
-    QString line;
-    do {
-        line = in.readLine().trimmed();
-    } while (line.isEmpty() && !in.atEnd());
-    if (in.atEnd() || !line.startsWith(QLatin1Char('<')))
-        return;
 
     xml_element_class root(-1);
     root.name = xml_names::Root;
-    while (xml_element_class::parse(root, in, line)) {
+    QString line;
+    switch (findDescriptionStart(in, root, line)) {
+    case description_start::None:
+        return;
+    case description_start::ReadFailed:  // reported like a read the parser saw fail
+        addError(root, xml_names::ReadError);
+        break;
+    case description_start::Found:
+        while (xml_element_class::parse(root, in, line)) {
+        }
+        break;
     }
+
     if (!root.isValid()) {
         writeXmlReport(root);
         warn(QCoreApplication::translate("kd620_controller_class", "Errors occured!"),

@@ -1,5 +1,6 @@
 #include "model/controller_configuration_class.h"
 
+#include "model/bounded_line.h"
 #include "model/clock_interface.h"
 #include "model/image_access.h"
 #include "model/image_layout.h"
@@ -187,9 +188,14 @@ int controller_configuration_class::readSunTable(const QString &fileName)
     std::array<sun_entry, SunTableDays> table;
     QTextStream in(&file);
     in.setEncoding(QStringConverter::System);
+    // A line longer than any row is passed over like every other line that is no row;
+    // its rest is read in bounded chunks and dropped.
     QString line;
-    while (in.readLineInto(&line))
-        takeRow(line, table);
+    bounded_line::result read;
+    while ((read = bounded_line::read(in, line)) != bounded_line::result::Failed && !line.isNull()) {
+        if (read == bounded_line::result::Ok)
+            takeRow(line, table);
+    }
 
     // A table of 365 days describes a common year: day 366 repeats day 365.
     sun_entry &lastDay = table[SunTableDays - 1];

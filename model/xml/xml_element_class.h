@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/bounded_line.h"
 #include "model/xml/xml_node_class.h"
 
 #include <QString>
@@ -21,7 +22,7 @@ public:
     static constexpr int MaxDepth = 64;
     // Longest line the reader takes, in characters; the rest of a longer line is dropped
     // and marked with an "@error" leaf.
-    static constexpr int MaxLineLength = 64 * 1024;
+    static constexpr int MaxLineLength = int(bounded_line::MaxLength);
 
     explicit xml_element_class(int level);
 

@@ -2,6 +2,7 @@
 // recording what it cannot read as error entries in the tree instead of stopping.
 #include "model/xml/xml_element_class.h"
 
+#include "model/bounded_line.h"
 #include "model/xml/xml_names.h"
 #include "model/xml/xml_start_tag.h"
 
@@ -204,26 +205,20 @@ private:
     // an endless line never makes an endless string.
     QString readLine(xml_element_class &target)
     {
-        // Two characters of headroom: a chunk that stops right after a carriage return
-        // may come back without it, and must still count as over-long.
-        constexpr qint64 chunk = xml_element_class::MaxLineLength + 2;
-        QString read = stream.readLine(chunk);
-        if (read.isNull() && !stream.atEnd()) {
-            // Nothing came although the device has more: it failed. Reading ends here, and
-            // the stream's status tells the caller.
+        QString read;
+        switch (bounded_line::read(stream, read)) {
+        case bounded_line::result::Ok:
+            break;
+        case bounded_line::result::TooLong:
+            addError(target, xml_names::LineTooLong);
+            break;
+        case bounded_line::result::Failed:
+            // Reading ends here, and the stream's status tells the caller.
             readFailed = true;
             stream.setStatus(QTextStream::ReadCorruptData);
             addError(target, xml_names::ReadError);
-            return read;
+            break;
         }
-        if (read.size() <= xml_element_class::MaxLineLength)
-            return read;
-        if (read.size() == chunk) {
-            while (stream.readLine(chunk).size() == chunk) {
-            }
-        }
-        read.truncate(xml_element_class::MaxLineLength);
-        addError(target, xml_names::LineTooLong);
         return read;
     }
 

@@ -3,6 +3,7 @@
 #include "model/event_code.h"
 #include "model/image_access.h"
 #include "model/image_layout.h"
+#include "model/xml/xml_element_class.h"
 #include "tests/support/config_file_builder.h"
 #include "tests/support/configuration_fixture.h"
 #include "tests/support/scripted_interaction.h"
@@ -114,6 +115,8 @@ private slots:
     void projectDescriptionWithErrors();
     void descriptionTextThatIsNoXml_data();
     void descriptionTextThatIsNoXml();
+    void overlongLeadingLine_data();
+    void overlongLeadingLine();
     void descriptionsBeyondTheReadLimit();
     void oldFormatSizes_data();
     void oldFormatSizes();
@@ -329,6 +332,9 @@ void tst_config_file_read::descriptionTextThatIsNoXml_data()
     QTest::newRow("blank lines only") << QByteArray("\n  \n\t\n");
     QTest::newRow("plain text") << QByteArray("\nproject notes\n<project>\n</project>\n");
     QTest::newRow("one line, no end") << QByteArray("<project><descriptions></descriptions></project>");
+    // Cut to the longest line kept, it is still no description.
+    QTest::newRow("over-long plain text")
+        << QByteArray(xml_element_class::MaxLineLength + 10, 'x') + projectText("<scenes>\n</scenes>\n");
 }
 
 void tst_config_file_read::descriptionTextThatIsNoXml()
@@ -340,6 +346,41 @@ void tst_config_file_read::descriptionTextThatIsNoXml()
     verifySuccess(o, QStringLiteral("f.cfg625"));
     QCOMPARE(o.messages.size(), 1);
     QVERIFY(!QFileInfo::exists(QStringLiteral("xml_report.log")));
+}
+
+// The lines in front of the description are read as the parser reads the rest: one
+// longer than any line kept is cut, and the description reported as faulty.
+void tst_config_file_read::overlongLeadingLine_data()
+{
+    const QByteArray scene = "<scenes>\n<scene nr=\"1\">kept?</scene>\n</scenes>\n";
+    const int longest = xml_element_class::MaxLineLength;
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("sceneDescription");
+    QTest::newRow("longest blank line kept") << "\n" + QByteArray(longest, ' ') + projectText(scene) << "kept?";
+    QTest::newRow("longer blank line") << "\n" + QByteArray(longest + 1, ' ') + projectText(scene) << QString();
+    QTest::newRow("longer first element line")
+        << "\n<project>" + QByteArray(longest, 'a') + "\n<descriptions>\n" + scene + "</descriptions>\n</project>\n"
+        << QString();
+    QTest::newRow("longer last line") << "\n<project>" + QByteArray(longest, 'a') << QString();
+}
+
+void tst_config_file_read::overlongLeadingLine()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, sceneDescription);
+    QFile::remove(QStringLiteral("xml_report.log"));
+    kd620_controller_class c;
+    const outcome o = readBytes(c, currentFormatFile(emptyImage(), text));
+    verifySuccess(o, QStringLiteral("f.cfg625"));
+    QCOMPARE(c.sceneDescs[0], sceneDescription);
+    if (!sceneDescription.isEmpty()) {
+        QCOMPARE(o.messages.size(), 1);
+        return;
+    }
+    QCOMPARE(o.messages.size(), 2);
+    QCOMPARE(o.messages[0].title, QStringLiteral("Errors occured!"));
+    const QByteArray log = readFileBytes(QStringLiteral("xml_report.log"));
+    QVERIFY2(log.contains("line too long"), log.left(200).constData());
 }
 
 // Only the binary part is limited to what one read takes; the description text is read

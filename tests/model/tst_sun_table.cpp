@@ -1,4 +1,5 @@
 #include "link/kd620_controller_class.h"
+#include "model/bounded_line.h"
 #include "model/image_access.h"
 #include "model/image_layout.h"
 #include "model/sun_calculation.h"
@@ -267,6 +268,10 @@ void tst_sun_table::parseRows_data()
     QTest::newRow("huge hour") << "7;99999999999999999999:05;17:09" << -1 << -1;
     QTest::newRow("day 0") << "0;6:05;17:09" << -1 << -1;
     QTest::newRow("no semicolon") << "7 6:05 17:09" << -1 << -1;
+    // A line longer than any kept is no row, whatever it starts with.
+    const QString padded = QStringLiteral("7;6:05;17:09;");
+    QTest::newRow("longest line kept") << padded.leftJustified(bounded_line::MaxLength, u'x') << 365 << 1029;
+    QTest::newRow("longer line") << padded.leftJustified(bounded_line::MaxLength + 1, u'x') << -1 << -1;
 }
 
 // Day 7 is described by the row under test alone (every other day by an ordinary row).
