@@ -191,8 +191,10 @@ int controller_configuration_class::readSunTable(const QString &fileName)
     // A line longer than any row is passed over like every other line that is no row;
     // its rest is read in bounded chunks and dropped.
     QString line;
-    bounded_line::result read;
-    while ((read = bounded_line::read(in, line)) != bounded_line::result::Failed && !line.isNull()) {
+    for (;;) {
+        const bounded_line::result read = bounded_line::read(in, line);
+        if (read == bounded_line::result::Failed || line.isNull())
+            break;  // the end of the file, or of what could be read of it
         if (read == bounded_line::result::Ok)
             takeRow(line, table);
     }
