@@ -63,13 +63,13 @@ void verifyOpenFailure(const scripted_interaction &ui, const QString &file)
     QCOMPARE(ui.messages.size(), 1);
     const message_request &failure = ui.messages[0];
     QCOMPARE(failure.icon, message_icon::Critical);
-    QCOMPARE(failure.title, QStringLiteral("Varidex625"));
+    QCOMPARE(failure.title, application_identity::name());
     QCOMPARE(failure.parent, dialog_parent::MainWindow);
     const QString outcome = QStringLiteral("Data write to file ") + file + QStringLiteral("\nfailed!\n\n");
     QVERIFY2(failure.text.startsWith(outcome), qPrintable(failure.text));
     const QString reason = failure.text.mid(outcome.size());
     QVERIFY2(!reason.trimmed().isEmpty() && !reason.contains(QLatin1Char('\n')), qPrintable(reason));
-    QCOMPARE(ui.windowTitles, QStringList{"Varidex625"});
+    QCOMPARE(ui.windowTitles, QStringList{application_identity::name()});
 }
 
 QByteArray oldData(const QByteArray &file)

@@ -1,4 +1,5 @@
 #include "link/kd620_controller_class.h"
+#include "model/application_identity.h"
 #include "model/image_layout.h"
 #include "tests/support/config_file_builder.h"
 #include "tests/support/scripted_interaction.h"
@@ -75,7 +76,7 @@ private slots:
         QCOMPARE(c.read_confDataFromFile(path("long.cfg625")), 0);
         const long grown = peakResidentKiB() - before;
         QVERIFY2(grown < MemoryBoundKiB, qPrintable(QStringLiteral("grew by %1 KiB").arg(grown)));
-        QCOMPARE(ui.messageTitles(), (QStringList{"Errors occured!", "Varidex625"}));
+        QCOMPARE(ui.messageTitles(), (QStringList{"Errors occured!", application_identity::name()}));
         QVERIFY(readFileBytes(QStringLiteral("xml_report.log")).contains("line too long"));
     }
 
