@@ -1,15 +1,28 @@
 #pragma once
 
-#include "widgets/stand_in_page.h"
+#include "events/aevents_page_base.h"
 
-// The page of the 1024 internal events. Its action editor is not built yet.
-class aevents_vkeys_widget : public stand_in_page
+class QModelIndex;
+
+// The Internal Events page: the 1024 internal events (row r the event 0x400 + r, row 0
+// "Power On"), their descriptions and actions.
+class aevents_vkeys_widget : public aevents_page_base
 {
     Q_OBJECT
 
 public:
+    // ============================================================ construction
     explicit aevents_vkeys_widget(QWidget *parent);
 
 public slots:
-    void refresh();
+    void inputChange(const QModelIndex &current, const QModelIndex &previous);
+
+private:
+    void createWidgets();
+    void connectSignals();
+
+    // ============================================================ rows and labels
+    int eventOfRow(int row) const override;
+    QString rowText(int row) const override;
+    QString titleText() const override;
 };

@@ -79,6 +79,53 @@
     </message>
 </context>
 <context>
+    <name>aevents_conf_widget</name>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Illegal value!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabling input already defined: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This delay is locked!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>aevents_dlyd_widget</name>
     <message>
         <source>The editor of delays and their events is not built yet: they are kept as the configuration holds them.</source>
@@ -88,14 +135,67 @@
 <context>
     <name>aevents_dmxout_widget</name>
     <message>
-        <source>The editor of DMX output events is not built yet: their actions are kept as the configuration holds them.</source>
+        <source>DMX Channel</source>
+        <comment>table column</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dmx Ch. %1 (Off) - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dmx Ch. %1 (On) - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dmx Ch. %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>aevents_inputs_widget</name>
     <message>
-        <source>The editor of input events is not built yet: their actions are kept as the configuration holds them.</source>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input %1 (Off) - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input %1 (On) - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input %1 (Off)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input %1 (On)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: On</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -107,9 +207,193 @@
     </message>
 </context>
 <context>
+    <name>aevents_page_base</name>
+    <message>
+        <source>Event description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>aevents_tableview_widget</name>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daytime Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sequence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>Akcja</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>Akcja</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deactivate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unfreeze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exclusive on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Increase brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Increase intensity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decrease brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decrease intensity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set intensity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night-time only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daytime only</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>aevents_vkeys_widget</name>
     <message>
-        <source>The editor of internal events is not built yet: their actions are kept as the configuration holds them.</source>
+        <source>Internal Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal Event %1 - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Int. ev. %1 - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal Event %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -5,6 +5,8 @@
 #include "widgets/main_tabs.h"
 #include "app/widget_user_interaction.h"
 #include "events/aevents_dmxout_widget.h"
+#include "events/aevents_inputs_widget.h"
+#include "events/aevents_vkeys_widget.h"
 #include "link/usb_protocol.h"
 #include "model/image_access.h"
 #include "model/image_layout.h"
@@ -244,6 +246,14 @@ struct page_case {
 const QList<page_case> &drawingPages()
 {
     static const QList<page_case> cases = {
+        {"events inputs", EventsTab, InputsEventsTab,
+         [](kd620_controller_class &c) { c.inputDescs[0] = QStringLiteral("door"); },
+         [](gui_class &w) { return w.inputEventsPage->eventList->item(0, 0)->text(); },
+         QStringLiteral("Input 1 (On) - door")},
+        {"events internal", EventsTab, InternalEventsTab,
+         [](kd620_controller_class &c) { c.eventDescs[EventInternal] = QStringLiteral("mains back"); },
+         [](gui_class &w) { return w.internalEventsPage->eventList->item(0, 0)->text(); },
+         QStringLiteral("mains back")},
         {"settings inputs", SettingsTab, InputsSettingsTab,
          [](kd620_controller_class &c) { c.inputDescs[0] = QStringLiteral("door"); },
          [](gui_class &w) { return w.inputsSettingsTable->table->item(0, 2)->text(); }, QStringLiteral("door")},
@@ -394,6 +404,11 @@ void tst_main_window::dmxOutEventsFollowTheStoredRange()
     QCOMPARE(w.dmxOutEventsPage->lastChannel, 24);
     QCOMPARE(w.dmxSettingsPage->setWidget->spinEvFirst->value(), 1);
     QCOMPARE(w.dmxSettingsPage->setWidget->spinEvLast->value(), 24);
+    // The page lists the range once it is shown.
+    w.tabWidget_events->setCurrentIndex(DmxOutputEventsTab);
+    w.tabWidget_main->setCurrentIndex(EventsTab);
+    QCOMPARE(w.dmxOutEventsPage->eventList->rowCount(), 48);
+    QCOMPARE(w.dmxOutEventsPage->eventList->item(47, 0)->text(), QStringLiteral("Dmx Ch. 24 (Off) - no description"));
 
     // Switched on from the settings with no stored range: the last channel in both words.
     writeU16(image, image_layout::DmxEventFirstChannel, 0xFFFF);
