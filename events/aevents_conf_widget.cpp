@@ -172,10 +172,11 @@ void aevents_conf_widget::pushButton_delClicked(bool)
     QList<u16> &delaysInUse = currentController->delaysInUse;
     bool enablingRemoved = false;
     // Bottom-up, so the rows still to come keep their actions.
-    for (int row = actionTable->rowCount() - 1; row >= 0; --row) {
+    const QList<int> shown = actionTable->shownActions();
+    for (int row = int(shown.size()) - 1; row >= 0; --row) {
         if (!actionTable->selectionModel()->isRowSelected(row, QModelIndex()))
             continue;
-        const int j = actionTable->actionIndex(row);
+        const int j = shown[row];
         const int type = store.type(eventCode, j);
         const int number = store.no(eventCode, j);
         if (startsDelay(type, store.operation(eventCode, j))) {
@@ -196,10 +197,12 @@ void aevents_conf_widget::copyActions()
 {
     QList<event_action_ptr> &clipboard = event_actions_class::clipboard;
     clipboard.clear();
+    const QList<int> shown = actionTable->shownActions();
     const QModelIndexList rows = actionTable->selectionModel()->selectedRows();
     for (const QModelIndex &index : rows) {
-        const int j = actionTable->actionIndex(index.row());
-        if (event_action_ptr action = currentController->eventActions.sharedAction(u32(eventCode), j))
+        if (index.row() >= shown.size())
+            continue;
+        if (event_action_ptr action = currentController->eventActions.sharedAction(u32(eventCode), shown[index.row()]))
             clipboard.append(action);
     }
     refresh();
