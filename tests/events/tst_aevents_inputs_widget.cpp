@@ -186,8 +186,10 @@ void tst_aevents_inputs_widget::rowChangeShowsTheEvent()
     c().eventDescs[0x1345] = QStringLiteral("  Gate  ");
     aevents_inputs_widget *p = page();
     aevents_tableview_widget *table = p->actionEditor->actionTable;
+    // Choosing an action shows its target's description.
+    c().sceneDescs[0] = QStringLiteral("Opening look");
     table->setCurrentCell(0, 0);
-    p->targetDescLine->setText(QStringLiteral("old target"));
+    QCOMPARE(p->targetDescLine->text(), QStringLiteral("Opening look"));
 
     p->eventList->setCurrentCell(5, 0);
     QCOMPARE(p->currentEvent, 0x1345);
