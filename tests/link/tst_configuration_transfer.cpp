@@ -6,12 +6,15 @@
 #include "tests/sim/sim_config_memory_engine.h"
 #include "tests/sim/sim_link_fixture.h"
 #include "tests/support/configuration_fixture.h"
+#include "tests/sim/sim_device_protocol.h"
 
 #include <QtTest>
 
 #include <algorithm>
 #include <functional>
 #include <memory>
+
+namespace wire = sim_protocol;
 
 namespace {
 
@@ -62,10 +65,10 @@ QStringList readBlocks()
 {
     QStringList log{status1, QStringLiteral("#1 READ_BLOCKS_8K v=3 i=0")};
     for (int i = 0; i < 3; ++i)
-        log << status1 << status1 << frameText("in", REQ_READ_BLOCKS_8K, i, u32(i) * 0x2000, 0x2000);
+        log << status1 << status1 << frameText("in", wire::request::ReadBlocks8K, i, u32(i) * 0x2000, 0x2000);
     log << QStringLiteral("#1 READ_BLOCKS_64K v=31 i=256");
     for (int i = 0; i < 31; ++i)
-        log << status1 << status1 << frameText("in", REQ_READ_BLOCKS_64K, i, 0x10000 + u32(i) * 0x10000, 0x10000);
+        log << status1 << status1 << frameText("in", wire::request::ReadBlocks64K, i, 0x10000 + u32(i) * 0x10000, 0x10000);
     return log;
 }
 

@@ -1,11 +1,14 @@
 #include "link/usb_protocol.h"
 #include "tests/sim/sim_clock_engine.h"
 #include "tests/sim/sim_link_fixture.h"
+#include "tests/sim/sim_device_protocol.h"
 
 #include <QLocale>
 #include <QtTest>
 
 #include <memory>
+
+namespace wire = sim_protocol;
 
 namespace {
 
@@ -207,7 +210,7 @@ void tst_controller_clock::busyControllerCountsOn()
     QCOMPARE(c().controllerTimeText(), clockText(4, ", 31.12.2026  23:59:30"));
     for (int s = 1; s <= 60; ++s)
         tick();
-    f->bus.device(1).statusForceSet = STATUS_BUSY;
+    f->bus.device(1).statusForceSet = wire::status::Busy;
     f->reset();
 
     QCOMPARE(tick(), clockText(4, counted(61)));
@@ -252,7 +255,7 @@ void tst_controller_clock::setClock()
     QTEST(clock().setRecords.value(0), "record");
     QCOMPARE(c().clockValid, 0);
     QCOMPARE(c().clockRereadCounter, 10);
-    QCOMPARE(c().lastRequest[0], int(REQ_SET_CLOCK));
+    QCOMPARE(c().lastRequest[0], int(wire::request::SetClock));
 }
 
 void tst_controller_clock::setClockFailures()
@@ -261,12 +264,12 @@ void tst_controller_clock::setClockFailures()
     QVERIFY(f->connectAndReset());
     sim_device &d = f->bus.device(1);
     // A refused set keeps the connection.
-    d.injectOnRequest(REQ_SET_CLOCK, 1, sim_fault::fail());
+    d.injectOnRequest(wire::request::SetClock, 1, sim_fault::fail());
     QCOMPARE(c().setControllerClock(t, false), -1);
     QCOMPARE(c().connected, 1);
     QCOMPARE(c().clockRereadCounter, 10);
     // A controller that stays busy drops it.
-    d.statusForceSet = STATUS_BUSY;
+    d.statusForceSet = wire::status::Busy;
     f->reset();
     QCOMPARE(c().setControllerClock(t, false), -1);
     QCOMPARE(f->bus.logTexts(), QStringList(10, status1) + F::disconnect(1));
@@ -297,10 +300,10 @@ void tst_controller_clock::calibration()
     QCOMPARE(int(f->bus.log[0].setup.bytes[3]), code);
     QCOMPARE(clock().calibrationCodes, QList<int>{code});
     QCOMPARE(c().clockCalibration, calibration);
-    QCOMPARE(c().lastRequest[0], int(REQ_CLOCK_CALIBRATION));
+    QCOMPARE(c().lastRequest[0], int(wire::request::ClockCalibration));
 
     // A refused request reports -1 and keeps the connection; the value is kept all the same.
-    f->bus.device(1).injectOnRequest(REQ_CLOCK_CALIBRATION, 1, sim_fault::fail());
+    f->bus.device(1).injectOnRequest(wire::request::ClockCalibration, 1, sim_fault::fail());
     QCOMPARE(c().setClockCalibration(-calibration), -1);
     QCOMPARE(c().clockCalibration, -calibration);
     QCOMPARE(c().connected, 1);

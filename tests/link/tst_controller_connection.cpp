@@ -1,11 +1,14 @@
 #include "link/usb_protocol.h"
 #include "tests/sim/sim_link_fixture.h"
 #include "tests/sim/sim_loader_engine.h"
+#include "tests/sim/sim_device_protocol.h"
 
 #include <QtTest>
 
 #include <functional>
 #include <memory>
+
+namespace wire = sim_protocol;
 
 namespace {
 
@@ -120,8 +123,8 @@ void tst_controller_connection::connect_data()
                d.firmwareMajor = 10;
                d.firmwareMinor = 2;
                d.firmwareBuild = 123;
-               d.injectOnRequest(REQ_FIRMWARE_VERSION, 1, sim_fault::fail());
-               d.injectOnRequest(REQ_FIRMWARE_VERSION, 2, sim_fault::timeout());
+               d.injectOnRequest(wire::request::FirmwareVersion, 1, sim_fault::fail());
+               d.injectOnRequest(wire::request::FirmwareVersion, 2, sim_fault::timeout());
            })
         << QStringList{"list"} + F::searchReads(1)
                + ops(1, {"string 0x2a", "FIRMWARE_VERSION v=0 i=0 in 4 !fail", "FIRMWARE_VERSION v=0 i=0 in 4 !timeout"})
@@ -135,7 +138,7 @@ void tst_controller_connection::connect_data()
         << QStringList{"list"} + F::searchReads(1) + QStringList{"#1 string 0x2a !fail"} + F::connectAfterSearch(1).mid(1)
         << up << 1 << "S/N ----" << "F/W ver. 3.00.0011" << 1;
     QTest::newRow("normal mode not confirmed: dropped")
-        << bus_shaper([](F &f) { f.bus.addDevice(serialA).statusForceSet = STATUS_CONFIGURATION; })
+        << bus_shaper([](F &f) { f.bus.addDevice(serialA).statusForceSet = wire::status::Configuration; })
         << F::wholeConnect(1) + F::disconnect(1) << QList<bool>{false, false} << 0 << "S/N ----" << "F/W ----" << 2;
     QTest::newRow("only another controller, Cancel")
         << bus_shaper([](F &f) {
@@ -233,10 +236,10 @@ void tst_controller_connection::disconnect()
     QCOMPARE(c().uiMode, 0);
     QCOMPARE(c().workingMode(), int(MODE_NONE));
     QCOMPARE(c().clockValid, 0);
-    QCOMPARE(c().lastRequest[0], int(REQ_SET_MODE));
+    QCOMPARE(c().lastRequest[0], int(wire::request::SetMode));
     QCOMPARE(c().lastRequest[1], 1);
     QCOMPARE(c().lastRequest[2], 0);
-    QCOMPARE(f->bus.device(1).status & STATUS_MODE_BITS, 0u);
+    QCOMPARE(f->bus.device(1).status & wire::status::ModeBits, 0u);
     checkConsistent();
 }
 
@@ -298,7 +301,7 @@ void tst_controller_connection::restart()
     QCOMPARE(c().connected, connected);
     QTEST(c().isConnected(), "open");
     QCOMPARE(c().workingMode(), connected ? (loaderMs < 0 ? int(MODE_LOADER) : int(MODE_NORMAL)) : int(MODE_NONE));
-    QCOMPARE(c().usbDevice.serialNumber, intoLoader ? QString::fromLatin1(LOADER_SERIAL) : serialA);
+    QCOMPARE(c().usbDevice.serialNumber, intoLoader ? QString::fromLatin1(wire::LoaderSerial) : serialA);
     QCOMPARE(d.inLoader, intoLoader);
 }
 
@@ -313,13 +316,13 @@ void tst_controller_connection::setWorkingMode_data()
 
     const QString setMode = QStringLiteral("#1 SET_MODE v=%1 i=0");
     QTest::newRow("normal") << 1 << sim_fault() << 0u << 1 << 0u << QStringList{setMode.arg(1), status1};
-    QTest::newRow("configuration") << 3 << sim_fault() << 0u << 3 << uint(STATUS_CONFIGURATION)
+    QTest::newRow("configuration") << 3 << sim_fault() << 0u << 3 << uint(wire::status::Configuration)
                                    << QStringList{setMode.arg(3), status1};
-    QTest::newRow("live") << 4 << sim_fault() << 0u << 4 << uint(STATUS_LIVE) << QStringList{setMode.arg(4), status1};
+    QTest::newRow("live") << 4 << sim_fault() << 0u << 4 << uint(wire::status::Live) << QStringList{setMode.arg(4), status1};
     QTest::newRow("mode 2: nothing sent") << 2 << sim_fault() << 0u << 0 << 0u << QStringList();
     QTest::newRow("mode 0: nothing sent") << 0 << sim_fault() << 0u << 0 << 0u << QStringList();
     QTest::newRow("configuration not confirmed: dropped")
-        << 3 << sim_fault() << uint(STATUS_CONFIGURATION) << 0 << 0u
+        << 3 << sim_fault() << uint(wire::status::Configuration) << 0 << 0u
         << QStringList{setMode.arg(3), status1} + F::disconnect(1);
     QTest::newRow("request fails: dropped") << 4 << sim_fault::fail() << 0u << 0 << 0u
                                             << QStringList{setMode.arg(4) + " !fail"} + F::disconnect(1);
@@ -334,11 +337,11 @@ void tst_controller_connection::setWorkingMode()
     sim_device &d = f->bus.addDevice(serialA);
     QVERIFY(f->connectAndReset());
     d.statusForceClear = withheld;
-    d.injectOnRequest(REQ_SET_MODE, 1, fault);
+    d.injectOnRequest(wire::request::SetMode, 1, fault);
 
     QCOMPARE(c().setWorkingMode(mode), result);
     QTEST(f->bus.logTexts(), "log");
-    QTEST(uint(d.status & STATUS_MODE_BITS), "deviceBits");
+    QTEST(uint(d.status & wire::status::ModeBits), "deviceBits");
     QCOMPARE(c().workingMode(), result);
     const bool dropped = result == 0 && (mode == 1 || mode == 3 || mode == 4);
     QCOMPARE(f->statusSignals, dropped ? QList<bool>{false} : QList<bool>{});
@@ -360,7 +363,7 @@ void tst_controller_connection::userInterfaceMode_data()
     QTest::newRow("Normal while normal: nothing sent") << 1 << 1 << 0u << 0 << 1 << QStringList();
     QTest::newRow("Live: nothing sent") << 1 << 2 << 0u << 1 << 2 << QStringList();
     QTest::newRow("Normal from live") << 4 << 1 << 0u << 0 << 1 << QStringList{"#1 SET_MODE v=1 i=0", status1};
-    QTest::newRow("Normal from live, not confirmed") << 4 << 1 << uint(STATUS_LIVE) << -1 << 0
+    QTest::newRow("Normal from live, not confirmed") << 4 << 1 << uint(wire::status::Live) << -1 << 0
                                                      << QStringList{"#1 SET_MODE v=1 i=0", status1} + F::disconnect(1);
 }
 
@@ -394,8 +397,8 @@ void tst_controller_connection::freezeAndUnfreeze_data()
 
     const QString freeze = QStringLiteral("#1 FREEZE v=0 i=0");
     const QString unfreeze = QStringLiteral("#1 UNFREEZE v=0 i=0");
-    const uint busy = STATUS_BUSY;
-    const uint frozen = STATUS_FROZEN;
+    const uint busy = wire::status::Busy;
+    const uint frozen = wire::status::Frozen;
     QTest::newRow("freeze") << true << 0u << 0u << sim_fault() << 0 << QStringList{status1, freeze, status1} << 0;
     QTest::newRow("unfreeze") << false << 0u << 0u << sim_fault() << 0 << QStringList{status1, unfreeze, status1} << 0;
     QTest::newRow("freeze, busy for good: dropped unsent")
@@ -420,17 +423,17 @@ void tst_controller_connection::freezeAndUnfreeze()
     sim_device &d = f->bus.addDevice(serialA);
     QVERIFY(f->connectAndReset());
     if (!freeze)
-        d.status |= STATUS_FROZEN;
+        d.status |= wire::status::Frozen;
     d.statusForceSet = forceSet;
     d.statusForceClear = forceClear;
-    d.injectOnRequest(freeze ? REQ_FREEZE : REQ_UNFREEZE, 1, fault);
+    d.injectOnRequest(freeze ? wire::request::Freeze : wire::request::Unfreeze, 1, fault);
 
     QCOMPARE(freeze ? c().freeze() : c().unfreeze(), result);
     QTEST(f->bus.logTexts(), "log");
     QTEST(f->clock.waits, "waits");
     QCOMPARE(f->statusSignals, result == 0 ? QList<bool>{} : QList<bool>{false});
     if (result == 0)
-        QCOMPARE((d.status & STATUS_FROZEN) != 0, freeze);
+        QCOMPARE((d.status & wire::status::Frozen) != 0, freeze);
     checkConsistent();
 }
 
@@ -460,7 +463,7 @@ void tst_controller_connection::stateFlag()
     d.stateFlag = u8(flag);
     QVERIFY(f->connectAndReset());
     for (int i = 1; i <= failures; ++i)
-        d.injectOnRequest(REQ_STATE_FLAG, i, sim_fault::fail());
+        d.injectOnRequest(wire::request::StateFlag, i, sim_fault::fail());
 
     QTEST(c().readStateFlag(), "result");
     QStringList expected = QStringList(failures, "#1 STATE_FLAG v=0 i=0 in 2 !fail");

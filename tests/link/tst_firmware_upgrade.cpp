@@ -1,11 +1,14 @@
 #include "link/upgrade_file.h"
 #include "link/usb_protocol.h"
 #include "tests/sim/sim_firmware_fixture.h"
+#include "tests/sim/sim_device_protocol.h"
 
 #include <QtTest>
 
 #include <functional>
 #include <memory>
+
+namespace wire = sim_protocol;
 
 namespace {
 
@@ -221,7 +224,7 @@ void tst_firmware_upgrade::upgrade()
 {
     QFETCH(QList<int>, blocks);
     upgrade_file_builder file = f->wholeFile();
-    for (int i = 0; i < upgrade_file::BlockCount; ++i) {
+    for (int i = 0; i < wire::FlashBlockCount; ++i) {
         if (!blocks.contains(i))
             file.removeBlock(i);
     }
@@ -232,7 +235,7 @@ void tst_firmware_upgrade::upgrade()
                                     + F::statusReads(1) + blocksWritten(blocks));
     // Ten searches while the controller restarts, one wait after each frame.
     QCOMPARE(f->clock.waits, 10 + int(blocks.size()));
-    for (int i = 0; i < upgrade_file::BlockCount; ++i)
+    for (int i = 0; i < wire::FlashBlockCount; ++i)
         QVERIFY2(blocks.contains(i) ? f->flashHolds(i) : f->flashErased(i), qPrintable(QString::number(i)));
 
     // The controller stays in its loader and the link as it was; the mode reads normal.
@@ -302,12 +305,12 @@ void tst_firmware_upgrade::faults_data()
                + F::blockWrite(3, 1) + F::blockWrite(4, 100) + F::statusReads(1)
         << all;
     QTest::newRow("FAILED while block 1 is written")
-        << shaper([](F &f, upgrade_file_builder &) { f.loader.statusAfterFrame[1] = {u32(STATUS_FAILED)}; }) << -1
+        << shaper([](F &f, upgrade_file_builder &) { f.loader.statusAfterFrame[1] = {u32(wire::status::Failed)}; }) << -1
         << sim_fault() << QStringList{failure} << QStringList{start, ready} + F::blockWrite(0, 1) + F::blockWrite(1, 1)
         << QList<int>{0, 1};
     QTest::newRow("FAILED after some reads of the last block")
         << shaper([](F &f, upgrade_file_builder &) {
-               f.loader.statusAfterFrame[4] = noBits(20) << u32(STATUS_FAILED);
+               f.loader.statusAfterFrame[4] = noBits(20) << u32(wire::status::Failed);
            })
         << -1 << sim_fault() << QStringList{failure}
         << QStringList{start, ready} + F::blockWrite(0, 1) + F::blockWrite(1, 1) + F::blockWrite(2, 1)
@@ -315,7 +318,7 @@ void tst_firmware_upgrade::faults_data()
         << all;
     QTest::newRow("FAILED in the final status read")
         << shaper([](F &f, upgrade_file_builder &) {
-               f.loader.statusAfterFrame[4] = {u32(STATUS_DONE), u32(STATUS_DONE | STATUS_FAILED)};
+               f.loader.statusAfterFrame[4] = {u32(wire::status::Done), u32(wire::status::Done | wire::status::Failed)};
            })
         << -1 << sim_fault() << QStringList{failure} << allWritten << all;
     QTest::newRow("final status read fails")
@@ -333,7 +336,7 @@ void tst_firmware_upgrade::faults_data()
         << shaper(none) << 0 << sim_fault::fail() << QStringList{"W USB Interface: Writing error!"}
         << QStringList{start + " !fail"} << QList<int>();
     QTest::newRow("never ready")
-        << shaper([](F &f, upgrade_file_builder &) { f.device.statusForceClear = STATUS_READY; }) << -1
+        << shaper([](F &f, upgrade_file_builder &) { f.device.statusForceClear = wire::status::Ready; }) << -1
         << sim_fault() << QStringList{protocolError} << QStringList{start} + F::statusReads(10) << QList<int>()
        ;
     QTest::newRow("the firmware comes back instead of the loader")

@@ -1,11 +1,14 @@
 #include "link/upgrade_file.h"
 #include "link/usb_protocol.h"
 #include "tests/sim/sim_firmware_fixture.h"
+#include "tests/sim/sim_device_protocol.h"
 
 #include <QtTest>
 
 #include <functional>
 #include <memory>
+
+namespace wire = sim_protocol;
 
 namespace {
 
@@ -33,13 +36,13 @@ QStringList blocksRead(const QList<int> &indexes)
 // The flash holds every block of the file.
 void installAll(F &f)
 {
-    for (int i = 0; i < upgrade_file::BlockCount; ++i)
+    for (int i = 0; i < wire::FlashBlockCount; ++i)
         f.installBlock(i);
 }
 
 void flipFlashByte(F &f, int block, int offset)
 {
-    const int at = int(upgrade_file::flashAddress(block)) + offset;
+    const int at = int(wire::FlashBlocks[block].address) + offset;
     f.loader.flash[at] = char(f.loader.flash[at] ^ 0x40);
 }
 
@@ -130,7 +133,7 @@ void tst_firmware_verify::verify_data()
         << shaper([](F &, upgrade_file_builder &) {}) << QList<int>{0, 1}
         << QStringList{difference(0, "0"), difference(1, "0"), notVerified} << QList<int>{0, 1};
     QTest::newRow("no block in the file") << shaper([](F &, upgrade_file_builder &b) {
-        for (int i = 0; i < upgrade_file::BlockCount; ++i)
+        for (int i = 0; i < wire::FlashBlockCount; ++i)
             b.removeBlock(i);
     }) << QList<int>() << QStringList{verified}
                                           << QList<int>();
@@ -235,7 +238,7 @@ void tst_firmware_verify::faults_data()
     QTest::newRow("loader bit missing: protocol error")
         << shaper([](F &f, upgrade_file_builder &) {
                installAll(f);
-               f.device.statusForceClear = STATUS_LOADER;
+               f.device.statusForceClear = wire::status::Loader;
            })
         << -1 << sim_fault() << QStringList{"W USB Interface: Protocol error!", notVerified} << F::statusReads(10);
     QTest::newRow("read-back request fails")

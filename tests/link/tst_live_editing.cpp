@@ -2,11 +2,14 @@
 #include "model/image_layout.h"
 #include "tests/sim/sim_link_fixture.h"
 #include "tests/sim/sim_live_engine.h"
+#include "tests/sim/sim_device_protocol.h"
 
 #include <QtTest>
 
 #include <functional>
 #include <memory>
+
+namespace wire = sim_protocol;
 
 namespace {
 
@@ -88,8 +91,8 @@ void tst_live_editing::sceneReplies_data()
     QTest::addColumn<int>("waits");
     QTest::addColumn<bool>("connected");
 
-    const uint done = STATUS_DONE;
-    const uint failed = STATUS_FAILED;
+    const uint done = wire::status::Done;
+    const uint failed = wire::status::Failed;
     const QStringList poll{status1};
     const QStringList once = sceneCycle() + poll;
     QTest::newRow("DONE") << QList<uint>{done} << 0u << qint64(0) << enterLive + once << 1 << true;
@@ -180,7 +183,7 @@ void tst_live_editing::setupBytesAndLevels()
     QCOMPARE(request.what, liveScene.mid(3));
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(request.setup.bytes), 8), QByteArray("\x40\x11\x01\x00\x00\x00\x00\x00", 8));
     QCOMPARE(liveOf(*f).levels, QByteArray(reinterpret_cast<const char *>(levels), 512));
-    QCOMPARE(c().lastRequest[0], int(REQ_LIVE_SCENE));
+    QCOMPARE(c().lastRequest[0], int(wire::request::LiveScene));
     QCOMPARE(c().lastRequest[1], 1);
 
     levels[511] = 0xFE;
@@ -211,14 +214,14 @@ void tst_live_editing::failuresDropOnce_data()
     QTest::addColumn<QStringList>("log");
 
     QTest::newRow("scene: live mode not entered")
-        << shaper([](F &f) { f.bus.device(1).statusForceClear = STATUS_LIVE; }) << true
+        << shaper([](F &f) { f.bus.device(1).statusForceClear = wire::status::Live; }) << true
         << enterLive + F::disconnect(1);
-    QTest::newRow("scene: request fails") << shaper([](F &f) { f.bus.device(1).injectOnRequest(REQ_LIVE_SCENE, 1, sim_fault::fail()); })
+    QTest::newRow("scene: request fails") << shaper([](F &f) { f.bus.device(1).injectOnRequest(wire::request::LiveScene, 1, sim_fault::fail()); })
                                           << true << enterLive + QStringList{liveScene + " !fail"} + F::disconnect(1);
     QTest::newRow("scene: busy for good") << shaper([](F &f) {
         f.controller->setWorkingMode(MODE_LIVE);
         f.reset();
-        f.bus.device(1).statusForceSet = STATUS_BUSY;
+        f.bus.device(1).statusForceSet = wire::status::Busy;
     }) << true << QStringList{liveScene} + QStringList(10, status1) + F::disconnect(1);
     QTest::newRow("scene: frame cut short")
         << shaper([](F &f) { f.bus.injectAt(4, sim_fault::shortReply()); }) << true
@@ -232,12 +235,12 @@ void tst_live_editing::failuresDropOnce_data()
     QTest::newRow("channel: busy for good") << shaper([](F &f) {
         f.controller->setWorkingMode(MODE_LIVE);
         f.reset();
-        f.bus.device(1).statusForceSet = STATUS_BUSY;
+        f.bus.device(1).statusForceSet = wire::status::Busy;
     }) << false << QStringList(10, status1) + F::disconnect(1);
     QTest::newRow("channel: request fails") << shaper([](F &f) {
         f.controller->setWorkingMode(MODE_LIVE);
         f.reset();
-        f.bus.device(1).injectOnRequest(REQ_LIVE_CHANNEL, 1, sim_fault::fail());
+        f.bus.device(1).injectOnRequest(wire::request::LiveChannel, 1, sim_fault::fail());
     }) << false << QStringList{status1, "#1 LIVE_CHANNEL v=0 i=4 !fail"} + F::disconnect(1);
 }
 

@@ -6,6 +6,7 @@
 #include "tests/sim/sim_link_fixture.h"
 #include "tests/sim/sim_monitor_engine.h"
 #include "tests/support/message_summary.h"
+#include "tests/sim/sim_device_protocol.h"
 
 #include <QtEndian>
 #include <QtTest>
@@ -13,6 +14,8 @@
 #include <functional>
 #include <memory>
 #include <vector>
+
+namespace wire = sim_protocol;
 
 namespace {
 
@@ -175,43 +178,43 @@ void tst_monitor_requests::commandAndFailure_data()
     // Input states.
     QTest::newRow("0: states") << 0u << nothing() << none << 0 << QStringList{readInputs} << noBox << -1;
     QTest::newRow("0: four failures, then the states")
-        << 0u << failing(REQ_MONITOR, 1, 4) << none << 0 << failed(readInputs, 4) + readInputs << noBox << -1;
+        << 0u << failing(wire::request::Monitor, 1, 4) << none << 0 << failed(readInputs, 4) + readInputs << noBox << -1;
     QTest::newRow("0: five failures: dropped, then the box")
-        << 0u << failing(REQ_MONITOR, 1, 5) << none << -1 << failed(readInputs, 5) + dropped
+        << 0u << failing(wire::request::Monitor, 1, 5) << none << -1 << failed(readInputs, 5) + dropped
         << QStringList{usbBox(message_icon::Critical, "Cannot read inputs' states!")} << 0;
     QTest::newRow("0: five replies of 2 bytes: the same")
-        << 0u << failing(REQ_MONITOR, 1, 5, sim_fault::shortReply(2)) << none << -1
+        << 0u << failing(wire::request::Monitor, 1, 5, sim_fault::shortReply(2)) << none << -1
         << failed(readInputs, 5, "short") + dropped
         << QStringList{usbBox(message_icon::Critical, "Cannot read inputs' states!")} << 0;
 
     // Start and stop.
     QTest::newRow("2: start") << 2u << nothing() << none << 0 << QStringList{start} << noBox << -1;
     QTest::newRow("2: five failures: box, connection kept")
-        << 2u << failing(REQ_MONITOR, 1, 5) << none << -1 << failed(start, 5) << QStringList{monitoring} << -1;
+        << 2u << failing(wire::request::Monitor, 1, 5) << none << -1 << failed(start, 5) << QStringList{monitoring} << -1;
     QTest::newRow("3: stop") << 3u << nothing() << none << 0 << QStringList{stop} << noBox << -1;
     QTest::newRow("3: four failures, then stopped")
-        << 3u << failing(REQ_MONITOR, 1, 4) << none << 0 << failed(stop, 4) + stop << noBox << -1;
+        << 3u << failing(wire::request::Monitor, 1, 4) << none << 0 << failed(stop, 4) + stop << noBox << -1;
     QTest::newRow("3: five failures: box, connection kept")
-        << 3u << failing(REQ_MONITOR, 1, 5) << none << -1 << failed(stop, 5) << QStringList{monitoring} << -1;
+        << 3u << failing(wire::request::Monitor, 1, 5) << none << -1 << failed(stop, 5) << QStringList{monitoring} << -1;
 
     // DMX output.
     const QStringList dmxAnnounced{status1, readDmx};
     QTest::newRow("4: values") << 4u << nothing() << none << 0 << dmxAnnounced + status1 + dmxFrame << noBox << -1;
     QTest::newRow("4: busy stays set: nothing asked, no box")
-        << 4u << statusHeld(STATUS_BUSY, 0) << none << -1 << times(status1, 10) << noBox << -1;
+        << 4u << statusHeld(wire::status::Busy, 0) << none << -1 << times(status1, 10) << noBox << -1;
     QTest::newRow("4: busy check cannot read the status: dropped, no box")
-        << 4u << failing(REQ_STATUS, 1, 1) << none << -1 << failed(status1, 1) + dropped << noBox << 0;
+        << 4u << failing(wire::request::Status, 1, 1) << none << -1 << failed(status1, 1) + dropped << noBox << 0;
     QTest::newRow("4: request fails five times: dropped, then the box")
-        << 4u << failing(REQ_READ_DMX_OUTPUT, 1, 5) << none << -1
+        << 4u << failing(wire::request::ReadDmxOutput, 1, 5) << none << -1
         << QStringList{status1} + failed(readDmx, 5) + dropped << QStringList{initiate} << 0;
     QTest::newRow("4: status fails five times: control error, kept")
-        << 4u << failing(REQ_STATUS, 2, 5) << none << -1 << dmxAnnounced + failed(status1, 5) << QStringList{control}
+        << 4u << failing(wire::request::Status, 2, 5) << none << -1 << dmxAnnounced + failed(status1, 5) << QStringList{control}
         << -1;
     QTest::newRow("4: status fails four times, then DONE")
-        << 4u << failing(REQ_STATUS, 2, 4) << none << 0 << dmxAnnounced + failed(status1, 4) + status1 + dmxFrame
+        << 4u << failing(wire::request::Status, 2, 4) << none << 0 << dmxAnnounced + failed(status1, 4) + status1 + dmxFrame
         << noBox << -1;
     QTest::newRow("4: never DONE: protocol error after 5 polls, kept")
-        << 4u << statusHeld(0, STATUS_DONE) << none << -1 << dmxAnnounced + times(status1, 5) << QStringList{protocol}
+        << 4u << statusHeld(0, wire::status::Done) << none << -1 << dmxAnnounced + times(status1, 5) << QStringList{protocol}
         << -1;
     QTest::newRow("4: short frame: reading error, kept")
         << 4u << nothing() << sim_fault::shortReply() << -1 << dmxAnnounced + status1 + (dmxFrame.section(' ', 0, 3) + " bad frame !short")
@@ -231,44 +234,44 @@ void tst_monitor_requests::commandAndFailure_data()
         << intoConfig + readBlock + status1 + (configFrame.section(' ', 0, 3) + " bad frame !checksum") + backToNormal
         << noBox << -1;
     QTest::newRow("5: configuration mode cannot be entered: dropped, no box")
-        << 5u << failing(REQ_SET_MODE, 1, 1) << none << -1 << failed(configMode, 1) + dropped << noBox << 0;
+        << 5u << failing(wire::request::SetMode, 1, 1) << none << -1 << failed(configMode, 1) + dropped << noBox << 0;
     QTest::newRow("5: block request fails five times: dropped, then the box")
-        << 5u << failing(REQ_READ_BLOCKS_8K, 1, 5) << none << -1 << intoConfig + failed(readBlock, 5) + dropped
+        << 5u << failing(wire::request::ReadBlocks8K, 1, 5) << none << -1 << intoConfig + failed(readBlock, 5) + dropped
         << QStringList{usbBox(message_icon::Critical, "Cannot read inputs' configuration!")} << 0;
     // The controller goes back to normal mode: it is not left in configuration mode.
     QTest::newRow("5: status fails five times: control error, mode restored, kept")
-        << 5u << failing(REQ_STATUS, 2, 5) << none << -1 << intoConfig + readBlock + failed(status1, 5) + backToNormal
+        << 5u << failing(wire::request::Status, 2, 5) << none << -1 << intoConfig + readBlock + failed(status1, 5) + backToNormal
         << QStringList{control} << -1;
     QTest::newRow("5: status fails, restoring fails too: dropped after the box")
         << 5u
         << controller_shaper([](sim_device &d) {
-               failing(REQ_STATUS, 2, 5)(d);
-               failing(REQ_SET_MODE, 2, 1)(d);
+               failing(wire::request::Status, 2, 5)(d);
+               failing(wire::request::SetMode, 2, 1)(d);
            })
         << none << -1 << intoConfig + readBlock + failed(status1, 5) + failed(normalMode, 1) + dropped
         << QStringList{control} << 1;
     QTest::newRow("5: never DONE: protocol error, then dropped")
-        << 5u << statusHeld(0, STATUS_DONE) << none << -1 << intoConfig + readBlock + times(status1, 5) + dropped
+        << 5u << statusHeld(0, wire::status::Done) << none << -1 << intoConfig + readBlock + times(status1, 5) + dropped
         << QStringList{protocol} << 1;
     QTest::newRow("5: short block: reading error, then dropped")
         << 5u << nothing() << sim_fault::shortReply() << -1
         << intoConfig + readBlock + status1 + (configFrame.section(' ', 0, 3) + " bad frame !short") + dropped
         << QStringList{reading} << 1;
     QTest::newRow("5: normal mode cannot be restored: dropped, no box")
-        << 5u << failing(REQ_SET_MODE, 2, 1) << none << -1
+        << 5u << failing(wire::request::SetMode, 2, 1) << none << -1
         << intoConfig + readBlock + status1 + configFrame + failed(normalMode, 1) + dropped << noBox << 0;
 
     // Internal states.
     QTest::newRow("6: report") << 6u << nothing() << none << 0 << QStringList{reportLength, status1, report} << noBox
                                << -1;
     QTest::newRow("6: length request fails five times: the box, then dropped")
-        << 6u << failing(REQ_MONITOR, 1, 5) << none << -1 << failed(reportLength, 5) + dropped
+        << 6u << failing(wire::request::Monitor, 1, 5) << none << -1 << failed(reportLength, 5) + dropped
         << QStringList{initiate} << 1;
     QTest::newRow("6: status fails five times: control error, kept")
-        << 6u << failing(REQ_STATUS, 1, 5) << none << -1 << QStringList{reportLength} + failed(status1, 5)
+        << 6u << failing(wire::request::Status, 1, 5) << none << -1 << QStringList{reportLength} + failed(status1, 5)
         << QStringList{control} << -1;
     QTest::newRow("6: never DONE: protocol error, kept")
-        << 6u << statusHeld(0, STATUS_DONE) << none << -1 << QStringList{reportLength} + times(status1, 5)
+        << 6u << statusHeld(0, wire::status::Done) << none << -1 << QStringList{reportLength} + times(status1, 5)
         << QStringList{protocol} << -1;
     QTest::newRow("6: short report: reading error, kept")
         << 6u << nothing() << sim_fault::shortReply() << -1 << QStringList{reportLength, status1, report + " !short"}

@@ -2,11 +2,14 @@
 #include "tests/sim/sim_link_fixture.h"
 #include "tests/sim/sim_rcu_engine.h"
 #include "tests/support/message_summary.h"
+#include "tests/sim/sim_device_protocol.h"
 
 #include <QtTest>
 
 #include <functional>
 #include <memory>
+
+namespace wire = sim_protocol;
 
 namespace {
 
@@ -215,7 +218,7 @@ void tst_remote_control::readTableFailure()
     engine->address = 6;
     std::fill(std::begin(f->controller->rcuKeyCodes), std::end(f->controller->rcuKeyCodes), u8(0x33));
     f->controller->rcuAddress = 9;
-    failRequests(REQ_RCU, 6, failures, fault);
+    failRequests(wire::request::Rcu, 6, failures, fault);
 
     f->controller->readRCU();
 
@@ -363,14 +366,14 @@ void tst_remote_control::learnRequestFailures_data()
     const QString result = rcu(QStringLiteral("RESULT 0"));
     const QStringList failed{usbInterface("Operation failed!")};
     // The result is ready after 3 ms: on the third status read.
-    QTest::newRow("LEARN_KEY fails ten times") << int(REQ_RCU) << 1 << 10 << -1 << withOutcome(repeated(learn, 10), "fail");
+    QTest::newRow("LEARN_KEY fails ten times") << int(wire::request::Rcu) << 1 << 10 << -1 << withOutcome(repeated(learn, 10), "fail");
     QTest::newRow("LEARN_KEY fails nine times")
-        << int(REQ_RCU) << 1 << 9 << 17
+        << int(wire::request::Rcu) << 1 << 9 << 17
         << withOutcome(repeated(learn, 9), "fail") + QStringList{learn} + repeated(status1, 3) + QStringList{result};
     QTest::newRow("status read fails ten times")
-        << int(REQ_STATUS) << 1 << 10 << -1 << QStringList{learn} + withOutcome(repeated(status1, 10), "fail");
+        << int(wire::request::Status) << 1 << 10 << -1 << QStringList{learn} + withOutcome(repeated(status1, 10), "fail");
     QTest::newRow("RESULT fails ten times")
-        << int(REQ_RCU) << 2 << 10 << -1
+        << int(wire::request::Rcu) << 2 << 10 << -1
         << QStringList{learn} + repeated(status1, 3) + withOutcome(repeated(result, 10), "fail");
 }
 
@@ -465,7 +468,7 @@ void tst_remote_control::setAddress()
         f->reset();
     }
     f->controller->rcuAddress = 3;
-    failRequests(REQ_RCU, 1, failures);
+    failRequests(wire::request::Rcu, 1, failures);
 
     QCOMPARE(f->controller->setRcuAddress(address), result);
 
@@ -569,7 +572,7 @@ void tst_remote_control::writeTableFailures_data()
                        messageSummary(message_icon::Information, QStringLiteral("info"), QStringLiteral("key no. 5"))}
         << withOutcome(repeated(key5, 10), "fail") << true;
     QTest::newRow("busy stays set after key 0: dropped, no box")
-        << 0 << uint(STATUS_BUSY) << 0 << 0 << 1 << QStringList()
+        << 0 << uint(wire::status::Busy) << 0 << 0 << 1 << QStringList()
         << QStringList{writeKey(0, 0)} + repeated(status1, 10) + sim_link_fixture::disconnect(1) << false;
     QTest::newRow("status read after key 2 fails: dropped once, no box")
         << 0 << 0u << 3 << 2 << 3 << QStringList()
@@ -597,9 +600,9 @@ void tst_remote_control::writeTableFailures()
         f->controller->rcuKeyCodes[i] = u8(i);
     f->controller->rcuAddress = 7;
     if (firstFailingWrite > 0)
-        failRequests(REQ_RCU, firstFailingWrite, 10);
+        failRequests(wire::request::Rcu, firstFailingWrite, 10);
     if (statusFault > 0)
-        device->injectOnRequest(REQ_STATUS, statusFault, sim_fault::fail());
+        device->injectOnRequest(wire::request::Status, statusFault, sim_fault::fail());
     device->statusForceSet = busyHeld;
 
     f->controller->writeRCU();

@@ -3,10 +3,13 @@
 #include "model/image_layout.h"
 #include "tests/sim/sim_frame.h"
 #include "tests/sim/sim_link_fixture.h"
+#include "tests/sim/sim_device_protocol.h"
 
 #include <QtTest>
 
 #include <memory>
+
+namespace wire = sim_protocol;
 
 namespace {
 
@@ -102,16 +105,16 @@ void tst_status_polls::runPoll(bool set)
 void tst_status_polls::waitStatusClear_data()
 {
     pollColumns();
-    const uint busy = STATUS_BUSY;
+    const uint busy = wire::status::Busy;
     QTest::newRow("clear at once") << QList<uint>{} << 0u << busy << 10 << 0u << 1 << 0;
-    QTest::newRow("other bits do not count") << QList<uint>{} << uint(STATUS_DONE | STATUS_FROZEN) << busy << 10 << 0u << 1 << 0;
+    QTest::newRow("other bits do not count") << QList<uint>{} << uint(wire::status::Done | wire::status::Frozen) << busy << 10 << 0u << 1 << 0;
     QTest::newRow("clears on the third read") << QList<uint>{busy, busy} << 0u << busy << 10 << 0u << 3 << 2;
     QTest::newRow("clears on the tenth read") << QList<uint>(9, busy) << 0u << busy << 10 << 0u << 10 << 9;
     QTest::newRow("never clears: ten reads, a second") << QList<uint>{} << busy << busy << 10 << busy << 10 << 10;
     QTest::newRow("one poll: one read, one wait") << QList<uint>{} << busy << busy << 1 << busy << 1 << 1;
     QTest::newRow("no polls: one read, no wait") << QList<uint>{} << busy << busy << 0 << busy << 1 << 0;
     QTest::newRow("the mask's bits still set")
-        << QList<uint>{} << uint(STATUS_LIVE | STATUS_DONE) << uint(STATUS_MODE_BITS) << 1 << uint(STATUS_LIVE) << 1 << 1;
+        << QList<uint>{} << uint(wire::status::Live | wire::status::Done) << uint(wire::status::ModeBits) << 1 << uint(wire::status::Live) << 1 << 1;
 }
 
 void tst_status_polls::waitStatusClear()
@@ -122,15 +125,15 @@ void tst_status_polls::waitStatusClear()
 void tst_status_polls::waitStatusSet_data()
 {
     pollColumns();
-    const uint frozen = STATUS_FROZEN;
-    const uint doneOrFailed = STATUS_DONE | STATUS_FAILED;
+    const uint frozen = wire::status::Frozen;
+    const uint doneOrFailed = wire::status::Done | wire::status::Failed;
     QTest::newRow("set at once") << QList<uint>{} << frozen << frozen << 10 << frozen << 1 << 0;
     QTest::newRow("set on the fourth read") << QList<uint>{0, 0, 0} << frozen << frozen << 10 << frozen << 4 << 3;
     QTest::newRow("never set") << QList<uint>{} << 0u << frozen << 10 << 0u << 10 << 10;
     QTest::newRow("both bits: the mask at once") << QList<uint>{} << doneOrFailed << doneOrFailed << 1 << doneOrFailed << 1 << 0;
-    QTest::newRow("DONE alone after one wait") << QList<uint>{} << uint(STATUS_DONE) << doneOrFailed << 1 << uint(STATUS_DONE) << 1 << 1;
-    QTest::newRow("FAILED alone after one wait") << QList<uint>{} << uint(STATUS_FAILED) << doneOrFailed << 1 << uint(STATUS_FAILED) << 1 << 1;
-    QTest::newRow("loader bit, one read") << QList<uint>{} << uint(STATUS_LOADER) << uint(STATUS_LOADER) << 1 << uint(STATUS_LOADER) << 1 << 0;
+    QTest::newRow("DONE alone after one wait") << QList<uint>{} << uint(wire::status::Done) << doneOrFailed << 1 << uint(wire::status::Done) << 1 << 1;
+    QTest::newRow("FAILED alone after one wait") << QList<uint>{} << uint(wire::status::Failed) << doneOrFailed << 1 << uint(wire::status::Failed) << 1 << 1;
+    QTest::newRow("loader bit, one read") << QList<uint>{} << uint(wire::status::Loader) << uint(wire::status::Loader) << 1 << uint(wire::status::Loader) << 1 << 0;
 }
 
 void tst_status_polls::waitStatusSet()
@@ -145,7 +148,7 @@ void tst_status_polls::failedStatusReadDropsTheConnection_data()
     QTest::addColumn<sim_fault>("fault");
     QTest::addColumn<uint>("result");
 
-    const uint busy = STATUS_BUSY;
+    const uint busy = wire::status::Busy;
     QTest::newRow("clear: first read fails") << false << 1 << sim_fault::fail() << busy;
     QTest::newRow("clear: 7-byte reply on the third read") << false << 3 << sim_fault::shortReply(7) << busy;
     QTest::newRow("clear: device gone on the second read") << false << 2 << sim_fault::vanish() << busy;
@@ -158,8 +161,8 @@ void tst_status_polls::failedStatusReadDropsTheConnection()
     QFETCH(bool, set);
     QFETCH(int, failingRead);
     QFETCH(sim_fault, fault);
-    device->statusForceSet = set ? 0u : u32(STATUS_BUSY);
-    device->injectOnRequest(REQ_STATUS, failingRead, fault);
+    device->statusForceSet = set ? 0u : u32(wire::status::Busy);
+    device->injectOnRequest(wire::request::Status, failingRead, fault);
 
     const u32 result = set ? f->controller->waitStatusSet(STATUS_FROZEN, 10) : f->controller->waitStatusClear(STATUS_BUSY, 10);
     QTEST(uint(result), "result");
@@ -212,7 +215,7 @@ void tst_status_polls::readPacket_data()
         << 8 << large << sim_fault::shortReply() << 0u << -1 << false
         << QStringList{status, "#1 bulk in 65548 bad frame !short"} + sim_link_fixture::disconnect(1);
     QTest::newRow("stuck busy: dropped without a read")
-        << 3 << small << sim_fault() << uint(STATUS_BUSY) << -1 << false
+        << 3 << small << sim_fault() << uint(wire::status::Busy) << -1 << false
         << QStringList(10, status) + sim_link_fixture::disconnect(1);
 }
 

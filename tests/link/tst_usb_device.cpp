@@ -1,10 +1,13 @@
 #include "link/libusb_backend.h"
 #include "link/usb_protocol.h"
 #include "tests/sim/sim_link_fixture.h"
+#include "tests/sim/sim_device_protocol.h"
 
 #include <QtTest>
 
 #include <memory>
+
+namespace wire = sim_protocol;
 
 namespace {
 
@@ -12,7 +15,7 @@ const QString serialA = QStringLiteral("005F0000-0001");
 const QString serialB = QStringLiteral("005F0000-0002");
 const QString serialC = QStringLiteral("005F0000-0003");
 const QString olderSerial = QStringLiteral("005A0000-0009");
-const QString loaderSerial = QString::fromLatin1(LOADER_SERIAL);
+const QString loaderSerial = QString::fromLatin1(wire::LoaderSerial);
 
 struct device_shape {
     QString serial;
@@ -386,7 +389,7 @@ void tst_usb_device::modelCodeNeedsExactlyTwoBytes()
     QFETCH(int, received);
     f->bus.addDevice(serialA);
     QCOMPARE(device().open(), 0x5F);
-    f->bus.device(1).injectOnRequest(REQ_MODEL_CODE, 1, sim_fault::shortReply(received));
+    f->bus.device(1).injectOnRequest(wire::request::ModelCode, 1, sim_fault::shortReply(received));
     QTEST(device().readModelCode(), "result");
 }
 
@@ -398,9 +401,9 @@ void tst_usb_device::realBackendWithoutControllerFindsNothing()
     installUsbBackend(nullptr);
     libusb_backend backend;
     for (const usb_device_entry &e : backend.listDevices())
-        QVERIFY(e.idVendor != usb_link::VendorId || (e.idProduct != 0x05D2 && e.idProduct != 0x05D5));
+        QVERIFY(e.idVendor != wire::VendorId || (e.idProduct != 0x05D2 && e.idProduct != 0x05D5));
     t_threadUsbDevice usb;
-    usb.setIds(usb_link::VendorId, usb_link::ProductId);
+    usb.setIds(wire::VendorId, wire::ProductId);
     QCOMPARE(usb.open(), -1);
     QVERIFY(!usb.isOpen());
     f = std::make_unique<sim_link_fixture>();

@@ -1,34 +1,29 @@
 #include "tests/sim/sim_config_memory_engine.h"
 
 #include "link/usb_backend_interface.h"
-#include "link/usb_protocol.h"
-#include "model/image_layout.h"
 #include "tests/sim/sim_device.h"
+#include "tests/sim/sim_device_protocol.h"
 #include "tests/sim/sim_frame.h"
+
+using namespace sim_protocol;
 
 namespace {
 
-// Written frames carry the write request's code; read frames that of the read request.
-constexpr u8 ConfigurationCommand = 0x14;
-constexpr int SmallBlock = 0x2000;
-constexpr int LargeBlock = 0x10000;
-constexpr int OffsetUnit = 256;
-
 bool inConfigurationMode(const sim_device &device)
 {
-    return (device.status & STATUS_CONFIGURATION) != 0;
+    return (device.status & status::Configuration) != 0;
 }
 
 } // namespace
 
 sim_config_memory_engine::sim_config_memory_engine()
-    : memory(int(image_layout::ImageSize), char(0xFF))
+    : memory(ImageSize, char(0xFF))
 {
 }
 
 QList<u8> sim_config_memory_engine::requests() const
 {
-    return {REQ_WRITE_BLOCK, REQ_READ_BLOCKS_8K, REQ_READ_BLOCKS_64K};
+    return {request::WriteBlock, request::ReadBlocks8K, request::ReadBlocks64K};
 }
 
 int sim_config_memory_engine::control(sim_device &device, const sim_setup &setup, u8 *)
@@ -40,9 +35,9 @@ int sim_config_memory_engine::control(sim_device &device, const sim_setup &setup
         return usb_error::Pipe;
     }
     switch (setup.request()) {
-    case REQ_WRITE_BLOCK: return announceWrite(device, setup);
-    case REQ_READ_BLOCKS_8K: return offerBlocks(device, setup, SmallBlock);
-    case REQ_READ_BLOCKS_64K: return offerBlocks(device, setup, LargeBlock);
+    case request::WriteBlock: return announceWrite(device, setup);
+    case request::ReadBlocks8K: return offerBlocks(device, setup, SmallBlock);
+    case request::ReadBlocks64K: return offerBlocks(device, setup, LargeBlock);
     }
     return usb_error::Pipe;
 }
@@ -53,7 +48,7 @@ int sim_config_memory_engine::announceWrite(sim_device &device, const sim_setup 
         device.problems << QStringLiteral("WRITE_BLOCK v=%1 i=%2").arg(setup.value()).arg(setup.index());
     device.beginOperation();
     if (writesAnnounced++ != withholdReadyForWrite)
-        device.status |= STATUS_READY;
+        device.status |= status::Ready;
     sim_device *d = &device;
     device.bulkOutSink = [this, d](const QByteArray &bytes) { return takeFrame(*d, bytes); };
     return 0;
@@ -62,20 +57,20 @@ int sim_config_memory_engine::announceWrite(sim_device &device, const sim_setup 
 int sim_config_memory_engine::takeFrame(sim_device &device, const QByteArray &bytes)
 {
     device.bulkOutSink = nullptr;
-    device.status &= ~u32(STATUS_READY);
+    device.status &= ~u32(status::Ready);
     const sim_frame f = sim_frame::parse(bytes);
-    const qint64 offset = qint64(f.address) - qint64(image_layout::ControllerBase);
+    const qint64 offset = qint64(f.address) - qint64(ImageBase);
     const int size = int(f.data.size());
     const bool fits = offset >= 0 && offset + size <= memory.size();
-    if (!f.valid || f.command != ConfigurationCommand || !fits || (size != SmallBlock && size != LargeBlock)) {
+    if (!f.valid || f.command != frame_command::Configuration || !fits || (size != SmallBlock && size != LargeBlock)) {
         // A broken frame is not stored and never reported done.
         device.problems << QStringLiteral("configuration frame refused (%1 bytes)").arg(bytes.size());
-        device.status |= STATUS_FAILED;
+        device.status |= status::Failed;
         return int(bytes.size());
     }
     memory.replace(int(offset), size, f.data);
     if (framesStored++ != withholdDoneForWrite)
-        device.status |= STATUS_DONE;
+        device.status |= status::Done;
     return int(bytes.size());
 }
 
@@ -94,7 +89,8 @@ int sim_config_memory_engine::offerBlocks(sim_device &device, const sim_setup &s
     device.bulkInQueue.clear();
     for (int i = 0; i < count; ++i) {
         const qint64 offset = first + qint64(i) * blockSize;
-        const u32 address = readFrameAddress.value(framesRead + i, image_layout::controllerAddress(u32(offset)));
+        const u32 address = readFrameAddress.value(framesRead + i, ImageBase + u32(offset));
+        // A read frame carries the read request's code; the host looks only at its address.
         device.bulkInQueue.enqueue(
             sim_frame::make(setup.request(), u8(i), address, memory.mid(int(offset), blockSize)).bytes());
     }
@@ -110,10 +106,10 @@ int sim_config_memory_engine::offerBlocks(sim_device &device, const sim_setup &s
 void sim_config_memory_engine::showOfferDone(sim_device &device)
 {
     if (!device.bulkInQueue.isEmpty() && framesRead != withholdDoneForRead) {
-        device.status |= STATUS_DONE;
+        device.status |= status::Done;
         return;
     }
-    device.status &= ~u32(STATUS_DONE);
+    device.status &= ~u32(status::Done);
     if (device.bulkInQueue.isEmpty())
         device.bulkInTaken = nullptr;
 }

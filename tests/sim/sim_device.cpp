@@ -1,7 +1,6 @@
 #include "tests/sim/sim_device.h"
 
 #include "link/usb_backend_interface.h"
-#include "link/usb_protocol.h"
 #include "tests/sim/sim_clock_engine.h"
 #include "tests/sim/sim_config_memory_engine.h"
 #include "tests/sim/sim_event_engine.h"
@@ -37,7 +36,7 @@ sim_device::~sim_device() = default;
 
 QString sim_device::presentedSerial() const
 {
-    return inLoader ? QString::fromLatin1(LOADER_SERIAL) : serial;
+    return inLoader ? QString::fromLatin1(sim_protocol::LoaderSerial) : serial;
 }
 
 int sim_device::presentedModelCode() const
@@ -49,18 +48,34 @@ u32 sim_device::reportedStatus()
 {
     if (!statusScript.isEmpty())
         return statusScript.dequeue();
-    const u32 own = status | (inLoader ? u32(STATUS_LOADER) : 0u);
+    const u32 own = status | (inLoader || leaving ? u32(sim_protocol::status::Loader) : 0u);
     return (own | statusForceSet) & ~statusForceClear;
 }
 
 void sim_device::beginOperation()
 {
-    status &= ~u32(STATUS_READY | STATUS_DONE | STATUS_FAILED);
+    using namespace sim_protocol;
+    status &= ~u32(status::Ready | status::Done | status::Failed);
 }
 
 void sim_device::vanish()
 {
     present = false;
+    leaving = false;
+}
+
+qint64 sim_device::leaveAndReturn(qint64 awayMs, std::function<void()> back)
+{
+    clearSchedule();
+    const qint64 leaveAt = nowMs + std::max<qint64>(restartLeaveMs, 0);
+    if (leaveAt == nowMs) {
+        vanish();
+    } else {
+        leaving = true;
+        at(leaveAt, [this] { vanish(); });
+    }
+    at(leaveAt + awayMs, std::move(back));
+    return leaveAt + awayMs;
 }
 
 void sim_device::reappear()
@@ -112,6 +127,19 @@ int sim_device::control(const sim_setup &setup, u8 *data)
         problems << QStringLiteral("unknown request %1").arg(sim_engine::requestName(setup.request()));
         return usb_error::Pipe;
     }
+    // Vendor requests go to the device itself; the controller takes no longer data stage.
+    if (setup.requestType() != sim_protocol::VendorOut && setup.requestType() != sim_protocol::VendorIn) {
+        problems << QStringLiteral("%1 with request type 0x%2")
+                        .arg(sim_engine::requestName(setup.request()))
+                        .arg(setup.requestType(), 2, 16, QLatin1Char('0'));
+        return usb_error::Pipe;
+    }
+    if (setup.wLength() > sim_protocol::ControlDataMax) {
+        problems << QStringLiteral("%1 with a data stage of %2 bytes")
+                        .arg(sim_engine::requestName(setup.request()))
+                        .arg(setup.wLength());
+        return usb_error::Pipe;
+    }
     return engine->control(*this, setup, data);
 }
 
@@ -123,7 +151,7 @@ int sim_device::stringDescriptor(u8 index, u8 *data, int length) const
     } else if (index == iSerialNumber) {
         const QString text = presentedSerial();
         descriptor.append(char(std::min(255, 2 + 2 * int(text.size()))));
-        descriptor.append(char(usb_link::StringDescriptorType));
+        descriptor.append(char(sim_protocol::StringDescriptorType));
         for (QChar c : text) {
             descriptor.append(char(c.unicode() & 0xFF));
             descriptor.append(char(c.unicode() >> 8));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/types.h"
+#include "tests/sim/sim_device_protocol.h"
 #include "tests/sim/sim_engine.h"
 #include "tests/sim/sim_fault.h"
 #include "tests/sim/sim_setup.h"
@@ -28,14 +29,14 @@ public:
     sim_device &operator=(const sim_device &) = delete;
 
     // --- Identity ----------------------------------------------------------------------
-    u16 idVendor = 0x16C0;
-    u16 idProduct = 0x05D5;
+    u16 idVendor = sim_protocol::VendorId;
+    u16 idProduct = sim_protocol::ProductId;
     u8 busNumber = 1;
-    u8 iSerialNumber = 0x2A;
+    u8 iSerialNumber = sim_protocol::SerialStringIndex;
     QString serial;
-    int modelCode = 0x5F;
+    int modelCode = sim_protocol::ModelCurrent;
     // While its loader runs the controller presents the loader serial and this model code.
-    int loaderModelCode = 0x5A;
+    int loaderModelCode = sim_protocol::ModelOlder;
     bool inLoader = false;
     // The serial number and model code the controller presents now.
     QString presentedSerial() const;
@@ -67,9 +68,18 @@ public:
     void beginOperation();
 
     // --- Restart ---------------------------------------------------------------------------
-    qint64 restartVanishMs = 1000;   // off the bus after REQ_RESTART
+    // A restart is acknowledged at once; the controller leaves the bus this long after it
+    // (0: at the very moment of the request), still answering meanwhile with the loader bit
+    // set (its restart is pending). Leaving the loader for the firmware does the same.
+    qint64 restartLeaveMs = 0;
+    qint64 restartVanishMs = 1000;   // then off the bus for this long
     qint64 restartLoaderMs = 2000;   // then back with the loader bit for this long (-1: for good)
     bool restartIntoLoader = false;  // the next restart brings up the firmware loader
+    // Leaves the bus restartLeaveMs from now (at once for 0), comes back `awayMs` later and
+    // runs `back` then; nothing else scheduled survives a restart. The time it is back.
+    qint64 leaveAndReturn(qint64 awayMs, std::function<void()> back);
+    // Between a restart's acknowledgement and the moment the controller leaves the bus.
+    bool leaving = false;
 
     // --- Presence on the bus -------------------------------------------------------------------
     bool present = true;

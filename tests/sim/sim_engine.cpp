@@ -1,35 +1,36 @@
 #include "tests/sim/sim_engine.h"
 
-#include "link/usb_protocol.h"
+#include "tests/sim/sim_device_protocol.h"
 #include "tests/sim/sim_device.h"
 
-QString sim_engine::requestName(u8 request)
+QString sim_engine::requestName(u8 code)
 {
-    switch (request) {
-    case REQ_RESTART: return QStringLiteral("RESTART");
-    case REQ_STATUS: return QStringLiteral("STATUS");
-    case REQ_FREEZE: return QStringLiteral("FREEZE");
-    case REQ_UNFREEZE: return QStringLiteral("UNFREEZE");
-    case REQ_FIRE_EVENT: return QStringLiteral("FIRE_EVENT");
-    case REQ_READ_CLOCK: return QStringLiteral("READ_CLOCK");
-    case REQ_SET_CLOCK: return QStringLiteral("SET_CLOCK");
-    case REQ_FIRMWARE_VERSION: return QStringLiteral("FIRMWARE_VERSION");
-    case REQ_SET_MODE: return QStringLiteral("SET_MODE");
-    case REQ_LIVE_CHANNEL: return QStringLiteral("LIVE_CHANNEL");
-    case REQ_READ_BLOCKS_8K: return QStringLiteral("READ_BLOCKS_8K");
-    case REQ_READ_BLOCKS_64K: return QStringLiteral("READ_BLOCKS_64K");
-    case REQ_LIVE_SCENE: return QStringLiteral("LIVE_SCENE");
-    case REQ_WRITE_BLOCK: return QStringLiteral("WRITE_BLOCK");
-    case REQ_FIRMWARE_UPGRADE: return QStringLiteral("FIRMWARE_UPGRADE");
-    case REQ_FIRMWARE_READ_BLOCK: return QStringLiteral("FIRMWARE_READ_BLOCK");
-    case REQ_STATE_FLAG: return QStringLiteral("STATE_FLAG");
-    case REQ_RCU: return QStringLiteral("RCU");
-    case REQ_CLOCK_CALIBRATION: return QStringLiteral("CLOCK_CALIBRATION");
-    case REQ_MONITOR: return QStringLiteral("MONITOR");
-    case REQ_READ_DMX_OUTPUT: return QStringLiteral("READ_DMX_OUTPUT");
-    case REQ_MODEL_CODE: return QStringLiteral("MODEL_CODE");
+    using namespace sim_protocol;
+    switch (code) {
+    case request::Restart: return QStringLiteral("RESTART");
+    case request::Status: return QStringLiteral("STATUS");
+    case request::Freeze: return QStringLiteral("FREEZE");
+    case request::Unfreeze: return QStringLiteral("UNFREEZE");
+    case request::FireEvent: return QStringLiteral("FIRE_EVENT");
+    case request::ReadClock: return QStringLiteral("READ_CLOCK");
+    case request::SetClock: return QStringLiteral("SET_CLOCK");
+    case request::FirmwareVersion: return QStringLiteral("FIRMWARE_VERSION");
+    case request::SetMode: return QStringLiteral("SET_MODE");
+    case request::LiveChannel: return QStringLiteral("LIVE_CHANNEL");
+    case request::ReadBlocks8K: return QStringLiteral("READ_BLOCKS_8K");
+    case request::ReadBlocks64K: return QStringLiteral("READ_BLOCKS_64K");
+    case request::LiveScene: return QStringLiteral("LIVE_SCENE");
+    case request::WriteBlock: return QStringLiteral("WRITE_BLOCK");
+    case request::FirmwareUpgrade: return QStringLiteral("FIRMWARE_UPGRADE");
+    case request::FirmwareReadBlock: return QStringLiteral("FIRMWARE_READ_BLOCK");
+    case request::StateFlag: return QStringLiteral("STATE_FLAG");
+    case request::Rcu: return QStringLiteral("RCU");
+    case request::ClockCalibration: return QStringLiteral("CLOCK_CALIBRATION");
+    case request::Monitor: return QStringLiteral("MONITOR");
+    case request::ReadDmxOutput: return QStringLiteral("READ_DMX_OUTPUT");
+    case request::ModelCode: return QStringLiteral("MODEL_CODE");
     }
-    return QStringLiteral("REQUEST_0x%1").arg(request, 2, 16, QLatin1Char('0'));
+    return QStringLiteral("REQUEST_0x%1").arg(code, 2, 16, QLatin1Char('0'));
 }
 
 QString sim_engine::describe(const sim_setup &setup) const

@@ -1,19 +1,27 @@
 #include "tests/sim/sim_firmware_fixture.h"
 
-#include "link/upgrade_file.h"
+#include "tests/sim/sim_device_protocol.h"
+
+using namespace sim_protocol;
 
 namespace {
 
-constexpr int PlainLengths[upgrade_file::BlockCount] = {0x7000, 0x10000, 0x10000, 0x10000, 0x4000};
+constexpr int PlainLengths[FlashBlockCount] = {0x7000, 0x10000, 0x10000, 0x10000, 0x4000};
+
+// The flash block of `index` as the controller keeps it.
+QByteArray flashBlock(const QByteArray &flash, int index)
+{
+    return flash.mid(int(FlashBlocks[index].address), FlashBlocks[index].size);
+}
 
 QString frameText(const char *direction, u8 command, int index)
 {
     return QStringLiteral("#1 bulk %1 %2 0x%3/%4 @0x%5")
         .arg(QLatin1String(direction))
-        .arg(upgrade_file::blockSize(index) + 12)
+        .arg(FlashBlocks[index].size + FrameOverhead)
         .arg(command, 2, 16, QLatin1Char('0'))
-        .arg(command == 0x15 ? index : 0)
-        .arg(upgrade_file::FlashFrameBase + upgrade_file::flashAddress(index), 8, 16, QLatin1Char('0'));
+        .arg(command == frame_command::Firmware ? index : 0)
+        .arg(FlashBase + FlashBlocks[index].address, 8, 16, QLatin1Char('0'));
 }
 
 char iconLetter(message_icon icon)
@@ -34,7 +42,7 @@ sim_firmware_fixture::sim_firmware_fixture()
     : device(bus.addDevice(QStringLiteral("005F0000-0001")))
     , loader(*device.findEngine<sim_loader_engine>())
 {
-    for (int i = 0; i < upgrade_file::BlockCount; ++i)
+    for (int i = 0; i < FlashBlockCount; ++i)
         plain << upgrade_file_builder::pattern(i, PlainLengths[i]);
     connectAndReset();
     device.restartIntoLoader = true;
@@ -43,7 +51,7 @@ sim_firmware_fixture::sim_firmware_fixture()
 upgrade_file_builder sim_firmware_fixture::wholeFile() const
 {
     upgrade_file_builder file;
-    for (int i = 0; i < upgrade_file::BlockCount; ++i)
+    for (int i = 0; i < FlashBlockCount; ++i)
         file.setBlock(i, plain[i]);
     return file;
 }
@@ -56,20 +64,18 @@ QString sim_firmware_fixture::write(const upgrade_file_builder &file, const QStr
 
 void sim_firmware_fixture::installBlock(int index)
 {
-    loader.flash.replace(int(upgrade_file::flashAddress(index)), upgrade_file::blockSize(index),
+    loader.flash.replace(int(FlashBlocks[index].address), FlashBlocks[index].size,
                          upgrade_file_builder::flashImage(index, plain[index]));
 }
 
 bool sim_firmware_fixture::flashHolds(int index) const
 {
-    return loader.flash.mid(int(upgrade_file::flashAddress(index)), upgrade_file::blockSize(index))
-        == upgrade_file_builder::flashImage(index, plain[index]);
+    return flashBlock(loader.flash, index) == upgrade_file_builder::flashImage(index, plain[index]);
 }
 
 bool sim_firmware_fixture::flashErased(int index) const
 {
-    return loader.flash.mid(int(upgrade_file::flashAddress(index)), upgrade_file::blockSize(index))
-        == QByteArray(upgrade_file::blockSize(index), char(0xFF));
+    return flashBlock(loader.flash, index) == QByteArray(FlashBlocks[index].size, char(0xFF));
 }
 
 QStringList sim_firmware_fixture::boxes() const
@@ -93,14 +99,14 @@ QStringList sim_firmware_fixture::enterLoader()
 
 QStringList sim_firmware_fixture::blockWrite(int index, int reads)
 {
-    return QStringList{frameText("out", 0x15, index)} + statusReads(reads);
+    return QStringList{frameText("out", frame_command::Firmware, index)} + statusReads(reads);
 }
 
 QStringList sim_firmware_fixture::blockRead(int index)
 {
     return statusReads(1)
-        + QStringList{QStringLiteral("#1 FIRMWARE_READ_BLOCK v=1 i=%1").arg(upgrade_file::flashAddress(index) / 256)}
-        + statusReads(2) + QStringList{frameText("in", 0x16, index)};
+        + QStringList{QStringLiteral("#1 FIRMWARE_READ_BLOCK v=1 i=%1").arg(FlashBlocks[index].address / FlashPage)}
+        + statusReads(2) + QStringList{frameText("in", request::FirmwareReadBlock, index)};
 }
 
 QStringList sim_firmware_fixture::leaveLoader(int searchesInVain)

@@ -1,14 +1,15 @@
 #include "tests/sim/sim_live_engine.h"
 
 #include "link/usb_backend_interface.h"
-#include "link/usb_protocol.h"
 #include "tests/sim/sim_device.h"
+#include "tests/sim/sim_device_protocol.h"
 #include "tests/sim/sim_frame.h"
+
+using namespace sim_protocol;
 
 namespace {
 
-constexpr u8 LiveSceneCommand = 0x11;
-constexpr int Channels = 512;
+constexpr int Channels = LiveChannels;
 
 } // namespace
 
@@ -19,12 +20,12 @@ sim_live_engine::sim_live_engine()
 
 QList<u8> sim_live_engine::requests() const
 {
-    return {REQ_LIVE_SCENE, REQ_LIVE_CHANNEL};
+    return {request::LiveScene, request::LiveChannel};
 }
 
 QString sim_live_engine::describe(const sim_setup &setup) const
 {
-    if (setup.request() != REQ_LIVE_SCENE)
+    if (setup.request() != request::LiveScene)
         return defaultDescription(setup);
     return QStringLiteral("LIVE_SCENE v=%1 i=%2").arg(setup.wValue()).arg(setup.wIndex());
 }
@@ -33,11 +34,11 @@ int sim_live_engine::control(sim_device &device, const sim_setup &setup, u8 *)
 {
     if (!expect(device, setup, false, 0))
         return usb_error::Pipe;
-    if ((device.status & STATUS_LIVE) == 0) {
+    if ((device.status & status::Live) == 0) {
         device.problems << QStringLiteral("%1 outside live mode").arg(requestName(setup.request()));
         return usb_error::Pipe;
     }
-    if (setup.request() == REQ_LIVE_CHANNEL) {
+    if (setup.request() == request::LiveChannel) {
         if (setup.index() >= Channels || setup.value() > 0xFF) {
             device.problems << QStringLiteral("LIVE_CHANNEL level %1 channel %2").arg(setup.value()).arg(setup.index());
             return usb_error::Pipe;
@@ -45,7 +46,7 @@ int sim_live_engine::control(sim_device &device, const sim_setup &setup, u8 *)
         levels[setup.index()] = char(setup.value());
         return 0;
     }
-    if (setup.wValue() != 1 || setup.wIndex() != 0)
+    if (setup.wValue() != LiveSceneWireValue || setup.wIndex() != 0)
         device.problems << QStringLiteral("LIVE_SCENE wValue 0x%1").arg(setup.wValue(), 4, 16, QLatin1Char('0'));
     device.beginOperation();
     sim_device *d = &device;
@@ -58,13 +59,13 @@ int sim_live_engine::takeScene(sim_device &device, const QByteArray &bytes)
     device.bulkOutSink = nullptr;
     ++scenesReceived;
     const sim_frame f = sim_frame::parse(bytes);
-    if (!f.valid || f.command != LiveSceneCommand || f.sub != 0 || f.address != 0 || f.data.size() != Channels) {
+    if (!f.valid || f.command != frame_command::LiveScene || f.sub != 0 || f.address != 0 || f.data.size() != Channels) {
         device.problems << QStringLiteral("live scene frame refused (%1 bytes)").arg(bytes.size());
-        device.status |= STATUS_FAILED;
+        device.status |= status::Failed;
         return int(bytes.size());
     }
-    const u32 answer = sceneAnswers.isEmpty() ? u32(STATUS_DONE) : sceneAnswers.dequeue();
-    if (answer & STATUS_DONE)
+    const u32 answer = sceneAnswers.isEmpty() ? u32(status::Done) : sceneAnswers.dequeue();
+    if (answer & status::Done)
         levels = f.data;
     device.status |= answer;
     return int(bytes.size());

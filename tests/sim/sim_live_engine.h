@@ -20,8 +20,8 @@ public:
 
     // The 512 levels the outputs show.
     QByteArray levels;
-    // How the controller answers the next scene frames, in order: STATUS_DONE (shown),
-    // STATUS_FAILED, or 0 (no answer at all). Unscripted: STATUS_DONE.
+    // How the controller answers the next scene frames, in order: status::Done (shown),
+    // status::Failed, or 0 (no answer at all). Unscripted: status::Done.
     QQueue<u32> sceneAnswers;
     int scenesReceived = 0;
 

@@ -1,25 +1,13 @@
 #include "tests/sim/sim_loader_engine.h"
 
 #include "link/usb_backend_interface.h"
-#include "link/usb_protocol.h"
 #include "tests/sim/sim_device.h"
+#include "tests/sim/sim_device_protocol.h"
 #include "tests/sim/sim_mode_engine.h"
 
+using namespace sim_protocol;
+
 namespace {
-
-// The flash blocks the loader writes and reads back: start address and size.
-struct flash_block {
-    u32 address;
-    int size;
-};
-
-constexpr flash_block FlashBlocks[] = {
-    {0x8000, 0x8000}, {0x10000, 0x10000}, {0x20000, 0x10000}, {0x30000, 0x10000}, {0xC0000, 0x4000},
-};
-
-constexpr u16 UpgradeIndex = 0x80;
-constexpr u8 FirmwareFrameCommand = 0x15;
-constexpr u8 ReadBackCommand = 0x16;
 
 const flash_block *blockAt(u32 address)
 {
@@ -34,24 +22,24 @@ const flash_block *blockAt(u32 address)
 
 QList<u8> sim_loader_engine::requests() const
 {
-    return {REQ_FIRMWARE_UPGRADE, REQ_FIRMWARE_READ_BLOCK, REQ_UNFREEZE};
+    return {request::FirmwareUpgrade, request::FirmwareReadBlock, request::Unfreeze};
 }
 
 int sim_loader_engine::control(sim_device &device, const sim_setup &setup, u8 *data)
 {
-    if (setup.request() == REQ_UNFREEZE)
+    if (setup.request() == request::Unfreeze)
         return unfreeze(device, setup, data);
     // The firmware does not know the loader's requests.
     if (!device.inLoader || !expect(device, setup, false, 0))
         return usb_error::Pipe;
-    if (setup.request() == REQ_FIRMWARE_UPGRADE)
+    if (setup.request() == request::FirmwareUpgrade)
         return announceUpgrade(device, setup);
     return offerBlock(device, setup);
 }
 
 int sim_loader_engine::announceUpgrade(sim_device &device, const sim_setup &setup)
 {
-    if (setup.index() != UpgradeIndex || setup.value() < 1 || setup.value() > int(std::size(FlashBlocks))) {
+    if (setup.index() != UpgradeIndex || setup.value() < 1 || setup.value() > FlashBlockCount) {
         device.problems << QStringLiteral("FIRMWARE_UPGRADE with %1 blocks, index 0x%2")
                                .arg(setup.value())
                                .arg(setup.index(), 0, 16);
@@ -61,7 +49,7 @@ int sim_loader_engine::announceUpgrade(sim_device &device, const sim_setup &setu
     framesAnnounced = setup.value();
     framesTakenSinceAnnounce = 0;
     device.bulkOutSink = [this, &device](const QByteArray &bytes) { return takeFrame(device, bytes); };
-    device.status |= STATUS_READY;
+    device.status |= status::Ready;
     return 0;
 }
 
@@ -74,27 +62,27 @@ int sim_loader_engine::takeFrame(sim_device &device, const QByteArray &bytes)
     ++framesTakenSinceAnnounce;
     device.beginOperation();
     const sim_frame frame = sim_frame::parse(bytes);
-    const flash_block *block = frame.valid ? blockAt(frame.address - FrameBase) : nullptr;
-    if (!block || frame.command != FirmwareFrameCommand || frame.data.size() != block->size) {
+    const flash_block *block = frame.valid ? blockAt(frame.address - FlashBase) : nullptr;
+    if (!block || frame.command != frame_command::Firmware || frame.data.size() != block->size) {
         device.problems << QStringLiteral("firmware frame refused: %1 bytes").arg(bytes.size());
-        device.status |= STATUS_FAILED;
+        device.status |= status::Failed;
         return int(bytes.size());
     }
     framesTaken << frame;
     flash.replace(int(block->address), block->size, frame.data);
     for (u32 bits : statusAfterFrame.value(frame.sub))
-        device.statusScript.enqueue(STATUS_LOADER | bits);
-    device.status |= STATUS_BUSY;
+        device.statusScript.enqueue(status::Loader | bits);
+    device.status |= status::Busy;
     if (writeMs >= 0) {
         sim_device *d = &device;
-        device.at(device.nowMs + writeMs, [d] { d->status = (d->status & ~u32(STATUS_BUSY)) | STATUS_DONE; });
+        device.at(device.nowMs + writeMs, [d] { d->status = (d->status & ~u32(status::Busy)) | status::Done; });
     }
     return int(bytes.size());
 }
 
 int sim_loader_engine::offerBlock(sim_device &device, const sim_setup &setup)
 {
-    const flash_block *block = blockAt(u32(setup.index()) * 256);
+    const flash_block *block = blockAt(u32(setup.index()) * FlashPage);
     if (!block || setup.value() != 1) {
         device.problems << QStringLiteral("FIRMWARE_READ_BLOCK of %1 at 0x%2 00")
                                .arg(setup.value())
@@ -103,7 +91,8 @@ int sim_loader_engine::offerBlock(sim_device &device, const sim_setup &setup)
     }
     device.beginOperation();
     device.bulkInQueue.clear();  // only the block asked for last is offered
-    const QByteArray frame = sim_frame::make(ReadBackCommand, 0, FrameBase + block->address,
+    // The read-back frame carries the request's code; the host looks only at its checksum.
+    const QByteArray frame = sim_frame::make(request::FirmwareReadBlock, 0, FlashBase + block->address,
                                              flash.mid(int(block->address), block->size))
                                  .bytes();
     if (readMs < 0)
@@ -111,7 +100,7 @@ int sim_loader_engine::offerBlock(sim_device &device, const sim_setup &setup)
     sim_device *d = &device;
     device.at(device.nowMs + readMs, [d, frame] {
         d->bulkInQueue.enqueue(frame);
-        d->status |= STATUS_DONE;
+        d->status |= status::Done;
     });
     return 0;
 }
@@ -122,10 +111,11 @@ int sim_loader_engine::unfreeze(sim_device &device, const sim_setup &setup, u8 *
         return device.findEngine<sim_mode_engine>()->control(device, setup, data);
     if (!expect(device, setup, false, 0))
         return usb_error::Pipe;
-    device.clearSchedule();
-    device.vanish();
+    // Already on its way to the firmware: acknowledged again, nothing more.
+    if (device.leaving)
+        return 0;
     sim_device *d = &device;
-    device.at(device.nowMs + firmwareStartMs, [d] {
+    device.leaveAndReturn(firmwareStartMs, [d] {
         d->reappear();
         d->inLoader = false;
         d->status = 0;

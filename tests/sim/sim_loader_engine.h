@@ -15,7 +15,6 @@ class sim_loader_engine : public sim_engine
 {
 public:
     static constexpr int FlashSize = 0x100000;
-    static constexpr u32 FrameBase = 0x40000000;
 
     // The flash as the loader keeps it; erased (0xFF) at first.
     QByteArray flash = QByteArray(FlashSize, char(0xFF));
@@ -29,7 +28,7 @@ public:
     // The operation bits (READY, BUSY, DONE, FAILED) of the status replies that follow
     // the frame of block i, one reply each, before the loader's own again.
     QMap<int, QList<u32>> statusAfterFrame;
-    // REQ_UNFREEZE makes the loader start the firmware, which is back on the bus this long
+    // Unfreeze makes the loader start the firmware, which is back on the bus this long
     // after; false: a loader that stays.
     bool startsFirmwareOnUnfreeze = true;
     qint64 firmwareStartMs = 500;

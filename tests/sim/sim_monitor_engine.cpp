@@ -1,17 +1,20 @@
 #include "tests/sim/sim_monitor_engine.h"
 
 #include "link/usb_backend_interface.h"
-#include "link/usb_protocol.h"
 #include "tests/sim/sim_device.h"
+#include "tests/sim/sim_device_protocol.h"
 #include "tests/sim/sim_frame.h"
 
 #include <QtEndian>
 
 #include <tuple>
 
+using namespace sim_protocol;
+
 namespace {
 
-constexpr u8 DmxFrameCommand = 0x1C;
+// The DMX frame carries the read request's code; the host does not look at its header.
+constexpr u8 DmxFrameCommand = request::ReadDmxOutput;
 
 } // namespace
 
@@ -22,7 +25,7 @@ sim_monitor_engine::sim_monitor_engine()
 
 QList<u8> sim_monitor_engine::requests() const
 {
-    return {REQ_MONITOR, REQ_READ_DMX_OUTPUT};
+    return {request::Monitor, request::ReadDmxOutput};
 }
 
 QByteArray sim_monitor_engine::makeReport(int length)
@@ -46,7 +49,7 @@ int sim_monitor_engine::dmxValuesSent(const sim_device &device) const
         return dmxValueCount;
     const bool newer = std::make_tuple(int(device.firmwareMajor), int(device.firmwareMinor), int(device.firmwareBuild))
         >= std::make_tuple(3, 0, 11);
-    return newer ? 64 : 32;
+    return newer ? monitor::DmxValues : monitor::DmxValuesOlder;
 }
 
 void sim_monitor_engine::offer(sim_device &device, const QByteArray &bytes)
@@ -56,19 +59,19 @@ void sim_monitor_engine::offer(sim_device &device, const QByteArray &bytes)
     device.bulkInQueue.clear();
     device.bulkInQueue.enqueue(bytes);
     if (dataReadyAfterMs <= 0) {
-        device.status |= STATUS_DONE;
+        device.status |= status::Done;
         return;
     }
     sim_device *d = &device;
-    device.at(device.nowMs + dataReadyAfterMs, [d] { d->status |= STATUS_DONE; });
+    device.at(device.nowMs + dataReadyAfterMs, [d] { d->status |= status::Done; });
 }
 
 int sim_monitor_engine::control(sim_device &device, const sim_setup &setup, u8 *data)
 {
     switch (setup.request()) {
-    case REQ_MONITOR:
+    case request::Monitor:
         return monitorCommand(device, setup, data);
-    case REQ_READ_DMX_OUTPUT: {
+    case request::ReadDmxOutput: {
         if (!expect(device, setup, false, 0))
             return usb_error::Pipe;
         const QByteArray values(reinterpret_cast<const char *>(dmxOutput.data()), dmxValuesSent(device));
@@ -82,21 +85,21 @@ int sim_monitor_engine::control(sim_device &device, const sim_setup &setup, u8 *
 int sim_monitor_engine::monitorCommand(sim_device &device, const sim_setup &setup, u8 *data)
 {
     switch (setup.value()) {
-    case 0:
-        if (!expect(device, setup, true, 3))
+    case monitor::InputStates:
+        if (!expect(device, setup, true, monitor::InputStatesSize))
             return usb_error::Pipe;
         data[0] = u8(inputStates);
         data[1] = u8(inputStates >> 8);
         data[2] = u8(inputStates >> 16);
         return 3;
-    case 2:
-    case 3:
+    case monitor::Start:
+    case monitor::Stop:
         if (!expect(device, setup, false, 0))
             return usb_error::Pipe;
-        monitoring = setup.value() == 2;
+        monitoring = setup.value() == monitor::Start;
         return 0;
-    case 6: {
-        if (!expect(device, setup, true, 2))
+    case monitor::ReportLength: {
+        if (!expect(device, setup, true, monitor::ReportLengthSize))
             return usb_error::Pipe;
         const int length = announcedLength >= 0 ? announcedLength : int(internalStates.size());
         offer(device, internalStates);

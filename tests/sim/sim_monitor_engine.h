@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/sim/sim_device_protocol.h"
 #include "tests/sim/sim_engine.h"
 
 #include <QByteArray>
@@ -13,10 +14,10 @@
 class sim_monitor_engine : public sim_engine
 {
 public:
-    static constexpr int InputCount = 24;
-    static constexpr int DmxChannels = 64;
-    static constexpr int ReportLengthMin = 26;
-    static constexpr int ReportLengthMax = 2400;
+    static constexpr int InputCount = sim_protocol::monitor::InputCount;
+    static constexpr int DmxChannels = sim_protocol::monitor::DmxValues;
+    static constexpr int ReportLengthMin = sim_protocol::monitor::ReportLengthMin;
+    static constexpr int ReportLengthMax = sim_protocol::monitor::ReportLengthMax;
 
     sim_monitor_engine();
 

@@ -1,15 +1,15 @@
 #include "tests/sim/sim_rcu_engine.h"
 
 #include "link/usb_backend_interface.h"
-#include "link/usb_protocol.h"
 #include "tests/sim/sim_device.h"
+#include "tests/sim/sim_device_protocol.h"
 
 #include <algorithm>
 
-namespace {
+using namespace sim_protocol;
+using namespace sim_protocol::rcu;
 
-// Sub-commands as the controller numbers them (wIndex).
-enum : int { Result = 0, ReadKey = 1, LearnAddress = 2, LearnKey = 3, SetAddress = 4, WriteKey = 5, Save = 6 };
+namespace {
 
 const char *subName(int sub)
 {
@@ -35,7 +35,7 @@ sim_rcu_engine::sim_rcu_engine()
 
 QList<u8> sim_rcu_engine::requests() const
 {
-    return {REQ_RCU};
+    return {request::Rcu};
 }
 
 QString sim_rcu_engine::describe(const sim_setup &setup) const
@@ -53,7 +53,7 @@ QString sim_rcu_engine::describe(const sim_setup &setup) const
 
 int sim_rcu_engine::control(sim_device &device, const sim_setup &setup, u8 *data)
 {
-    if (!expect(device, setup, true, 4))
+    if (!expect(device, setup, true, RcuReplySize))
         return usb_error::Pipe;
     const int argument = setup.value();
     switch (setup.index()) {
@@ -79,7 +79,7 @@ int sim_rcu_engine::control(sim_device &device, const sim_setup &setup, u8 *data
         device.beginOperation();
         address = u8(argument);
         result = {address, None, 0, 0};
-        device.status |= STATUS_DONE;
+        device.status |= status::Done;
         busyAfterWrite(device);
         return reply(setup, data, result);
     case WriteKey: {
@@ -112,17 +112,17 @@ void sim_rcu_engine::startLearning(sim_device &device, u8 key, bool addressOnly)
         if (thisLearning != learning)
             return;
         if (learnFails) {
-            d->status |= STATUS_FAILED;
+            d->status |= status::Failed;
             return;
         }
         const u8 named = heardKey < 0 ? key : u8(heardKey);
         result = {heardAddress, addressOnly ? None : heardCode, addressOnly ? u8(0) : named, 0};
         // What the controller heard it keeps.
-        if (heardAddress < 32)
+        if (heardAddress <= MaxAddress)
             address = heardAddress;
         if (!addressOnly && heardCode < KeyCount && named < KeyCount)
             codes[named] = heardCode;
-        d->status |= STATUS_DONE;
+        d->status |= status::Done;
     });
 }
 
@@ -130,7 +130,7 @@ void sim_rcu_engine::busyAfterWrite(sim_device &device)
 {
     if (busyAfterWriteMs <= 0)
         return;
-    device.status |= STATUS_BUSY;
+    device.status |= status::Busy;
     sim_device *d = &device;
-    device.at(device.nowMs + busyAfterWriteMs, [d] { d->status &= ~u32(STATUS_BUSY); });
+    device.at(device.nowMs + busyAfterWriteMs, [d] { d->status &= ~u32(status::Busy); });
 }

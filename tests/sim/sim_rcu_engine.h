@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/sim/sim_device_protocol.h"
 #include "tests/sim/sim_engine.h"
 
 #include <array>
@@ -11,8 +12,8 @@
 class sim_rcu_engine : public sim_engine
 {
 public:
-    static constexpr int KeyCount = 64;
-    static constexpr u8 None = 0xFF;
+    static constexpr int KeyCount = sim_protocol::rcu::KeyCount;
+    static constexpr u8 None = sim_protocol::rcu::None;
 
     sim_rcu_engine();
 

@@ -2,8 +2,9 @@
 
 #include "tests/sim/sim_engine.h"
 
-// REQ_RESTART: the controller drops off the bus, comes back with the loader bit set until
-// its restart completes, then runs normally. When asked to (restartIntoLoader) it comes
+// Restart: the controller acknowledges, drops off the bus (at once, or a moment later with
+// the loader bit showing the pending restart), comes back with the loader bit set until its
+// restart completes, then runs normally. When asked to (restartIntoLoader) it comes
 // back as its firmware loader instead; a restart in the loader brings the firmware back.
 class sim_restart_engine : public sim_engine
 {

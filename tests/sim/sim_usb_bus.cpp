@@ -1,7 +1,7 @@
 #include "tests/sim/sim_usb_bus.h"
 
-#include "link/usb_protocol.h"
 #include "model/clock_interface.h"
+#include "tests/sim/sim_device_protocol.h"
 #include "tests/sim/sim_frame.h"
 
 #include <algorithm>
@@ -95,6 +95,12 @@ bool sim_usb_bus::alive(const sim_handle &h, sim_log_entry &entry)
     entry.outcome = QStringLiteral("gone");
     entry.result = usb_error::NoDevice;
     return false;
+}
+
+void sim_usb_bus::checkTimeout(sim_device &device, unsigned timeoutMs, const sim_log_entry &entry)
+{
+    if (timeoutMs != sim_protocol::TransferTimeoutMs)
+        device.problems << QStringLiteral("%1 waited only %2 ms").arg(entry.what).arg(timeoutMs);
 }
 
 int sim_usb_bus::endByFault(const sim_fault &fault, sim_device &device, sim_log_entry &entry)
@@ -199,7 +205,7 @@ int sim_usb_bus::setConfiguration(usb_handle handle, int configuration)
 {
     return settingOperation(handle, sim_log_entry::SetConfiguration, QStringLiteral("configuration %1").arg(configuration),
                             [configuration](const sim_device &d) {
-                                return d.configurationFails || configuration != usb_link::Configuration;
+                                return d.configurationFails || configuration != sim_protocol::Configuration;
                             });
 }
 
@@ -207,7 +213,7 @@ int sim_usb_bus::claimInterface(usb_handle handle, int interfaceNumber)
 {
     return settingOperation(handle, sim_log_entry::ClaimInterface, QStringLiteral("claim %1").arg(interfaceNumber),
                             [interfaceNumber](const sim_device &d) {
-                                return d.claimFails || interfaceNumber != usb_link::Interface;
+                                return d.claimFails || interfaceNumber != sim_protocol::Interface;
                             });
 }
 
@@ -218,7 +224,7 @@ int sim_usb_bus::releaseInterface(usb_handle handle, int interfaceNumber)
 }
 
 int sim_usb_bus::controlTransfer(usb_handle handle, u8 requestType, u8 request, u16 value, u16 index, u8 *data,
-                                 u16 length, unsigned)
+                                 u16 length, unsigned timeoutMs)
 {
     sim_handle *h = find(handle);
     if (!h)
@@ -230,6 +236,7 @@ int sim_usb_bus::controlTransfer(usb_handle handle, u8 requestType, u8 request, 
     sim_log_entry &entry = log[begin(sim_log_entry::Control, h->number,
                                      engine ? engine->describe(setup) : sim_engine::defaultDescription(setup), fault)];
     entry.setup = setup;
+    checkTimeout(d, timeoutMs, entry);
     // A fault set for the n-th request of this code counts every such request.
     const sim_fault requestFault = d.takeRequestFault(request);
     if (fault.kind == sim_fault::None)
@@ -270,18 +277,19 @@ int sim_usb_bus::getDescriptor(usb_handle handle, u8 descriptorType, u8 index, u
     if (!h)
         return usb_error::InvalidParam;
     sim_device &d = device(h->number);
-    const QString what = descriptorType == usb_link::StringDescriptorType
+    const QString what = descriptorType == sim_protocol::StringDescriptorType
         ? QStringLiteral("string 0x%1").arg(index, 2, 16, QLatin1Char('0'))
         : QStringLiteral("descriptor %1 0x%2").arg(descriptorType).arg(index, 2, 16, QLatin1Char('0'));
     sim_fault fault;
     sim_log_entry &entry = log[begin(sim_log_entry::Descriptor, h->number, what, fault)];
-    entry.setup = sim_setup::make(0x80, 6, u16((descriptorType << 8) | index), 0, u16(length));
+    entry.setup = sim_setup::make(sim_protocol::StandardIn, sim_protocol::GetDescriptor,
+                                  u16((descriptorType << 8) | index), 0, u16(length));
     if (!alive(*h, entry))
         return entry.result;
     if (const int r = endByFault(fault, d, entry); r <= 0)
         return r;
     QByteArray reply(std::max(length, 0), '\0');
-    int result = descriptorType == usb_link::StringDescriptorType
+    int result = descriptorType == sim_protocol::StringDescriptorType
         ? d.stringDescriptor(index, reinterpret_cast<u8 *>(reply.data()), length)
         : int(usb_error::Pipe);
     if (result < 0) {
@@ -297,24 +305,26 @@ int sim_usb_bus::getDescriptor(usb_handle handle, u8 descriptorType, u8 index, u
     return entry.result = result;
 }
 
-int sim_usb_bus::bulkTransfer(usb_handle handle, u8 endpoint, u8 *data, int length, int *transferred, unsigned)
+int sim_usb_bus::bulkTransfer(usb_handle handle, u8 endpoint, u8 *data, int length, int *transferred,
+                              unsigned timeoutMs)
 {
     *transferred = 0;
     sim_handle *h = find(handle);
     if (!h)
         return usb_error::InvalidParam;
     sim_device &d = device(h->number);
-    const bool out = endpoint == usb_link::BulkOutEndpoint;
+    const bool out = endpoint == sim_protocol::BulkOutEndpoint;
     sim_fault fault;
     sim_log_entry &entry = log[begin(out ? sim_log_entry::BulkOut : sim_log_entry::BulkIn, h->number,
                                      QStringLiteral("bulk %1 %2").arg(out ? "out" : "in").arg(length), fault)];
+    checkTimeout(d, timeoutMs, entry);
     if (!alive(*h, entry))
         return entry.result;
     if (const int r = endByFault(fault, d, entry); r <= 0)
         return r;
     if (out)
         return bulkOut(d, entry, fault, data, length, transferred);
-    if (endpoint == usb_link::BulkInEndpoint)
+    if (endpoint == sim_protocol::BulkInEndpoint)
         return bulkIn(d, entry, fault, data, length, transferred);
     d.problems << QStringLiteral("bulk transfer on endpoint 0x%1").arg(endpoint, 2, 16, QLatin1Char('0'));
     entry.outcome = QStringLiteral("stall");

@@ -74,6 +74,9 @@ private:
     sim_handle *find(usb_handle handle);
     // False (with the entry marked) when the handle's device has gone since it was opened.
     bool alive(const sim_handle &h, sim_log_entry &entry);
+    // The controller may take the whole time-out to answer: a host that waits less gives up
+    // on a controller that is only slow (recorded as a problem).
+    void checkTimeout(sim_device &device, unsigned timeoutMs, const sim_log_entry &entry);
     // Applies a fault that ends the operation at once (fail, time-out, vanish): its result,
     // or 1 to go on.
     int endByFault(const sim_fault &fault, sim_device &device, sim_log_entry &entry);
