@@ -105,17 +105,22 @@ bool verifyBlocks(kd620_controller_class &controller, firmware_session &session)
 }
 
 // The loader starts the firmware when told to unfreeze; the controller is then looked
-// for again and connected anew. One that does not come back leaves the program
-// disconnected.
+// for again and connected anew. The loader may still answer for a moment after the
+// request, so only the firmware counts as back while the search goes on; a loader still
+// there at the last search has stayed, and is connected to again. One that does not come
+// back at all leaves the program disconnected.
 void leaveLoader(kd620_controller_class &controller)
 {
     controller.sendRequest(REQ_UNFREEZE);
     wait100ms();
     controller.setConnection(false);
-    for (int attempt = 0; attempt < ReopenAttempts; ++attempt) {
+    for (int attempt = 1; attempt <= ReopenAttempts; ++attempt) {
         if (controller.usbDevice.open() >= 0) {
-            controller.setConnection(true);
-            return;
+            if (!firmware_session::loaderOpened(controller) || attempt == ReopenAttempts) {
+                controller.setConnection(true);
+                return;
+            }
+            controller.usbDevice.close();
         }
         wait100ms();
     }

@@ -40,6 +40,11 @@ bool firmware_session::loaderRunning(const kd620_controller_class &controller)
     return controller.snText == QLatin1String(LoaderSerialText);
 }
 
+bool firmware_session::loaderOpened(const kd620_controller_class &controller)
+{
+    return controller.usbDevice.isOpen() && controller.usbDevice.serialNumber == QLatin1String(LOADER_SERIAL);
+}
+
 bool firmware_session::openFile()
 {
     if (controller.connected == 0) {
@@ -96,12 +101,15 @@ bool firmware_session::enterLoader()
     controller.controllerMode = MODE_LOADER;
     if (loaderRunning(controller))
         return true;
-    // The controller drops off the bus at once and comes back as its loader.
+    // The controller drops off the bus and comes back as its loader. It may still answer
+    // for a moment after the request: only the loader, known by its serial number, counts
+    // as back, never the firmware that is about to leave.
     controller.sendRequest(REQ_RESTART);
     controller.usbDevice.close();
     for (int attempt = 0; attempt < LoaderOpenAttempts; ++attempt) {
-        if (controller.usbDevice.open() > 0)
+        if (controller.usbDevice.open() > 0 && loaderOpened(controller))
             return true;
+        controller.usbDevice.close();
         wait100ms();
     }
     tellLinkProblem(QCoreApplication::translate("kd620_controller_class", "Protocol error!"));

@@ -34,8 +34,9 @@ public:
     u8 *block() const { return buffer.get(); }
 
     // Records the loader mode and, unless the loader already runs, restarts the controller
-    // into it and opens it again (20 tries, 100 ms apart). Not back: "Protocol error!",
-    // normal mode, false.
+    // into it and opens it again (20 tries, 100 ms apart; a try that finds the controller
+    // not yet in its loader counts as failed). Not back: "Protocol error!", normal mode,
+    // false.
     bool enterLoader();
 
     // Reads the status up to `reads` times, 100 ms apart, until one of `bits` shows. The
@@ -45,6 +46,8 @@ public:
 
     // True when the controller's S/N text shows the loader serial: its loader runs.
     static bool loaderRunning(const kd620_controller_class &controller);
+    // True when the device just opened presents the loader serial.
+    static bool loaderOpened(const kd620_controller_class &controller);
 
     // Boxes with a single OK button over the main window.
     void tell(message_icon icon, const QString &text) const;  // under the operation's title

@@ -53,6 +53,8 @@ private slots:
     void disconnect();
     void restart_data();
     void restart();
+    void restartWhileTheControllerLeavesLate_data();
+    void restartWhileTheControllerLeavesLate();
     void setWorkingMode_data();
     void setWorkingMode();
     void userInterfaceMode_data();
@@ -303,6 +305,50 @@ void tst_controller_connection::restart()
     QCOMPARE(c().workingMode(), connected ? (loaderMs < 0 ? int(MODE_LOADER) : int(MODE_NORMAL)) : int(MODE_NONE));
     QCOMPARE(c().usbDevice.serialNumber, intoLoader ? QString::fromLatin1(wire::LoaderSerial) : serialA);
     QCOMPARE(d.inLoader, intoLoader);
+}
+
+void tst_controller_connection::restartWhileTheControllerLeavesLate_data()
+{
+    QTest::addColumn<qint64>("leaveMs");          // the controller answers this long after the restart
+    QTest::addColumn<bool>("connectReachesIt");   // the connect 100 ms after the restart finds it still there
+    QTest::addColumn<int>("leavingPasses");       // passes that find it still there
+    QTest::addColumn<int>("waits");
+
+    // While it has not yet left, the controller shows its pending restart with the loader
+    // bit; it is away for a second and shows the bit two seconds longer, as in restart().
+    QTest::newRow("50 ms: gone before the connect") << qint64(50) << false << 0 << 32;
+    QTest::newRow("150 ms: the connect reaches it") << qint64(150) << true << 0 << 33;
+    QTest::newRow("400 ms: two passes reach it as well") << qint64(400) << true << 2 << 35;
+}
+
+void tst_controller_connection::restartWhileTheControllerLeavesLate()
+{
+    QFETCH(qint64, leaveMs);
+    QFETCH(bool, connectReachesIt);
+    QFETCH(int, leavingPasses);
+    sim_device &d = f->bus.addDevice(serialA);
+    QVERIFY(f->connectAndReset());
+    d.restartLeaveMs = leaveMs;
+
+    QCOMPARE(c().restartController(), 0);
+    const QStringList unfreezePass{status1, "#1 UNFREEZE v=0 i=0"};
+    QStringList log = QStringList{"#1 RESTART v=0 i=0"} + ops(1, {"SET_MODE v=1 i=0", "release 0", "close"});
+    if (connectReachesIt) {
+        // Connected to it in its loader state and told to unfreeze while the bit lasts,
+        // until it has gone.
+        log += QStringList{"list"} + F::searchReads(1) + F::connectAfterSearch(1).mid(0, 3)
+            + repeated(unfreezePass, leavingPasses) + ops(1, {"STATUS v=0 i=0 in 8 !gone", "release 0 !gone", "close"});
+    }
+    // Bare searches until it is back a second after leaving, then as in restart().
+    log += QStringList(11, "list") + F::searchReads(1) + repeated(unfreezePass, 19) + QStringList{status1, "#1 close"}
+        + F::wholeConnect(1);
+    QCOMPARE(f->bus.logTexts(), log);
+    QTEST(f->clock.waits, "waits");
+    QCOMPARE(f->statusSignals, (QList<bool>{false, connectReachesIt, true}));
+    QCOMPARE(c().workingMode(), int(MODE_NORMAL));
+    QCOMPARE(c().serialText(), QStringLiteral("S/N 5F0000-0001"));
+    QVERIFY(!d.inLoader);
+    checkConsistent();
 }
 
 void tst_controller_connection::setWorkingMode_data()

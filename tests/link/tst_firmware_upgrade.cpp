@@ -71,6 +71,9 @@ private slots:
     void faults_data();
     void faults();
     void loaderNotBack();
+    void controllerLeavesLate_data();
+    void controllerLeavesLate();
+    void firmwareComesBackInsteadOfTheLoader();
 
 private:
     kd620_controller_class &c() { return *f->controller; }
@@ -339,10 +342,6 @@ void tst_firmware_upgrade::faults_data()
         << shaper([](F &f, upgrade_file_builder &) { f.device.statusForceClear = wire::status::Ready; }) << -1
         << sim_fault() << QStringList{protocolError} << QStringList{start} + F::statusReads(10) << QList<int>()
        ;
-    QTest::newRow("the firmware comes back instead of the loader")
-        << shaper([](F &f, upgrade_file_builder &) { f.device.restartIntoLoader = false; }) << -1 << sim_fault()
-        << QStringList{"W USB Interface: Writing error!"} << QStringList{start + " !stall"} << QList<int>()
-       ;
 }
 
 void tst_firmware_upgrade::faults()
@@ -380,6 +379,56 @@ void tst_firmware_upgrade::loaderNotBack()
     QCOMPARE(f->bus.logTexts(), QStringList{versionRead} + F::enterLoader().mid(0, 3) + QStringList(20, "list"));
     QCOMPARE(f->clock.waits, 20);
     QCOMPARE(c().workingMode(), int(MODE_NORMAL));
+}
+
+void tst_firmware_upgrade::controllerLeavesLate_data()
+{
+    QTest::addColumn<qint64>("leaveMs");       // the controller answers this long after the restart
+    QTest::addColumn<int>("leavingFound");     // searches that find it before it has left
+    QTest::addColumn<int>("searchesInVain");   // then, while it is off the bus
+
+    // Searches run 100 ms apart from the restart on; the loader is back a second after the
+    // controller has left.
+    QTest::newRow("50 ms") << qint64(50) << 1 << 10;
+    QTest::newRow("150 ms") << qint64(150) << 2 << 10;
+    QTest::newRow("400 ms") << qint64(400) << 4 << 10;
+}
+
+void tst_firmware_upgrade::controllerLeavesLate()
+{
+    QFETCH(qint64, leaveMs);
+    QFETCH(int, leavingFound);
+    QFETCH(int, searchesInVain);
+    f->device.restartLeaveMs = leaveMs;
+
+    c().upgradeFirmware(f->write(f->wholeFile()));
+    QCOMPARE(f->boxes(), QStringList{success});
+    // The firmware that is about to leave is found and let go; every block goes to the loader.
+    QCOMPARE(f->bus.logTexts(), QStringList{versionRead} + F::enterLoader(leavingFound, searchesInVain)
+                                    + QStringList{announce(5)} + F::statusReads(1) + blocksWritten({0, 1, 2, 3, 4}));
+    QCOMPARE(f->clock.waits, leavingFound + searchesInVain + 5);
+    for (int i = 0; i < wire::FlashBlockCount; ++i)
+        QVERIFY(f->flashHolds(i));
+    QVERIFY(f->device.inLoader);
+    QCOMPARE(c().workingMode(), int(MODE_NORMAL));
+}
+
+void tst_firmware_upgrade::firmwareComesBackInsteadOfTheLoader()
+{
+    f->device.restartIntoLoader = false;
+    c().upgradeFirmware(f->write(f->wholeFile()));
+    // Off the bus for a second, then back as the firmware, which is never taken for the
+    // loader: no loader request reaches it, and after twenty searches the upgrade gives up.
+    QCOMPARE(f->boxes(), QStringList{protocolError});
+    QStringList log{versionRead, "#1 RESTART v=0 i=0", "#1 release 0 !gone", "#1 close"};
+    log += QStringList(10, "list");
+    for (int i = 0; i < 10; ++i)
+        log += QStringList{"list"} + F::searchReads(1) + F::released(1);
+    QCOMPARE(f->bus.logTexts(), log);
+    QCOMPARE(f->clock.waits, 20);
+    QVERIFY(f->loader.framesTaken.isEmpty());
+    QCOMPARE(c().workingMode(), int(MODE_NORMAL));
+    QVERIFY(!c().isConnected());
 }
 
 QTEST_GUILESS_MAIN(tst_firmware_upgrade)

@@ -67,6 +67,8 @@ private slots:
     void loaderNotBack();
     void firmwareNotBack_data();
     void firmwareNotBack();
+    void controllerLeavesLate_data();
+    void controllerLeavesLate();
 
 private:
     kd620_controller_class &c() { return *f->controller; }
@@ -302,7 +304,7 @@ void tst_firmware_verify::firmwareNotBack_data()
     // Searches run 100 ms apart from 100 ms after the request: the 50th at 5000 ms.
     QTest::newRow("back for the last search") << qint64(5000) << true;
     QTest::newRow("back too late: disconnected") << qint64(5001) << false;
-    QTest::newRow("a loader that stays: connected to it again") << qint64(-1) << true;
+    QTest::newRow("a loader that stays: connected to it again at the last search") << qint64(-1) << true;
 }
 
 void tst_firmware_verify::firmwareNotBack()
@@ -321,10 +323,12 @@ void tst_firmware_verify::firmwareNotBack()
     QCOMPARE(log.mid(0, start.size()), start);
     if (startMs < 0) {
         QCOMPARE(f->boxes(), QStringList{verified});
-        // Found at the first search, then connected in the loader.
-        const QStringList stays = QStringList{"#1 UNFREEZE v=0 i=0", "#1 SET_MODE v=1 i=0", "#1 release 0",
-                                              "#1 close", "list"}
-            + F::searchReads(1) + QStringList{"#1 close", "list"} + F::searchReads(1)
+        // Found at every search while the firmware may still take over, then connected in
+        // the loader.
+        QStringList stays{"#1 UNFREEZE v=0 i=0", "#1 SET_MODE v=1 i=0", "#1 release 0", "#1 close"};
+        for (int i = 0; i < 49; ++i)
+            stays += QStringList{"list"} + F::searchReads(1) + F::released(1);
+        stays += QStringList{"list"} + F::searchReads(1) + QStringList{"#1 close", "list"} + F::searchReads(1)
             + F::connectAfterSearch(1).mid(0, 3);
         QCOMPARE(log.mid(start.size()), stays);
         QCOMPARE(c().workingMode(), int(MODE_LOADER));
@@ -342,6 +346,40 @@ void tst_firmware_verify::firmwareNotBack()
         QCOMPARE(f->statusSignals, QList<bool>{false});
         QCOMPARE(c().workingMode(), int(MODE_NONE));
     }
+}
+
+void tst_firmware_verify::controllerLeavesLate_data()
+{
+    QTest::addColumn<qint64>("leaveMs");        // the controller answers this long after the request
+    QTest::addColumn<int>("leavingFound");      // searches that find the firmware before it has left
+    QTest::addColumn<int>("loaderFound");       // searches that find the loader before it has left
+
+    // Into the loader: searches 100 ms apart from the restart on, the loader back a second
+    // after the firmware has left. Out of it: searches 100 ms apart from 100 ms after the
+    // request on, the firmware back half a second after the loader has left.
+    QTest::newRow("50 ms") << qint64(50) << 1 << 0;
+    QTest::newRow("150 ms") << qint64(150) << 2 << 1;
+    QTest::newRow("400 ms") << qint64(400) << 4 << 3;
+}
+
+void tst_firmware_verify::controllerLeavesLate()
+{
+    QFETCH(qint64, leaveMs);
+    QFETCH(int, leavingFound);
+    QFETCH(int, loaderFound);
+    installAll(*f);
+    f->device.restartLeaveMs = leaveMs;
+
+    c().verifyFirmware(f->write(f->wholeFile()));
+    QCOMPARE(f->boxes(), QStringList{verified});
+    // Neither the firmware about to leave is taken for the loader, nor the loader about to
+    // leave for the controller connected again.
+    // The firmware is back half a second after the loader has left: five searches find nothing.
+    const int searchesInVain = 5;
+    QCOMPARE(f->bus.logTexts(), F::enterLoader(leavingFound, 10) + blocksRead({0, 1, 2, 3, 4})
+                                    + F::leaveLoader(searchesInVain, loaderFound));
+    QCOMPARE(f->clock.waits, leavingFound + 10 + 5 + 1 + loaderFound + searchesInVain + 1);
+    checkConnectedAgain();
 }
 
 QTEST_GUILESS_MAIN(tst_firmware_verify)

@@ -91,10 +91,29 @@ QStringList sim_firmware_fixture::statusReads(int n)
     return QStringList(n, QStringLiteral("#1 STATUS v=0 i=0 in 8"));
 }
 
-QStringList sim_firmware_fixture::enterLoader()
+namespace {
+
+// Searches that find the controller and let it go again, n times.
+QStringList foundAndLetGo(int n)
 {
-    return QStringList{"#1 RESTART v=0 i=0", "#1 release 0 !gone", "#1 close"} + QStringList(11, "list")
-        + searchReads(1);
+    QStringList log;
+    for (int i = 0; i < n; ++i)
+        log += QStringList{"list"} + sim_link_fixture::searchReads(1) + sim_link_fixture::released(1);
+    return log;
+}
+
+// " !gone" when the controller has left before the operation.
+QString goneUnless(bool present)
+{
+    return present ? QString() : QStringLiteral(" !gone");
+}
+
+} // namespace
+
+QStringList sim_firmware_fixture::enterLoader(int leavingFound, int searchesInVain)
+{
+    return QStringList{"#1 RESTART v=0 i=0", "#1 release 0" + goneUnless(leavingFound > 0), "#1 close"}
+        + foundAndLetGo(leavingFound) + QStringList(searchesInVain + 1, "list") + searchReads(1);
 }
 
 QStringList sim_firmware_fixture::blockWrite(int index, int reads)
@@ -109,8 +128,10 @@ QStringList sim_firmware_fixture::blockRead(int index)
         + statusReads(2) + QStringList{frameText("in", request::FirmwareReadBlock, index)};
 }
 
-QStringList sim_firmware_fixture::leaveLoader(int searchesInVain)
+QStringList sim_firmware_fixture::leaveLoader(int searchesInVain, int loaderFound)
 {
-    return QStringList{"#1 UNFREEZE v=0 i=0", "#1 SET_MODE v=1 i=0 !gone", "#1 release 0 !gone", "#1 close"}
-        + QStringList(searchesInVain + 1, "list") + searchReads(1) + QStringList{"#1 close"} + wholeConnect(1);
+    const QString gone = goneUnless(loaderFound > 0);
+    return QStringList{"#1 UNFREEZE v=0 i=0", "#1 SET_MODE v=1 i=0" + gone, "#1 release 0" + gone, "#1 close"}
+        + foundAndLetGo(loaderFound) + QStringList(searchesInVain + 1, "list") + searchReads(1)
+        + QStringList{"#1 close"} + wholeConnect(1);
 }

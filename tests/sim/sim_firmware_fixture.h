@@ -35,15 +35,17 @@ struct sim_firmware_fixture : sim_link_fixture {
     QStringList boxes() const;
 
     // Log texts: the restart into the loader and the search that finds it back (a second
-    // after the restart, ten searches in vain before),
-    static QStringList enterLoader();
+    // after the controller has left, ten searches in vain before); a controller that
+    // leaves late is found, and let go, by the first searches,
+    static QStringList enterLoader(int leavingFound = 0, int searchesInVain = 10);
     // a firmware frame of block `index` and the status reads that follow it,
     static QStringList blockWrite(int index, int statusReads);
     // one flash block read back (loader check, request, two reads for DONE, the frame),
     static QStringList blockRead(int index);
     // leaving the loader and connecting again (the firmware is back half a second after
-    // the request, so four searches find nothing),
-    static QStringList leaveLoader(int searchesInVain = 4);
+    // the loader has left, so four searches find nothing); a loader that leaves late is
+    // found, and let go, by the first searches,
+    static QStringList leaveLoader(int searchesInVain = 4, int loaderFound = 0);
     // n status reads.
     static QStringList statusReads(int n);
 };

@@ -29,8 +29,13 @@ int sim_loader_engine::control(sim_device &device, const sim_setup &setup, u8 *d
 {
     if (setup.request() == request::Unfreeze)
         return unfreeze(device, setup, data);
-    // The firmware does not know the loader's requests.
-    if (!device.inLoader || !expect(device, setup, false, 0))
+    // The firmware does not know the loader's requests: a host that sends them has taken
+    // the firmware for the loader.
+    if (!device.inLoader) {
+        device.problems << QStringLiteral("%1 to the firmware, not the loader").arg(requestName(setup.request()));
+        return usb_error::Pipe;
+    }
+    if (!expect(device, setup, false, 0))
         return usb_error::Pipe;
     if (setup.request() == request::FirmwareUpgrade)
         return announceUpgrade(device, setup);
