@@ -100,7 +100,7 @@ bool sim_usb_bus::alive(const sim_handle &h, sim_log_entry &entry)
 void sim_usb_bus::checkTimeout(sim_device &device, unsigned timeoutMs, const sim_log_entry &entry)
 {
     if (timeoutMs != sim_protocol::TransferTimeoutMs)
-        device.problems << QStringLiteral("%1 waited only %2 ms").arg(entry.what).arg(timeoutMs);
+        device.problems << QStringLiteral("%1 with a time-out of %2 ms").arg(entry.what).arg(timeoutMs);
 }
 
 int sim_usb_bus::endByFault(const sim_fault &fault, sim_device &device, sim_log_entry &entry)
