@@ -24,6 +24,9 @@ constexpr u32 CouplingEntryCount = 64;
 constexpr u32 SunTableEntries = 381;
 constexpr u32 SunTableDays = 366;
 constexpr u32 MaxStepsPerProgram = 999;
+// DMX output channels in use (the channel-limit word): scenes and masks edit this many.
+constexpr u32 MinOutputChannels = 24;
+constexpr u32 MaxOutputChannels = 64;
 
 // Regions, in image order.
 constexpr u32 UnusedHead = 0x000000;          // 0x2000, read back, never sent

@@ -72,6 +72,24 @@
     </message>
 </context>
 <context>
+    <name>admx512_sliders_widget</name>
+    <message>
+        <source>Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>admx_slider_widget</name>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>aevents_clock_widget</name>
     <message>
         <source>The editor of timer events is not built yet: timers and their actions are kept as the configuration holds them.</source>
@@ -445,10 +463,6 @@
 <context>
     <name>ascene_settings_widget</name>
     <message>
-        <source>The scene editor is not built yet: scenes are kept as the configuration holds them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Single Channels</source>
         <translation type="unfinished"></translation>
     </message>
@@ -462,6 +476,111 @@
     </message>
     <message>
         <source>Coupled Scenes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying scenes, also from another configuration file, and the DMX sheets are not built yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coupling scenes is not built yet: the coupling groups are kept as the configuration holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade Up Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade Down Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Infinite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>values setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with slider</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deselect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose all or...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Execute!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule broken!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All times cannot equal 0!
+Duration will be fixed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,37 +1,96 @@
 #include "scenes/ascene_settings_widget.h"
 
 #include "link/kd620_controller_class.h"
+#include "model/image_access.h"
 #include "model/image_layout.h"
+#include "model/load_clamps.h"
+#include "model/scene_times_record.h"
+#include "model/time_codec.h"
+#include "model/user_interaction.h"
+#include "scenes/admx512_sliders_widget.h"
+#include "scenes/admx_slider_widget.h"
+#include "scenes/level_set.h"
+#include "widgets/guarded_spin_box.h"
+#include "widgets/my_time_edit.h"
+#include "widgets/stand_in_page.h"
+#include "widgets/table_setup.h"
+#include "widgets/window_services.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 
-ascene_settings_widget::ascene_settings_widget(kd620_controller_class *controller, QWidget *parent)
-    : stand_in_page(tr("The scene editor is not built yet: scenes are kept as the configuration holds them."),
-                    parent)
+#include <algorithm>
+
+namespace {
+
+constexpr int MaxChannels = int(image_layout::MaxOutputChannels);
+constexpr int MinChannels = int(image_layout::MinOutputChannels);
+constexpr int GridColumns = 10;
+constexpr int GridRows = (MaxChannels + GridColumns - 1) / GridColumns;
+constexpr int GridColumnWidth = 22;
+constexpr int GridRowHeight = 24;
+constexpr int SceneColumnWidth = 110;
+// The Scenes tab is a page of the main tab widget itself, taller than the pages inside the
+// Events and Settings tabs; the scene tabs fill it to its right and bottom edges.
+constexpr int ScenesTabHeight = 672;
+constexpr int SceneTabsLeft = 190;
+constexpr int DescriptionLength = 100;
+constexpr int MinEveryStep = 2;
+constexpr int MaxEveryStep = 16;
+// The duration a scene gets when "Infinite" is unchecked or its times break the rule: 1.0 s.
+constexpr u16 RepairedDuration = 10;
+const char TimeFormat[] = "hh'[h] 'mm'[m] 'ss'.'zzz'[s]'";
+
+// The number of DMX output channels the image holds, as the settings keep it (24..64).
+int imageChannelCount(const kd620_controller_class &controller)
 {
+    return clampedOutputChannelLimit(readU16(controller.confData, image_layout::OutputChannelLimit));
+}
+
+QLabel *addLabel(QWidget *parent, const QString &text, const QRect &place)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(place);
+    return label;
+}
+
+MyTimeEdit *addTimeEdit(QWidget *parent, const QRect &place, u16 maximumTenths)
+{
+    auto *edit = new MyTimeEdit(parent);
+    edit->setGeometry(place);
+    edit->setDisplayFormat(QString::fromLatin1(TimeFormat));
+    edit->setMinimumTime(QTime(0, 0));
+    edit->setMaximumTime(tenthsToTime(maximumTenths));
+    return edit;
+}
+
+} // namespace
+
+// --- Construction -----------------------------------------------------------------------
+
+ascene_settings_widget::ascene_settings_widget(kd620_controller_class *controller, QWidget *parent)
+    : page_base(parent)
+    , kind(level_set::scenes())
+{
+    resize(PageWidth, ScenesTabHeight);
     currentController = controller;
     // The send asks about old firmware by the channels this page uses.
     controller->channelsInUseSource = [this] { return chnlsInUse; };
-
-    sceneTable = new QTableWidget(int(image_layout::SceneCount), 1, this);
-    sceneTable->setGeometry(10, 40, 260, 600);
-    sceneTable->horizontalHeader()->setStretchLastSection(true);
-    sceneTable->verticalHeader()->setDefaultSectionSize(page_base::RowHeight);
-    sceneTable->horizontalHeader()->hide();
-    sceneTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sceneTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (int row = 0; row < sceneTable->rowCount(); ++row)
-        sceneTable->setVerticalHeaderItem(row, new QTableWidgetItem(QString::number(row + 1)));
-
-    sceneTabs = new QTabWidget(this);
-    sceneTabs->setGeometry(285, 40, 550, 600);
-    for (const QString &title : {tr("Single Channels"), tr("Groupped Channels"), tr("Copying"), tr("Coupled Scenes")})
-        sceneTabs->addTab(new QWidget, title);
-
-    relabel();
-    sceneTable->setCurrentCell(0, 0);
+    createWidgets();
+    connectSignals();
     refresh();
 }
 
@@ -40,37 +99,461 @@ ascene_settings_widget::~ascene_settings_widget()
     // The controller outlives the page (a language change builds a new one).
     if (currentController)
         currentController->channelsInUseSource = nullptr;
+    // The children go after this object has stopped being a page: nothing they signal on
+    // their way out may reach its slots.
+    for (QObject *child : findChildren<QObject *>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
-int ascene_settings_widget::currentScene() const
+void ascene_settings_widget::createWidgets()
 {
-    return qMax(0, sceneTable->currentRow());
+    createSceneList();
+    createTabs();
+    createSingleChannelsTab();
+    createGrouppedChannelsTab();
+    stand_in_page::addNote(tr("Copying scenes, also from another configuration file, and the DMX sheets are not "
+                              "built yet."),
+                           copyingTab);
+    stand_in_page::addNote(tr("Coupling scenes is not built yet: the coupling groups are kept as the configuration "
+                              "holds them."),
+                           coupledScenesTab);
 }
+
+void ascene_settings_widget::createSceneList()
+{
+    sceneTable = new QTableWidget(kind.count, SceneColumnCount, this);
+    table_setup setup;
+    setup.geometry = QRect(10, 20, 175, 625);
+    setup.stretchLastColumn = false;
+    setup.showHorizontalHeader = true;
+    setup.selectionBehavior = QAbstractItemView::SelectRows;
+    setUpTable(sceneTable, setup);
+    sceneTable->setFont(listFont());
+    sceneTable->setWordWrap(false);  // one line a row, elided at its right end
+    sceneTable->setHorizontalHeaderItem(DescriptionColumn, new QTableWidgetItem(tr("Scene")));
+    sceneTable->setColumnWidth(DescriptionColumn, SceneColumnWidth);
+    // Before the selection is connected: the first refresh shows scene 1 without a change.
+    sceneTable->setCurrentCell(0, DescriptionColumn);
+}
+
+void ascene_settings_widget::createTabs()
+{
+    sceneTabs = new QTabWidget(this);
+    sceneTabs->setGeometry(SceneTabsLeft, 0, PageWidth - SceneTabsLeft, ScenesTabHeight);
+    singleChannelsTab = new QWidget;
+    grouppedChannelsTab = new QWidget;
+    copyingTab = new QWidget;
+    coupledScenesTab = new QWidget;
+    sceneTabs->addTab(singleChannelsTab, tr("Single Channels"));
+    sceneTabs->addTab(grouppedChannelsTab, tr("Groupped Channels"));
+    sceneTabs->addTab(copyingTab, tr("Copying"));
+    sceneTabs->addTab(coupledScenesTab, tr("Coupled Scenes"));
+}
+
+void ascene_settings_widget::createSingleChannelsTab()
+{
+    QWidget *tab = singleChannelsTab;
+    sliders = new admx512_sliders_widget(currentController, imageChannelCount(*currentController), tab, false);
+
+    addLabel(tab, tr("Fade Up Time:"), QRect(140, 400, 120, 20));
+    addLabel(tab, tr("Duration:"), QRect(140, 430, 120, 20));
+    addLabel(tab, tr("Fade Down Time:"), QRect(140, 460, 120, 20));
+    riseTimeEdit = addTimeEdit(tab, QRect(260, 400, 170, 20), scene_times_record::Infinite);
+    // One tenth below the value that means infinite.
+    lastTimeEdit = addTimeEdit(tab, QRect(260, 430, 170, 20), scene_times_record::Infinite - 1);
+    fallTimeEdit = addTimeEdit(tab, QRect(260, 460, 170, 20), scene_times_record::Infinite);
+    infiniteBox = new QCheckBox(tr("Infinite"), tab);
+    infiniteBox->setGeometry(435, 430, 140, 20);
+
+    clearChannelsButton = new QPushButton(tr("Clear channels"), tab);
+    clearChannelsButton->setGeometry(465, 510, 140, 24);
+    clearChannelsButton->setFont(listFont());
+
+    addLabel(tab, tr("Description:"), QRect(10, 590, 111, 21));
+    descEdit = new QLineEdit(tab);
+    descEdit->setGeometry(10, 620, 631, 21);
+    descEdit->setFont(descriptionFont());
+    descEdit->setMaxLength(DescriptionLength);
+}
+
+void ascene_settings_widget::createGrouppedChannelsTab()
+{
+    QWidget *tab = grouppedChannelsTab;
+    channelGrid = new QTableWidget(GridRows, GridColumns, tab);
+    table_setup setup;
+    setup.geometry = QRect(10, 20, 276, 602);
+    setup.stretchLastColumn = false;
+    setup.rowHeight = GridRowHeight;
+    setup.showHorizontalHeader = true;
+    setup.selectionMode = QAbstractItemView::NoSelection;
+    setUpTable(channelGrid, setup);
+    channelGrid->setShowGrid(true);
+    channelGrid->setGridStyle(Qt::DotLine);
+    channelGrid->setSizeIncrement(0, 0);
+    // Narrower than the style's smallest section: ten channels side by side.
+    channelGrid->horizontalHeader()->setMinimumSectionSize(GridColumnWidth);
+    for (int column = 0; column < GridColumns; ++column)
+        channelGrid->setColumnWidth(column, GridColumnWidth);
+    QStringList rowLabels;
+    for (int row = 0; row < GridRows; ++row)
+        rowLabels << QString::number(row * GridColumns);
+    channelGrid->setVerticalHeaderLabels(rowLabels);
+    for (int cell = 0; cell < GridRows * GridColumns; ++cell) {
+        auto *item = new QTableWidgetItem;
+        if (cell < MaxChannels) {
+            item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+            item->setCheckState(Qt::Unchecked);
+        } else {
+            item->setFlags(Qt::NoItemFlags);  // no channel there
+        }
+        channelGrid->setItem(cell / GridColumns, cell % GridColumns, item);
+    }
+
+    groupSceneLabel = new QLabel(tr("Scene: %1").arg(1), tab);
+    groupSceneLabel->setGeometry(408, 20, 91, 20);
+    groupSceneLabel->setAlignment(Qt::AlignCenter);
+
+    createSelectionGroup();
+
+    valueEnableBox = new QCheckBox(tr("Enable"), tab);
+    valueEnableBox->setGeometry(320, 380, 100, 19);
+    addLabel(tab, tr("values setting"), QRect(320, 400, 150, 17));
+    addLabel(tab, tr("with slider"), QRect(320, 420, 101, 17));
+    valueStrip = new admx_slider_widget(0, 480, 330, tab);
+    valueStrip->slider->setEnabled(false);
+    valueStrip->spinBox->setEnabled(false);
+}
+
+void ascene_settings_widget::createSelectionGroup()
+{
+    auto *selection = new QGroupBox(tr("Selection"), grouppedChannelsTab);
+    selection->setGeometry(310, 60, 301, 261);
+    selectRadio = new QRadioButton(tr("Select"), selection);
+    selectRadio->setGeometry(10, 30, 91, 20);
+    deselectRadio = new QRadioButton(tr("Deselect"), selection);
+    deselectRadio->setGeometry(110, 30, 91, 20);
+    deselectRadio->setChecked(true);
+    invertRadio = new QRadioButton(tr("Invert"), selection);
+    invertRadio->setGeometry(220, 30, 91, 20);
+
+    auto *choose = new QGroupBox(tr("Choose all or..."), selection);
+    choose->setGeometry(10, 60, 281, 151);
+    everyBox = new QCheckBox(tr("Choose every"), choose);
+    everyBox->setGeometry(50, 40, 121, 21);
+    everyStep = new QSpinBox(choose);
+    everyStep->setGeometry(200, 40, 52, 22);
+    everyStep->setRange(MinEveryStep, MaxEveryStep);
+    everyStep->setValue(MinEveryStep);
+    everyStep->setEnabled(false);
+    rangeBox = new QCheckBox(tr("In range"), choose);
+    rangeBox->setGeometry(50, 80, 101, 19);
+    addLabel(choose, tr("from "), QRect(50, 110, 31, 20))->setFont(listFont());
+    const int channels = imageChannelCount(*currentController);
+    selFrom = new guardedSpinBox(choose);
+    selFrom->setGeometry(90, 110, 52, 22);
+    selFrom->setRange(1, channels);
+    selFrom->setValue(1);
+    selFrom->setEnabled(false);
+    addLabel(choose, tr("to"), QRect(160, 110, 21, 20))->setFont(listFont());
+    selTo = new guardedSpinBox(choose);
+    selTo->setGeometry(200, 110, 52, 22);
+    selTo->setRange(1, channels);
+    selTo->setValue(MaxChannels);
+    selTo->setEnabled(false);
+
+    executeButton = new QPushButton(tr("Execute!"), selection);
+    executeButton->setGeometry(90, 220, 121, 23);
+    executeButton->setFont(listFont());
+}
+
+void ascene_settings_widget::connectSignals()
+{
+    connect(descEdit, &QLineEdit::editingFinished, this, &ascene_settings_widget::disableDescEdition);
+    connect(clearChannelsButton, &QPushButton::clicked, this, &ascene_settings_widget::clearAllChnls);
+    connect(sceneTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &ascene_settings_widget::sceneChange);
+    connect(this, &ascene_settings_widget::sceneChanged, sliders, &admx512_sliders_widget::setSceneNumber);
+    // An edit the editor rounds is reported twice by its inherited timeChanged, the unrounded
+    // time first when that reaches the page before the editor has rounded; a time rounded
+    // to 0 would then break the rule twice. The editor's own signal reports each change once,
+    // rounded.
+    connect(riseTimeEdit, &MyTimeEdit::timeChanged, this, &ascene_settings_widget::riseTimeChange);
+    connect(lastTimeEdit, &MyTimeEdit::timeChanged, this, &ascene_settings_widget::lastTimeChange);
+    connect(fallTimeEdit, &MyTimeEdit::timeChanged, this, &ascene_settings_widget::fallTimeChange);
+    connect(infiniteBox, &QCheckBox::stateChanged, this, &ascene_settings_widget::lastTimeInfChange);
+    connect(sceneTabs, &QTabWidget::currentChanged, this, &ascene_settings_widget::tabChanged);
+    connect(everyBox, &QCheckBox::toggled, everyStep, &QWidget::setEnabled);
+    connect(rangeBox, &QCheckBox::toggled, selFrom, &QWidget::setEnabled);
+    connect(rangeBox, &QCheckBox::toggled, selTo, &QWidget::setEnabled);
+    connect(executeButton, &QPushButton::clicked, this, &ascene_settings_widget::selectSome);
+    connect(valueStrip, &admx_slider_widget::chValCh, this, &ascene_settings_widget::groupSetValue);
+    connect(selFrom, &guardedSpinBox::valueAccepted, this, &ascene_settings_widget::validStart);
+    connect(selTo, &guardedSpinBox::valueAccepted, this, &ascene_settings_widget::validEnd);
+    connect(valueEnableBox, &QCheckBox::toggled, valueStrip->slider, &QWidget::setEnabled);
+    connect(valueEnableBox, &QCheckBox::toggled, valueStrip->spinBox, &QWidget::setEnabled);
+}
+
+// --- The configuration it shows ---------------------------------------------------------
+
+scene_times_record ascene_settings_widget::times() const
+{
+    return kind.times(currentController->confData, currentScene);
+}
+
+void ascene_settings_widget::setTimes(const scene_times_record &times)
+{
+    kind.setTimes(currentController->confData, currentScene, times);
+}
+
+QString &ascene_settings_widget::description(int scene) const
+{
+    return kind.description(*currentController, scene);
+}
+
+QTableWidgetItem *ascene_settings_widget::channelBox(int channel) const
+{
+    if (channel < 0 || channel >= MaxChannels)
+        return nullptr;
+    return channelGrid->item(channel / GridColumns, channel % GridColumns);
+}
+
+// A scene's three times may not all be 0; an infinite duration never breaks the rule.
+bool ascene_settings_widget::timesRuleBroken(const scene_times_record &times) const
+{
+    return u32(times.fadeUp) + times.duration + times.fadeDown == 0;
+}
+
+// A green row is a scene with at least one level above 0.
+bool ascene_settings_widget::rowInUse(int scene) const
+{
+    return kind.anyLevelSet(currentController->confData, scene);
+}
+
+// --- Slots --------------------------------------------------------------------------------
 
 void ascene_settings_widget::refresh()
 {
-    // While Live is chosen the controller shows the scene the page shows.
-    if (currentController->uiMode == kd620_controller_class::UiModeLive)
-        currentController->send_sc_prep(currentScene());
+    showTimes();
+    showRows();
+    descEdit->setText(description(currentScene));
+    sliders->setSliders(sliders->firstStripChannel);
+    // Showing the times stored nothing; a scene whose times all are 0 is still repaired.
+    CheckTimes();
+    if (kind.live && currentController->uiMode == kd620_controller_class::UiModeLive)
+        currentController->send_sc_prep(currentScene);
+}
+
+void ascene_settings_widget::showTimes()
+{
+    const scene_times_record shown = times();
+    const QSignalBlocker infiniteQuiet(infiniteBox);
+    const QSignalBlocker riseQuiet(riseTimeEdit);
+    const QSignalBlocker lastQuiet(lastTimeEdit);
+    const QSignalBlocker fallQuiet(fallTimeEdit);
+    infiniteBox->setChecked(shown.isInfinite());
+    lastTimeEdit->setTime(tenthsToTime(shown.isInfinite() ? RepairedDuration : shown.duration));
+    lastTimeEdit->setEnabled(!shown.isInfinite());
+    riseTimeEdit->setTime(tenthsToTime(shown.fadeUp));
+    fallTimeEdit->setTime(tenthsToTime(shown.fadeDown));
+}
+
+// Every row's full description (the list elides it) and colour. Items are only written
+// where they change: a dragged value strip refreshes the page at every step.
+void ascene_settings_widget::showRows()
+{
+    const QBrush inUse(inUseColour());
+    const QBrush base = QApplication::palette().brush(QPalette::Base);
+    for (int scene = 0; scene < kind.count; ++scene) {
+        const QString &text = description(scene);
+        const QString shown = text.isEmpty() ? page_base::tr("no description") : text;
+        QTableWidgetItem *item = sceneTable->item(scene, DescriptionColumn);
+        if (!item) {
+            item = new QTableWidgetItem(shown);
+            sceneTable->setItem(scene, DescriptionColumn, item);
+        } else if (item->text() != shown) {
+            item->setText(shown);
+        }
+        const QBrush &background = rowInUse(scene) ? inUse : base;
+        if (item->background() != background)
+            item->setBackground(background);
+    }
+}
+
+QString ascene_settings_widget::elidedRowText(int scene) const
+{
+    const QFontMetrics metrics(sceneTable->font());
+    return descriptionText(description(scene), metrics, sceneTable->columnWidth(DescriptionColumn) - 8);
 }
 
 void ascene_settings_widget::relabel()
 {
     const QFontMetrics metrics(sceneTable->font());
-    const int width = sceneTable->columnWidth(0) - 8;
-    for (int row = 0; row < sceneTable->rowCount(); ++row) {
-        setCellText(sceneTable, row, 0, descriptionText(currentController->sceneDescs[size_t(row)], metrics, width));
+    const int width = sceneTable->columnWidth(DescriptionColumn) - 8;
+    for (int scene = 0; scene < kind.count; ++scene)
+        setCellText(sceneTable, scene, DescriptionColumn, descriptionText(description(scene), metrics, width));
+}
+
+void ascene_settings_widget::sceneChange(const QModelIndex &current, const QModelIndex &)
+{
+    if (restoringRow)
+        return;
+    // No row (a caller made a row beyond the last one current) is no scene: the page keeps
+    // the one it shows.
+    if (!current.isValid() || !kind.contains(current.row())) {
+        keepCurrentRow();
+        return;
     }
+    currentScene = current.row();
+    groupSceneLabel->setText(tr("Scene %1").arg(currentScene + 1));
+    emit sceneChanged(currentScene);
+    refresh();
+}
+
+void ascene_settings_widget::keepCurrentRow()
+{
+    const QScopedValueRollback<bool> restoring(restoringRow, true);
+    sceneTable->setCurrentCell(currentScene, DescriptionColumn);
 }
 
 void ascene_settings_widget::sceneLiveOn()
 {
-    emit sceneChanged(currentScene());
+    emit sceneChanged(currentScene);
+    refresh();
+}
+
+void ascene_settings_widget::tabChanged(int index)
+{
+    if (index == SingleChannelsTab)
+        refresh();
+}
+
+void ascene_settings_widget::riseTimeChange(QTime)
+{
+    scene_times_record stored = times();
+    stored.fadeUp = timeToTenths16(riseTimeEdit->time());
+    setTimes(stored);
+    if (stored.fadeUp == 0)
+        CheckTimes();
+}
+
+void ascene_settings_widget::lastTimeChange(QTime)
+{
+    scene_times_record stored = times();
+    if (stored.isInfinite())
+        return;
+    stored.duration = timeToTenths16(lastTimeEdit->time());
+    setTimes(stored);
+    if (stored.duration == 0)
+        CheckTimes();
+}
+
+void ascene_settings_widget::fallTimeChange(QTime)
+{
+    scene_times_record stored = times();
+    stored.fadeDown = timeToTenths16(fallTimeEdit->time());
+    setTimes(stored);
+    if (stored.fadeDown == 0)
+        CheckTimes();
+}
+
+// Unchecking "Infinite" always gives 1.0 s, whatever the duration was before.
+void ascene_settings_widget::lastTimeInfChange(int state)
+{
+    const bool infinite = state != Qt::Unchecked;
+    scene_times_record stored = times();
+    stored.duration = infinite ? scene_times_record::Infinite : RepairedDuration;
+    setTimes(stored);
+    lastTimeEdit->setTime(tenthsToTime(RepairedDuration));
+    lastTimeEdit->setEnabled(!infinite);
+}
+
+void ascene_settings_widget::CheckTimes()
+{
+    scene_times_record stored = times();
+    if (!timesRuleBroken(stored))
+        return;
+    showMessage(message_icon::Warning, tr("Rule broken!"), tr("All times cannot equal 0!\nDuration will be fixed."),
+                message_button::Ok, message_button::NoButton, mainWindow);
+    stored.duration = RepairedDuration;
+    setTimes(stored);
+    lastTimeEdit->setTime(tenthsToTime(RepairedDuration));
+}
+
+void ascene_settings_widget::disableDescEdition()
+{
+    description(currentScene) = descEdit->text();
+    setCellText(sceneTable, currentScene, DescriptionColumn, elidedRowText(currentScene));
+}
+
+// Also the channels beyond the count in use.
+void ascene_settings_widget::clearAllChnls()
+{
+    u8 *levels = kind.levels(currentController->confData, currentScene);
+    std::fill(levels, levels + image_layout::ChannelCount, u8(0));
+    refresh();
+}
+
+// The range includes its last channel: "every 3" over 5..20 touches 5, 8, .., 20.
+void ascene_settings_widget::selectSome()
+{
+    const bool ranged = rangeBox->isChecked();
+    const int first = ranged ? selFrom->value() - 1 : 0;
+    const int last = ranged ? selTo->value() - 1 : chnlsInUse - 1;
+    const int step = everyBox->isChecked() ? everyStep->value() : 1;
+    for (int channel = first; channel <= last; channel += step) {
+        QTableWidgetItem *box = channelBox(channel);
+        if (!box)
+            break;
+        Qt::CheckState state = Qt::Unchecked;
+        if (selectRadio->isChecked())
+            state = Qt::Checked;
+        else if (invertRadio->isChecked())
+            state = box->checkState() == Qt::Unchecked ? Qt::Checked : Qt::Unchecked;
+        box->setCheckState(state);
+    }
+}
+
+void ascene_settings_widget::validStart(int value)
+{
+    if (selTo->value() < value)
+        selTo->setValue(value);
+}
+
+void ascene_settings_widget::validEnd(int value)
+{
+    if (selFrom->value() > value)
+        selFrom->setValue(value);
+}
+
+// The value strip reports every step while it is dragged: each step sets the whole
+// selection, in channel order.
+void ascene_settings_widget::groupSetValue(int, int level)
+{
+    for (int channel = 0; channel < chnlsInUse; ++channel) {
+        if (channelBox(channel)->checkState() == Qt::Checked)
+            sliders->sCh(channel, level);
+    }
     refresh();
 }
 
 void ascene_settings_widget::limitChnls(int channels)
 {
+    // The settings keep the count within 24..64; the grid has boxes for 64 channels only.
+    channels = std::clamp(channels, MinChannels, MaxChannels);
+    if (channels == chnlsInUse)
+        return;
+    sliders->scrollBar->setMaximum(channels - admx512_sliders_widget::StripCount);
+    selFrom->setMaximum(channels);
+    selTo->setMaximum(channels);
+    for (int channel = channels; channel < chnlsInUse; ++channel) {
+        QTableWidgetItem *box = channelBox(channel);
+        box->setCheckState(Qt::Unchecked);
+        box->setFlags(box->flags() & ~Qt::ItemIsEnabled);
+    }
+    for (int channel = chnlsInUse; channel < channels; ++channel) {
+        QTableWidgetItem *box = channelBox(channel);
+        box->setFlags(box->flags() | Qt::ItemIsEnabled);
+    }
     chnlsInUse = channels;
 }
 

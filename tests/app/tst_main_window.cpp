@@ -260,6 +260,8 @@ const QList<page_case> &drawingPages()
         {"settings remote", SettingsTab, RemoteSettingsTab,
          [](kd620_controller_class &c) { c.rcuKeyDescs[0] = QStringLiteral("red"); },
          [](gui_class &w) { return w.tab_settings_ired->keyTable->item(0, 2)->text(); }, QStringLiteral("red")},
+        {"scenes", ScenesTab, -1, [](kd620_controller_class &c) { c.sceneDescs[0] = QStringLiteral("film"); },
+         [](gui_class &w) { return w.scenePage->sceneTable->item(0, 0)->text(); }, QStringLiteral("film")},
         {"settings other", SettingsTab, OtherTab,
          [](kd620_controller_class &c) { writeI32(c.confData, image_layout::TimeZone, 4); },
          [](gui_class &w) { return w.timeZoneSpin->text(); }, QStringLiteral("GMT +4")},
@@ -286,6 +288,8 @@ void tst_main_window::tabChangeRefreshesItsPage()
     // Choosing the main tab redraws the page its sub-tab shows ...
     if (page.subTab >= 0)
         sub->setCurrentIndex(page.subTab);
+    if (w.tabWidget_main->currentIndex() == page.mainTab)
+        w.tabWidget_main->setCurrentIndex(page.mainTab == EventsTab ? ScenesTab : EventsTab);
     page.change(*f->controller);
     w.tabWidget_main->setCurrentIndex(page.mainTab);
     QCOMPARE(page.shown(w), page.expected);
@@ -380,6 +384,9 @@ void tst_main_window::firstWindowShowsTheConfiguration()
     QCOMPARE(w.shutDownTimeEdit->time(), QTime(0, 0, 1, 700));
     QCOMPARE(w.dmxSettingsPage->setWidget->spinChnlMax->value(), 24);
     QCOMPARE(w.scenePage->chnlsInUse, 24);
+    QVERIFY(w.scenePage->channelBox(23)->flags() & Qt::ItemIsEnabled);
+    for (int channel = 24; channel < 64; ++channel)
+        QVERIFY(!(w.scenePage->channelBox(channel)->flags() & Qt::ItemIsEnabled));
     QCOMPARE(w.maskPage->chnlsInUse, 24);
     QVERIFY(w.tabWidget_events->isTabEnabled(DmxOutputEventsTab));
     QCOMPARE(w.dmxOutEventsPage->firstChannel, 1);
