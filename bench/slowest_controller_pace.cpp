@@ -1,8 +1,8 @@
 #include "bench/slowest_controller_pace.h"
 
-#include "link/usb_protocol.h"
 #include "model/clock_interface.h"
 #include "tests/sim/sim_device.h"
+#include "tests/sim/sim_device_protocol.h"
 
 namespace {
 
@@ -58,18 +58,18 @@ void slowest_controller_pace::forgetHolds()
 void slowest_controller_pace::afterRequest(u8 request)
 {
     switch (request) {
-    case REQ_SET_MODE:
-        if (device.status & STATUS_CONFIGURATION)
+    case sim_protocol::request::SetMode:
+        if (device.status & sim_protocol::status::Configuration)
             busyAfter(now());  // preparing its memory for the transfer
         break;
-    case REQ_WRITE_BLOCK:
+    case sim_protocol::request::WriteBlock:
         readyHiddenUntil = now() + longestWait(ReadyPolls);
         break;
-    case REQ_READ_BLOCKS_8K:
-    case REQ_READ_BLOCKS_64K:
+    case sim_protocol::request::ReadBlocks8K:
+    case sim_protocol::request::ReadBlocks64K:
         afterFrame(false);
         break;
-    case REQ_RESTART:
+    case sim_protocol::request::Restart:
         forgetHolds();
         break;
     default:
@@ -93,14 +93,14 @@ void slowest_controller_pace::showHeldStatus()
 {
     const qint64 t = now();
     device.statusForceClear =
-        (t < readyHiddenUntil ? u32(STATUS_READY) : 0u) | (t < doneHiddenUntil ? u32(STATUS_DONE) : 0u);
-    device.statusForceSet = t < busyUntil ? u32(STATUS_BUSY) : 0u;
+        (t < readyHiddenUntil ? u32(sim_protocol::status::Ready) : 0u) | (t < doneHiddenUntil ? u32(sim_protocol::status::Done) : 0u);
+    device.statusForceSet = t < busyUntil ? u32(sim_protocol::status::Busy) : 0u;
 }
 
 int slowest_controller_pace::controlTransfer(usb_handle handle, u8 requestType, u8 request, u16 value, u16 index,
                                              u8 *data, u16 length, unsigned timeoutMs)
 {
-    if (enabled && request == REQ_STATUS)
+    if (enabled && request == sim_protocol::request::Status)
         showHeldStatus();
     const int result = inner.controlTransfer(handle, requestType, request, value, index, data, length, timeoutMs);
     if (enabled && result >= 0)
@@ -113,7 +113,7 @@ int slowest_controller_pace::bulkTransfer(usb_handle handle, u8 endpoint, u8 *da
 {
     const int result = inner.bulkTransfer(handle, endpoint, data, length, transferred, timeoutMs);
     if (enabled && result >= 0)
-        afterFrame(endpoint == usb_link::BulkOutEndpoint);
+        afterFrame(endpoint == sim_protocol::BulkOutEndpoint);
     return result;
 }
 
