@@ -1,51 +1,130 @@
 #pragma once
 
-#include "widgets/stand_in_page.h"
+#include "widgets/page_base.h"
 
-class aprogram_conf_widget;
-class kd620_controller_class;
+#include <QModelIndex>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 class QTableWidget;
+class aprogram_conf_widget;
+class kd620_controller_class;
 
-// The program page. Its editor is not built yet: the page holds the program list, the step
-// table and the counts that the main window reloads after every read and clear.
-class aprogram_settings_widget : public stand_in_page
+// The Programs tab: the list of programs, and the editor of the current program on the
+// tabs beside it. "Single Steps" shows the step table with the step count, the
+// recurrences and the scene of the selected step (previewed on the controller in Live
+// mode); "Groupped Steps" sets many steps at once; "Copying" copies ranges of programs;
+// "Test entries", shown only while extra entries are enabled, lists the extra entries.
+// Under the tabs a line shows and edits the current program's description.
+//
+// Every change goes straight into currentController's program store and descriptions; the
+// page keeps no copy of them and shows whatever configuration is current when it refreshes.
+class aprogram_settings_widget : public page_base
 {
     Q_OBJECT
 
 public:
+    // --- construction -----------------------------------------------------------------
+    // A page filling the Programs tab page. The page reaches the configuration through
+    // currentController at every use, not through the argument.
     aprogram_settings_widget(kd620_controller_class *controller, QWidget *parent);
+    ~aprogram_settings_widget() override;
 
-    // 512 minus the number of extra entries: the rows of the program list.
-    int ordinaryPrograms = 512;
-    // The selected program, 0..511.
-    int currentProgram = 0;
-    // Steps of the current program as the page shows them.
-    int stepCount = 0;
-    aprogram_conf_widget *stepTable = nullptr;
-    QPushButton *editSceneButton = nullptr;
-    // The controller of another configuration file to copy from, or null; owned.
+    enum program_tab { SingleStepsTab, GroupedStepsTab, CopyingTab, EntriesTab };
+
+    // Adds the "Test entries" tab (true) or removes it when it is the fourth tab (false).
+    void showEntriesTab(bool on);
+
+    // --- the configuration it shows ---------------------------------------------------
+    int currentProgram = 0;      // 0-based; the program every tab acts on
+    int gridStepCount = 0;       // the step count the grouped-steps grid reflects
+    int ordinaryPrograms = 512;  // rows of the program list: 512 minus the extra entries
+    // Another configuration file to copy programs from, or null; owned.
     kd620_controller_class *tmpDev = nullptr;
 
-    // Adds the extra-entries tab "Test entries" (true) or removes it when it is the fourth
-    // tab (false).
-    void showEntriesTab(bool show);
+    // --- widgets: the frame -------------------------------------------------------------
+    QTableWidget *programTable = nullptr;
+    QTabWidget *programTabs = nullptr;
+    QLineEdit *programDescEdit = nullptr;
+    // The pages of the four tabs; the last is added only while extra entries are enabled.
+    QWidget *singleStepsPage = nullptr;
+    QWidget *groupedStepsPage = nullptr;
+    QWidget *copyingPage = nullptr;
+    QWidget *entriesPage = nullptr;
 
-public slots:
-    void refresh();
-    // Rewrites the rows of the ordinary programs from the program descriptions.
-    void relabel();
-    // The current program gets `count` steps in the program store.
-    void sceneCountChange(int count, bool all);
-    void destTmpDev();
+    // --- widgets: Single Steps ----------------------------------------------------------
+    QLabel *programNumberLabel = nullptr;
+    aprogram_conf_widget *stepTable = nullptr;
+    QPushButton *sequenceButton = nullptr;  // "Scenes' Sequence"
+    QPushButton *editSceneButton = nullptr; // connected by the main window
+    QPushButton *insertStepButton = nullptr;
+    QPushButton *deleteStepButton = nullptr;
+    QPushButton *copyStepButton = nullptr;
+    QPushButton *pasteStepButton = nullptr;
+    QCheckBox *replaceBox = nullptr;        // read by the step table's paste
+    QSpinBox *stepCountSpin = nullptr;
+    QSpinBox *recurrencesSpin = nullptr;
+    QLineEdit *sceneDescEdit = nullptr;
 
 signals:
     // Programs were copied with their scenes: the scene list shows new descriptions.
     void relabelScenes();
 
+public slots:
+    // The current program gets `count` steps (0..999): in the store, the step table and
+    // the grouped-steps grid (all boxes at once when `all`, else from the old count on).
+    void sceneCountChange(int count, bool all);
+    void sceneCountChange(int count);
+    // The program list's current row becomes the current program.
+    void programNumberChange(const QModelIndex &current, const QModelIndex &previous);
+    // The current program's recurrences: 0 repeats endlessly, 1..100 runs.
+    void programRunModeChange(int recurrences);
+    // The description line's edit is finished: it becomes the current program's.
+    void disableDescEdition();
+    // A scene number (from 1) is being entered in the step table: its description shows.
+    void currentSceneChanged(int scene);
+    // The step table's current row changed: its scene's description shows, and in Live
+    // mode the controller shows the scene.
+    void sceneRowChange(const QModelIndex &current, const QModelIndex &previous);
+    // The step table's operations changed the step count: shown without acting on it.
+    void stepCountChanged(int count);
+    void tabChanged(int index);
+    // Releases the other configuration file.
+    void destTmpDev();
+    // Refreshes the current tab, then the program list.
+    void refresh();
+    // Rewrites the program rows with their descriptions shortened to the column.
+    void relabel();
+
 private:
-    QTableWidget *programTable = nullptr;
-    QTabWidget *programTabs = nullptr;
-    QWidget *entriesTab = nullptr;
+    void createWidgets();
+    void createFrame();
+    void createSingleStepsTab();
+    void createOtherTabs();
+    void connectSignals();
+
+    void refreshTabs();
+    void refreshSingleSteps();
+    void refreshProgramTable();
+    // The grouped-steps grid follows a new step count.
+    void followStepCount(int count);
+    // The step count of a program, 0 when the store does not hold it.
+    int stepsOf(int program) const;
+    // The description line shows the description of `program` (nothing for -1); it can be
+    // edited only where it shows the current program, so an edit never lands on another.
+    // An edit not yet finished is stored first for the program it was typed for.
+    void showDescription(int program, bool editable);
+    // The program the program list's current row shows, or the current program.
+    int selectedProgram() const;
+
+    // A refresh asked for while one runs (from inside a modal box, or when the list loses
+    // the current row) runs after it, not inside it.
+    bool refreshing = false;
+    bool refreshAgain = false;
+    // The program whose description the line edits; -1 while it cannot be edited.
+    int describedProgram = -1;
 };

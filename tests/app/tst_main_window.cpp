@@ -174,8 +174,7 @@ void tst_main_window::formAndTabs()
     QCOMPARE(w.monitor->geometry(), QRect(30, 20, 260, 220));
     QCOMPARE(w.rightPanel->parentWidget(), w.centralwidget);
     QCOMPARE(w.tabWidget_settings->widget(2), static_cast<QWidget *>(w.tab_settings_ired));
-    for (QWidget *page : {static_cast<QWidget *>(w.scenePage), static_cast<QWidget *>(w.maskPage),
-                          static_cast<QWidget *>(w.programPage)})
+    for (QWidget *page : {static_cast<QWidget *>(w.scenePage), static_cast<QWidget *>(w.maskPage)})
         QVERIFY(page->findChild<QLabel *>(QStringLiteral("standInNote")));
 }
 
@@ -262,6 +261,9 @@ const QList<page_case> &drawingPages()
          [](gui_class &w) { return w.tab_settings_ired->keyTable->item(0, 2)->text(); }, QStringLiteral("red")},
         {"scenes", ScenesTab, -1, [](kd620_controller_class &c) { c.sceneDescs[0] = QStringLiteral("film"); },
          [](gui_class &w) { return w.scenePage->sceneTable->item(0, 0)->text(); }, QStringLiteral("film")},
+        {"programs", ProgramsTab, -1,
+         [](kd620_controller_class &c) { c.programDescs[1] = QStringLiteral("finale"); },
+         [](gui_class &w) { return w.programPage->programTable->item(1, 0)->text(); }, QStringLiteral("finale")},
         {"settings other", SettingsTab, OtherTab,
          [](kd620_controller_class &c) { writeI32(c.confData, image_layout::TimeZone, 4); },
          [](gui_class &w) { return w.timeZoneSpin->text(); }, QStringLiteral("GMT +4")},
@@ -330,7 +332,7 @@ void tst_main_window::fileReadBringsThePagesUpToDate()
     QVERIFY(w.tabWidget_events->isTabEnabled(DmxOutputEventsTab));
     QCOMPARE(w.sequencePage->currentSequence, 0);
     QVERIFY(main_window_fixture::showsTab(w.programPage, QStringLiteral("Test entries")));
-    QCOMPARE(w.programPage->stepCount, 3);
+    QCOMPARE(w.programPage->stepTable->model()->rowCount(), 3);
     QCOMPARE(w.startUpTimeEdit->time(), QTime(0, 0, 12, 300));
     QCOMPARE(w.shutDownTimeEdit->time(), QTime(1, 49, 13, 500));
     // The editors' signals wrote the same values back.
@@ -358,7 +360,7 @@ void tst_main_window::deviceReadBringsThePagesUpToDate()
     QVERIFY(!w.tabWidget_events->isTabEnabled(DmxOutputEventsTab));
     QCOMPARE(readU16(image, image_layout::DmxEventFirstChannel), u16(0xFFFF));
     QCOMPARE(f->controller->programList.stepCount(7), 0);
-    QCOMPARE(w.programPage->stepCount, 0);
+    QCOMPARE(w.programPage->stepTable->model()->rowCount(), 0);
     // The controller's read leaves the chosen sequence.
     QCOMPARE(w.sequencePage->currentSequence, 9);
 }
@@ -392,7 +394,7 @@ void tst_main_window::firstWindowShowsTheConfiguration()
     QCOMPARE(w.dmxOutEventsPage->firstChannel, 1);
     QCOMPARE(w.dmxOutEventsPage->lastChannel, 10);
     QVERIFY(w.extraEntriesCheck->isChecked());
-    QCOMPARE(w.programPage->stepCount, 4);
+    QCOMPARE(w.programPage->stepTable->model()->rowCount(), 4);
     QCOMPARE(w.scenePage->sceneTable->item(2, 0)->text(), QStringLiteral("third"));
     // Showing it stored nothing new.
     QCOMPARE(readU16(image, image_layout::StartUpTime), u16(5));
@@ -533,8 +535,8 @@ void tst_main_window::sceneSwitching()
     // "Edit current scene" on the program page shows the scene of the current step.
     f->controller->programList.setStepCount(0, 3);
     f->controller->programList.setScene(0, 1, 77);
-    w.programPage->stepTable->setStepRows(3);
-    w.programPage->stepTable->setCurrentCell(1, 0);
+    w.programPage->sceneCountChange(3, true);
+    w.programPage->stepTable->setCurrentIndex(w.programPage->stepTable->model()->index(1, 0));
     w.tabWidget_main->setCurrentIndex(ProgramsTab);
     w.programPage->editSceneButton->click();
     QCOMPARE(w.scenePage->sceneTable->currentRow(), 77);
