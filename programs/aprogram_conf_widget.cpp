@@ -5,12 +5,14 @@
 #include "model/program_step_record.h"
 #include "model/time_codec.h"
 #include "model/user_interaction.h"
+#include "widgets/font_fitting.h"
 #include "widgets/page_base.h"
 #include "widgets/table_setup.h"
 
 #include <QCursor>
 #include <QHeaderView>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTimeEdit>
 
 namespace {
@@ -53,10 +55,23 @@ aprogram_conf_widget::aprogram_conf_widget(aprogram_settings_widget *page, QWidg
     setColumnWidth(SceneColumn, SceneColumnWidth);
     setColumnWidth(DurationColumn, DurationColumnWidth);
     setColumnWidth(EventColumn, EventColumnWidth);
+    setFont(page_base::listFont());
+    fitHeaderFont();
     refresh();
 }
 
 aprogram_conf_widget::~aprogram_conf_widget() = default;
+
+void aprogram_conf_widget::fitHeaderFont()
+{
+    // The columns keep their widths; the header texts shrink to them where the font is wider
+    // than the one the widths were made for.
+    QHeaderView *header = horizontalHeader();
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 2;
+    for (int column = 0; column < StepColumnCount; ++column)
+        fitFontToWidth(header, {stepModel->headerData(column, Qt::Horizontal).toString()},
+                       columnWidth(column) - margins);
+}
 
 int aprogram_conf_widget::columnsWidth() const
 {

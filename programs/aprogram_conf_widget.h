@@ -114,6 +114,7 @@ private:
         void stop() { tenths = -1; }
     };
 
+    void fitHeaderFont();
     void fillRows();
     void fillRow(int row, program_clock &clock, bool &fixAll);
     // The duration of a step whose times are both zero becomes one second; asks first

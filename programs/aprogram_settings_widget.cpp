@@ -109,7 +109,6 @@ void aprogram_settings_widget::createSingleStepsTab()
     programNumberLabel->setMinimumWidth(40);
 
     stepTable = new aprogram_conf_widget(this, tab);
-    stepTable->setFont(listFont());
     stepTable->setGeometry(StepTableX, StepTableY, stepTable->columnsWidth(), StepTableHeight);
 
     struct button_entry {

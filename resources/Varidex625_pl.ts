@@ -425,26 +425,63 @@
 <context>
     <name>aprogram_conf_widget</name>
     <message>
-        <source>Scene</source>
+        <source>Scene No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade Up Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration | inf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade Down Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prog. Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  infinite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>undetermined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule broken!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both times cannot equal 0!
+Duration will be fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O.K.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix all steps</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>aprogram_settings_widget</name>
     <message>
-        <source>The program editor is not built yet: programs are kept as the configuration holds them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Steps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Copying</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Chained Events</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -456,7 +493,79 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Scene %1</source>
+        <source>Single Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groupped Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scenes&apos; Sequence</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of scenes in program:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recurrences number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>infinite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current scene description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting many steps at once is not built yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying programs is not built yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra entries into existing programs cannot be edited yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no description</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
