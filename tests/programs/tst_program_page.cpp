@@ -32,14 +32,14 @@
 namespace {
 
 // One step as a test writes it; times in tenths, a duration of -1 is infinite.
-struct step_spec {
+struct test_step {
     int scene = 0;
     int fadeUp = 0;
     int duration = 10;
     int fadeDown = 0;
     int event = NoEvent;
 };
-using step_list = QList<step_spec>;
+using step_list = QList<test_step>;
 
 constexpr int Infinite = -1;
 
@@ -49,7 +49,7 @@ void putProgram(kd620_controller_class &c, int program, const step_list &steps, 
     list.setStepCount(u32(program), int(steps.size()));
     list.setRecurrences(program, recurrences);
     for (int i = 0; i < steps.size(); ++i) {
-        const step_spec &s = steps[i];
+        const test_step &s = steps[i];
         list.setScene(program, i, s.scene);
         list.setRiseTime(program, i, tenthsToTime(u32(s.fadeUp)));
         list.setLastTime(program, i, tenthsToTime(u32(qMax(0, s.duration))));
@@ -61,7 +61,7 @@ void putProgram(kd620_controller_class &c, int program, const step_list &steps, 
 }
 
 // n steps alike.
-step_list steps(int n, const step_spec &s)
+step_list steps(int n, const test_step &s)
 {
     return step_list(n, s);
 }
@@ -213,7 +213,7 @@ void tst_program_page::programTimes_data()
     QTest::addColumn<QStringList>("fadeDowns");  // likewise
     QTest::addColumn<QString>("total");          // the last row
 
-    const step_spec plain{0, 20, 100, 50};
+    const test_step plain{0, 20, 100, 50};
     QTest::newRow("one run: the last step adds its fade-down")
         << steps(3, plain) << 1 << QStringList{"00:00:12.0", "00:00:24.0", "00:00:41.0"}
         << QStringList{" - ", " - ", "00:00:05.0"} << "00:00:41.0";
@@ -225,8 +225,8 @@ void tst_program_page::programTimes_data()
     auto lasting = [](qint64 tenths) {
         step_list program;
         for (; tenths > 0xFFFE; tenths -= 0xFFFE)
-            program << step_spec{0, 0, 0xFFFE, 0};
-        return program << step_spec{0, 0, int(tenths), 0};
+            program << test_step{0, 0, 0xFFFE, 0};
+        return program << test_step{0, 0, int(tenths), 0};
     };
     QTest::newRow("a whole day shows its day count") << lasting(864000) << 0 << QStringList() << QStringList()
                                                      << "1+00:00:00.0";
@@ -316,8 +316,8 @@ void tst_program_page::zeroTimeRule_data()
     QTest::addColumn<QList<int>>("answers");  // 0 "O.K.", 1 "Fix all steps"
     QTest::addColumn<int>("boxes");
 
-    const step_spec zero{0, 0, 0, 0};
-    const step_spec fine{0, 0, 10, 0};
+    const test_step zero{0, 0, 0, 0};
+    const test_step fine{0, 0, 10, 0};
     QTest::newRow("O.K. asks again for the next step") << steps(2, zero) << QList<int>{0, 0} << 2;
     QTest::newRow("Fix all steps: one question") << steps(2, zero) << QList<int>{1} << 1;
     QTest::newRow("O.K., then Fix all steps")
@@ -355,7 +355,7 @@ void tst_program_page::zeroTimeRule()
     }
     // Every such step is repaired whatever the answers; the others keep their times.
     for (int row = 0; row < program.size(); ++row) {
-        const step_spec &s = program[row];
+        const test_step &s = program[row];
         const program_list_class &list = c().programList;
         if (s.duration == Infinite) {
             QVERIFY(list.isLastTimeInf(0, row));
