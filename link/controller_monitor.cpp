@@ -192,6 +192,7 @@ int readInternalStates(kd620_controller_class &c, u8 *buffer)
         readingError();
         return -1;
     }
+    c.lastReportLength = length;
     return 0;
 }
 

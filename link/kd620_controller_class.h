@@ -126,6 +126,9 @@ public:
     // (3, 76, 96 or 2400 bytes by command; none for start and stop): 0, or -1 on failure
     // or for an unknown command.
     int monitorRequest(unsigned command, void *buffer);
+    // The length the controller announced for the last internal-states report accepted
+    // (26..2400), 0 before the first: the report's lists end there, whatever they claim.
+    int lastReportLength = 0;
 
 public slots:
     // Fills rcuKeyCodes and rcuAddress from the controller's key table.

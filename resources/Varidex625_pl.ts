@@ -816,6 +816,13 @@ Duration will be fixed.</source>
     </message>
 </context>
 <context>
+    <name>btn_lbl</name>
+    <message>
+        <source>Descr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>clearConf</name>
     <message>
         <source>Clear configuration</source>
@@ -893,26 +900,6 @@ Duration will be fixed.</source>
 <context>
     <name>ctrl_monitor</name>
     <message>
-        <source>Monitor</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show inputs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show states</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show DMX output</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The monitor windows do not show the controller&apos;s reports yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Controller error</source>
         <translation type="unfinished"></translation>
     </message>
@@ -921,15 +908,71 @@ Duration will be fixed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Inputs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>DMX output</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Internal states</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show inputs&apos; states</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show output DMX values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show internal states</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controller Monitoring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh rate (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Improper version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This feature requests firmware version 3.00.0004 or higher!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inputs&apos; states</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output DMX values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active states</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active scenes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active programs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active masks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active delays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no description...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -949,6 +992,21 @@ Duration will be fixed.</source>
     </message>
     <message>
         <source>Last channel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dmx_value_class</name>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no description...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1336,6 +1394,25 @@ email: %3</source>
     </message>
 </context>
 <context>
+    <name>inKey_class</name>
+    <message>
+        <source>%1: Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undef.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no description...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kd620_controller_class</name>
     <message>
         <source>Not enough memory! Quitting!</source>
@@ -1664,16 +1741,20 @@ successful!</source>
     </message>
 </context>
 <context>
-    <name>page_base</name>
+    <name>monitorek</name>
     <message>
-        <source>no description</source>
+        <source>monitorek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop monitoring</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>pokaz</name>
+    <name>page_base</name>
     <message>
-        <source>What the controller reports here is not shown yet.</source>
+        <source>no description</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
