@@ -14,6 +14,7 @@
 #include "settings/monitor/monitor_window_mask.h"
 #include "settings/monitor/pokaz.h"
 #include "settings/monitor/request_guard.h"
+#include "widgets/font_fitting.h"
 #include "widgets/table_setup.h"
 #include "widgets/window_services.h"
 
@@ -38,6 +39,7 @@ constexpr int InputRows = 6;
 constexpr int InputColumns = 4;
 constexpr int DmxRows = 7;
 constexpr int DmxColumns = 10;
+constexpr int StatesTitleWidth = 59;
 
 bool firmwareBelow(const QString &gate)
 {
@@ -230,7 +232,7 @@ void ctrl_monitor::layOutStates(pokaz *window)
     setUpTable(table, table_setup{QRect(), false, 60, false, false, QAbstractItemView::NoEditTriggers,
                                   QAbstractItemView::NoSelection});
     table->move(0, 21);
-    table->setColumnWidth(0, 59);
+    table->setColumnWidth(0, StatesTitleWidth);
     table->setColumnWidth(1, 270);
     QPalette textPalette;
     textPalette.setBrush(QPalette::All, QPalette::Base, QBrush(QColor(243, 255, 243)));
@@ -238,6 +240,9 @@ void ctrl_monitor::layOutStates(pokaz *window)
         table->setRowHeight(row, 60);
         auto *title = new btn_lbl(window);
         title->label->setText(tr(titles[row]));
+        // Word by word in the narrow title column, inside the label's margins.
+        fitFontToWidth(title->label, title->label->text().split(QLatin1Char(' ')),
+                       StatesTitleWidth - 2 - 2 * title->label->margin());
         auto *box = new QTextEdit(window);
         box->setLineWrapMode(QTextEdit::WidgetWidth);
         box->setReadOnly(true);

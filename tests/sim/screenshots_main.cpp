@@ -2,13 +2,21 @@
 // controller, with a fully populated configuration, for the documentation.
 // Usage: varidex625-screenshots <folder>
 // Writes main-window.png (the Scenes tab), right-panel.png and one picture of every page
-// (page-<name>.png; the Settings/Other page as settings-other.png).
+// (page-<name>.png; the Settings/Other page as settings-other.png), then the monitor's box
+// and its three windows (monitor-*.png).
 #include "app/application_resources.h"
 #include "app/gui_class.h"
 #include "app/language_list.h"
 #include "app/right_panel_widget.h"
 #include "app/widget_user_interaction.h"
 #include "link/kd620_controller_class.h"
+#include "model/image_layout.h"
+#include "settings/monitor/btn_lbl.h"
+#include "settings/monitor/ctrl_monitor.h"
+#include "settings/monitor/monitor_window_mask.h"
+#include "settings/monitor/pokaz.h"
+#include "tests/sim/sim_config_memory_engine.h"
+#include "tests/sim/sim_monitor_engine.h"
 #include "tests/sim/sim_usb_bus.h"
 #include "tests/support/configuration_fixture.h"
 #include "tests/support/page_tabs.h"
@@ -16,6 +24,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QtEndian>
+
+#include <map>
 
 namespace {
 
@@ -24,6 +36,52 @@ void save(QWidget *widget, const QString &path)
     QApplication::processEvents();
     if (!widget->grab().save(path))
         qWarning("cannot write %s", qPrintable(path));
+}
+
+// What the simulated controller shows the monitor: some inputs on, a ramp of DMX values
+// and a report with states, scenes, programs, masks and a delay active.
+void shapeMonitoredController(sim_device &device)
+{
+    auto *memory = device.findEngine<sim_config_memory_engine>();
+    for (u32 input = 0; input < image_layout::InputCount; ++input)
+        qToLittleEndian<i32>(i32(input % 3) - (input % 7 == 6 ? 1 : 0),
+                             memory->memory.data() + image_layout::inputType(input));
+    auto *monitor = device.findEngine<sim_monitor_engine>();
+    monitor->inputStates = 0x5A3C96;
+    for (int c = 0; c < sim_monitor_engine::DmxChannels; ++c)
+        monitor->dmxOutput[size_t(c)] = u8(c * 4 + (c % 5) * 13);
+    const std::map<int, int> words = {
+        {0, 3}, {1, 0}, {2, 2}, {3, 3}, {4, 2}, {5, 7}, {6, 1}, {7, 9},  // lists
+        {8, 0x1}, {9, 0x0104}, {10, 0x0002},                            // A1 B3 C1 D2
+        {13, 4}, {14, 129}, {15, 11},                                  // scenes 5 130 12
+        {16, 16}, {17, 0}, {18, 2}, {19, 3},                           // programs 17-1 3-4
+        {20, 0}, {21, 6},                                              // masks 1 7
+        {22, 1}};                                                      // delay 2
+    QByteArray report(52, '\0');
+    u32 sum = 0;
+    for (const auto &[word, value] : words)
+        qToLittleEndian<u16>(u16(value), report.data() + 2 * word);
+    for (int i = 0; i + 1 < report.size() / 4; ++i)
+        sum += qFromLittleEndian<u32>(report.constData() + 4 * i);
+    qToLittleEndian<u32>(0u - sum, report.data() + report.size() - 4);
+    monitor->internalStates = report;
+}
+
+void photographMonitor(gui_class &window, const QDir &folder)
+{
+    ctrl_monitor *monitor = window.monitor;
+    monitor->shInputsClicked();
+    monitor->shDmxOutClicked();
+    monitor->shStatesClicked();
+    // The scenes row with its descriptions.
+    if (auto *title = qobject_cast<btn_lbl *>(monitor->statesWindow->table->cellWidget(1, 0)))
+        title->button->setChecked(true);
+    monitor->reload();
+    save(monitor->inputsWindow, folder.filePath(QStringLiteral("monitor-inputs.png")));
+    save(monitor->dmxWindow, folder.filePath(QStringLiteral("monitor-dmx-output.png")));
+    save(monitor->statesWindow, folder.filePath(QStringLiteral("monitor-internal-states.png")));
+    monitor->stopShows(MonitorAll);
+    save(&window, folder.filePath(QStringLiteral("monitor-settings-other.png")));
 }
 
 } // namespace
@@ -39,6 +97,7 @@ int main(int argc, char **argv)
     initApplicationResources();
     sim_usb_bus bus;
     bus.addDevice(QStringLiteral("005F1234-0042")).stateFlag = 1;
+    shapeMonitoredController(bus.device(1));
     languageList = {{QStringLiteral("English"), QStringLiteral("en"), nullptr, nullptr}};
     currentLanguage = 0;
 
@@ -60,6 +119,7 @@ int main(int argc, char **argv)
             save(&window, folder.filePath(name == QLatin1String("settings-other") ? QStringLiteral("settings-other.png")
                                                                                    : QStringLiteral("page-%1.png").arg(name)));
         }
+        photographMonitor(window, folder);
     }
     delete controller;
     currentController = nullptr;
