@@ -21,8 +21,11 @@
 #include "settings/asettings_inputs_widget.h"
 #include "settings/asettings_ired_tab.h"
 #include "settings/asettings_clock_widget.h"
+#include "settings/monitor/btn_lbl.h"
 #include "settings/monitor/ctrl_monitor.h"
+#include "settings/monitor/pokaz.h"
 #include "tests/sim/sim_clock_engine.h"
+#include "tests/sim/sim_monitor_engine.h"
 #include "tests/support/image_compare.h"
 #include "tests/support/main_window_fixture.h"
 
@@ -42,7 +45,9 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTextEdit>
 #include <QTimer>
+#include <QtEndian>
 #include <QtTest>
 
 #include <memory>
@@ -116,6 +121,7 @@ private slots:
     void firstWindowShowsTheConfiguration();
     void dmxOutEventsFollowTheStoredRange();
     void viewActionsFollowTheMonitor();
+    void otherPageRedrawsTheMonitorWindows();
     void connectionDroppedInsideItsAnnouncement();
     void sceneSwitching_data();
     void sceneSwitching();
@@ -473,6 +479,42 @@ void tst_main_window::viewActionsFollowTheMonitor()
     w.closeAuxAction->trigger();
     QCOMPARE(w.monitor->openWindows, u16(0));
     QVERIFY(!w.viewStatesAction->isChecked());
+}
+
+void tst_main_window::otherPageRedrawsTheMonitorWindows()
+{
+    gui_class &w = *f->window;
+    // The controller reports state A1 set (word 8); the report's last whole 32-bit word
+    // balances its sum to zero.
+    QByteArray report(32, '\0');
+    qToLittleEndian<u16>(1, report.data() + 16);
+    qToLittleEndian<u32>(0u - 1u, report.data() + 28);
+    f->bus.device(1).findEngine<sim_monitor_engine>()->internalStates = report;
+    QVERIFY(f->connectAndReset());
+    // No tick comes during the test: only the window's refresh redraws.
+    w.monitor->rateSpin->setValue(100);
+    w.tabWidget_main->setCurrentIndex(ScenesTab);
+    w.viewStatesAction->trigger();
+    QTableWidget *rows = w.monitor->statesWindow->table;
+    auto *title = qobject_cast<btn_lbl *>(rows->cellWidget(0, 0));
+    auto *states = qobject_cast<QTextEdit *>(rows->cellWidget(0, 1));
+    QCOMPARE(states->toPlainText(), QStringLiteral("A1 "));
+
+    // Descriptions asked for, and one given behind the window's back.
+    title->button->click();
+    f->controller->stateDescs[0] = QStringLiteral("fire alarm");
+    f->reset();
+
+    // Another page's refresh leaves the window as it is ...
+    w.tabWidget_main->setCurrentIndex(ProgramsTab);
+    QCOMPARE(states->toPlainText(), QStringLiteral("A1 "));
+    // ... choosing the Other page, which holds the monitor, redraws it from the report it
+    // keeps, without asking the controller.
+    w.tabWidget_settings->setCurrentIndex(OtherTab);
+    w.tabWidget_main->setCurrentIndex(SettingsTab);
+    QCOMPARE(states->toPlainText(), QStringLiteral("A1 fire alarm\n"));
+    for (const QString &request : f->bus.logTexts())
+        QVERIFY2(!request.contains(QStringLiteral("MONITOR")), qPrintable(request));
 }
 
 void tst_main_window::connectionDroppedInsideItsAnnouncement()
