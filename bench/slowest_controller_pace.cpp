@@ -122,9 +122,9 @@ QList<usb_device_entry> slowest_controller_pace::listDevices()
     return inner.listDevices();
 }
 
-usb_handle slowest_controller_pace::open(const usb_device_entry &entry)
+int slowest_controller_pace::open(const usb_device_entry &entry, usb_handle *handle)
 {
-    return inner.open(entry);
+    return inner.open(entry, handle);
 }
 
 int slowest_controller_pace::setConfiguration(usb_handle handle, int configuration)

@@ -27,9 +27,9 @@ QList<usb_device_entry> timed_backend::listDevices()
     return timed([&] { return inner.listDevices(); });
 }
 
-usb_handle timed_backend::open(const usb_device_entry &device)
+int timed_backend::open(const usb_device_entry &device, usb_handle *handle)
 {
-    return timed([&] { return inner.open(device); });
+    return timed([&] { return inner.open(device, handle); });
 }
 
 int timed_backend::setConfiguration(usb_handle handle, int configuration)

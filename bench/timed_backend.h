@@ -18,7 +18,7 @@ public:
     double insideMs = 0;
 
     QList<usb_device_entry> listDevices() override;
-    usb_handle open(const usb_device_entry &device) override;
+    int open(const usb_device_entry &device, usb_handle *handle) override;
     int setConfiguration(usb_handle handle, int configuration) override;
     int claimInterface(usb_handle handle, int interfaceNumber) override;
     int releaseInterface(usb_handle handle, int interfaceNumber) override;

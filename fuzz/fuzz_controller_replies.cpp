@@ -45,7 +45,11 @@ public:
         e.iSerialNumber = usb_link::SerialStringIndex;
         return {e};
     }
-    usb_handle open(const usb_device_entry &) override { return reinterpret_cast<usb_handle>(&handle); }
+    int open(const usb_device_entry &, usb_handle *opened) override
+    {
+        *opened = reinterpret_cast<usb_handle>(&handle);
+        return 0;
+    }
     int setConfiguration(usb_handle, int) override { return 0; }
     int claimInterface(usb_handle, int) override { return 0; }
     int releaseInterface(usb_handle, int) override { return 0; }

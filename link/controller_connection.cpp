@@ -2,13 +2,28 @@
 // program reads about the link.
 #include "link/firmware_version.h"
 #include "link/kd620_controller_class.h"
+#include "link/usb_interface_message.h"
 #include "link/usb_protocol.h"
 #include "model/user_interaction.h"
+
+#include <QCoreApplication>
 
 namespace {
 
 constexpr int FirmwareVersionAttempts = 10;
 constexpr char NoSerialText[] = "S/N ----";
+
+// The search passes over a controller it may not open like over any device that fails, so
+// without this box the user would only learn that no controller was found.
+void explainMissingPermission()
+{
+    showUsbInterfaceMessage(
+        message_icon::Warning,
+        QCoreApplication::translate("kd620_controller_class",
+                                    "A KD625 is plugged in, but this user has no permission to open its USB device.\n"
+                                    "Install the udev rule resources/udev/60-varidex625.rules as README.md describes, "
+                                    "then unplug the controller and plug it in again."));
+}
 
 } // namespace
 
@@ -33,6 +48,8 @@ void kd620_controller_class::setConnection(bool connection)
         // The controller wanted is gone; while others are attached the user may search
         // again or change to one of them.
         if (otherSerials.isEmpty() || !userInteraction().askReconnect(otherSerials)) {
+            if (usbDevice.sawControllerWithoutPermission())
+                explainMissingPermission();
             connected = 0;
             emit setConnectionStatus(false);
             return;

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 static_assert(usb_error::Io == LIBUSB_ERROR_IO);
+static_assert(usb_error::Access == LIBUSB_ERROR_ACCESS);
+static_assert(usb_error::NotFound == LIBUSB_ERROR_NOT_FOUND);
 static_assert(usb_error::NoDevice == LIBUSB_ERROR_NO_DEVICE);
 static_assert(usb_error::Busy == LIBUSB_ERROR_BUSY);
 static_assert(usb_error::Timeout == LIBUSB_ERROR_TIMEOUT);
@@ -77,15 +79,18 @@ QList<usb_device_entry> libusb_backend::listDevices()
     return entries;
 }
 
-usb_handle libusb_backend::open(const usb_device_entry &device)
+int libusb_backend::open(const usb_device_entry &device, usb_handle *handle)
 {
+    *handle = nullptr;
     const auto found = std::find(listed.begin(), listed.end(), reinterpret_cast<libusb_device *>(device.id));
     if (found == listed.end())
-        return nullptr;
-    libusb_device_handle *handle = nullptr;
-    if (libusb_open(*found, &handle) != LIBUSB_SUCCESS)
-        return nullptr;
-    return reinterpret_cast<usb_handle>(handle);
+        return usb_error::NotFound;
+    libusb_device_handle *opened = nullptr;
+    const int result = libusb_open(*found, &opened);
+    if (result != LIBUSB_SUCCESS)
+        return result;
+    *handle = reinterpret_cast<usb_handle>(opened);
+    return usb_error::Success;
 }
 
 int libusb_backend::setConfiguration(usb_handle handle, int configuration)

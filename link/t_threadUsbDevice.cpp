@@ -41,15 +41,20 @@ int t_threadUsbDevice::open()
         handleBackend->close(handle);
         handle = nullptr;
     }
+    permissionDenied = false;
 
     usb_backend_interface &usb = usbBackend();
     const QList<usb_device_entry> devices = usb.listDevices();
     for (const usb_device_entry &device : devices) {
         if (device.idVendor != vendorId || (device.idProduct != ProductIdOlder && device.idProduct != ProductId))
             continue;
-        handle = usb.open(device);
-        if (!handle)
+        const int opened = usb.open(device, &handle);
+        if (opened != usb_error::Success || !handle) {
+            handle = nullptr;
+            if (opened == usb_error::Access)
+                permissionDenied = true;
             continue;
+        }
         handleBackend = &usb;
         if (usb.setConfiguration(handle, Configuration) < 0 || usb.claimInterface(handle, Interface) < 0) {
             usb.close(handle);

@@ -27,6 +27,10 @@ public:
     // 0x5F) with the device open, or -1. Other controllers seen on the way are listed in the
     // current controller's otherSerials.
     int open();
+    // True when the last search passed over a device with the controller's ids that this
+    // user has no permission to open (its device node is not theirs): the usual reason why
+    // a controller that is plugged in is not found.
+    bool sawControllerWithoutPermission() const { return permissionDenied; }
     // Releases the interface and closes the device; nothing when closed.
     void close();
 
@@ -69,4 +73,7 @@ private:
 
     // The backend that opened `handle`; the handle is closed through it.
     usb_backend_interface *handleBackend = nullptr;
+    // Set by a search that could not open a device with the controller's ids for lack of
+    // permission.
+    bool permissionDenied = false;
 };

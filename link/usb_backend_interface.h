@@ -14,7 +14,7 @@ namespace usb_error {
 constexpr int Success = 0;
 constexpr int Io = -1;            // input/output error
 constexpr int InvalidParam = -2;
-constexpr int Access = -3;        // no permission (e.g. the interface is held by another program)
+constexpr int Access = -3;        // no permission (e.g. the device node is not the user's to open)
 constexpr int NoDevice = -4;      // the device has gone
 constexpr int NotFound = -5;
 constexpr int Busy = -6;          // the interface is claimed elsewhere
@@ -51,8 +51,10 @@ public:
     // entries stay valid for open() until the next listDevices().
     virtual QList<usb_device_entry> listDevices() = 0;
 
-    // libusb_open: a handle, or null when the device cannot be opened (gone, no permission).
-    virtual usb_handle open(const usb_device_entry &device) = 0;
+    // libusb_open: 0 with *handle set, or Access (no permission to the device node),
+    // NoDevice (gone), another negative code, with *handle null. The code matters: a
+    // controller the user may not open is worth telling apart from no controller at all.
+    virtual int open(const usb_device_entry &device, usb_handle *handle) = 0;
 
     // libusb_set_configuration: 0, or Busy, NotFound, NoDevice, another negative code.
     virtual int setConfiguration(usb_handle handle, int configuration) = 0;

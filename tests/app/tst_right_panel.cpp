@@ -104,6 +104,7 @@ private slots:
     void textsFit();
     void connectButton_data();
     void connectButton();
+    void connectToAControllerNotTheUsers();
     void stateFlagFailsInsideTheAnnouncement();
     void modeButtons_data();
     void modeButtons();
@@ -332,6 +333,21 @@ void tst_right_panel::connectButton()
     QCOMPARE(backgroundColour(panel->deviceInfoBox), backgroundColour(panel.get()));
     QCOMPARE(panel->deviceInfoBox->palette().color(QPalette::Base), panel->palette().color(QPalette::Base));
     QCOMPARE(buttonStates(*panel).left(8), QStringLiteral("N- L- F-"));
+}
+
+// A controller the user may not open: first the cause, then the panel's own word.
+void tst_right_panel::connectToAControllerNotTheUsers()
+{
+    sim_device &d = f->bus.addDevice(serialA);
+    d.openFails = true;
+    d.openError = usb_error::Access;
+    buildPanel();
+
+    panel->connectButton->click();
+    QVERIFY(!f->controller->isConnected());
+    QCOMPARE(ui->messageTitles(), QStringList({"USB Interface", "Varidex625"}));
+    QVERIFY(ui->messageTexts().first().contains(QLatin1String("no permission")));
+    QCOMPARE(ui->messageTexts().last(), QStringLiteral("Not connected!"));
 }
 
 // The state flag is read inside the controller's "connected" announcement; ten failed

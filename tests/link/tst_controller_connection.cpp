@@ -49,6 +49,8 @@ private slots:
     void connect();
     void reconnectDialogAnswers_data();
     void reconnectDialogAnswers();
+    void controllerNotTheUsersIsExplained_data();
+    void controllerNotTheUsersIsExplained();
     void disconnect_data();
     void disconnect();
     void restart_data();
@@ -208,6 +210,67 @@ void tst_controller_connection::reconnectDialogAnswers()
     QCOMPARE(f->statusSignals, QList<bool>{connected});
     QTEST(c().usbDevice.serialNumber, "wanted");
     QTEST(f->bus.logTexts(), "log");
+    checkConsistent();
+}
+
+void tst_controller_connection::controllerNotTheUsersIsExplained_data()
+{
+    QTest::addColumn<bus_shaper>("shape");
+    QTest::addColumn<bool>("connected");
+    QTest::addColumn<int>("reconnectDialogs");
+    QTest::addColumn<bool>("explained");
+
+    const auto notTheUsers = [](F &f, const QString &serial) {
+        sim_device &d = f.bus.addDevice(serial);
+        d.openFails = true;
+        d.openError = usb_error::Access;
+    };
+    QTest::newRow("the only controller") << bus_shaper([=](F &f) { notTheUsers(f, serialA); }) << false << 0 << true;
+    QTest::newRow("the wanted one gone, another not the user's")
+        << bus_shaper([=](F &f) {
+               f.controller->usbDevice.setSerialNumber(serialA);
+               notTheUsers(f, serialB);
+           })
+        << false << 0 << true;
+    QTest::newRow("one not the user's, another found only, Cancel")
+        << bus_shaper([=](F &f) {
+               f.controller->usbDevice.setSerialNumber(serialA);
+               notTheUsers(f, serialC);
+               f.bus.addDevice(serialB);
+           })
+        << false << 1 << true;
+    QTest::newRow("one not the user's, the next connects")
+        << bus_shaper([=](F &f) {
+               notTheUsers(f, serialB);
+               f.bus.addDevice(serialA);
+           })
+        << true << 0 << false;
+    QTest::newRow("open fails for another reason")
+        << bus_shaper([](F &f) { f.bus.addDevice(serialA).openFails = true; }) << false << 0 << false;
+    QTest::newRow("nothing attached") << bus_shaper([](F &) {}) << false << 0 << false;
+}
+
+void tst_controller_connection::controllerNotTheUsersIsExplained()
+{
+    QFETCH(bus_shaper, shape);
+    QFETCH(bool, connected);
+    QFETCH(bool, explained);
+    shape(*f);
+
+    c().setConnection(true);
+    QCOMPARE(c().connected, connected ? 1 : 0);
+    QCOMPARE(f->statusSignals, QList<bool>{connected});
+    QTEST(int(f->ui.reconnectLists.size()), "reconnectDialogs");
+    QCOMPARE(f->ui.messages.size(), explained ? 1 : 0);
+    if (explained) {
+        // The cause and where the remedy is written; the caller still says "Not connected!".
+        const message_request &box = f->ui.messages.first();
+        QCOMPARE(box.title, QStringLiteral("USB Interface"));
+        QCOMPARE(box.icon, message_icon::Warning);
+        QVERIFY2(box.text.contains(QLatin1String("no permission")), qPrintable(box.text));
+        QVERIFY2(box.text.contains(QLatin1String("README.md")), qPrintable(box.text));
+        QVERIFY2(box.text.contains(QLatin1String("resources/udev/60-varidex625.rules")), qPrintable(box.text));
+    }
     checkConsistent();
 }
 

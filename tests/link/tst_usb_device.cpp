@@ -3,6 +3,8 @@
 #include "tests/sim/sim_link_fixture.h"
 #include "tests/sim/sim_device_protocol.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <memory>
@@ -82,6 +84,9 @@ private slots:
     void modelCodeNeedsExactlyTwoBytes_data();
     void modelCodeNeedsExactlyTwoBytes();
     void realBackendWithoutControllerFindsNothing();
+    void searchRemembersAControllerNotTheUsers_data();
+    void searchRemembersAControllerNotTheUsers();
+    void udevRuleGrantsTheControllerIds();
 
 private:
     t_threadUsbDevice &device() { return f->controller->usbDevice; }
@@ -407,6 +412,72 @@ void tst_usb_device::realBackendWithoutControllerFindsNothing()
     QCOMPARE(usb.open(), -1);
     QVERIFY(!usb.isOpen());
     f = std::make_unique<sim_link_fixture>();
+}
+
+void tst_usb_device::searchRemembersAControllerNotTheUsers_data()
+{
+    QTest::addColumn<int>("openError");   // of the first device, 0: it opens
+    QTest::addColumn<u16>("vendor");      // of the first device
+    QTest::addColumn<bool>("secondController");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("withoutPermission");
+
+    QTest::newRow("controller not the user's") << int(usb_error::Access) << usb_link::VendorId << false << -1 << true;
+    QTest::newRow("open fails otherwise") << int(usb_error::Io) << usb_link::VendorId << false << -1 << false;
+    QTest::newRow("not the user's, another controller opens")
+        << int(usb_error::Access) << usb_link::VendorId << true << 0x5F << true;
+    QTest::newRow("device of another vendor is never opened") << int(usb_error::Access) << u16(0x1234) << false << -1
+                                                              << false;
+    QTest::newRow("every device opens") << 0 << usb_link::VendorId << false << 0x5F << false;
+}
+
+void tst_usb_device::searchRemembersAControllerNotTheUsers()
+{
+    QFETCH(int, openError);
+    QFETCH(u16, vendor);
+    QFETCH(bool, secondController);
+    sim_device &first = f->bus.addDevice(serialB);
+    first.idVendor = vendor;
+    first.openFails = openError != 0;
+    first.openError = openError;
+    if (secondController)
+        f->bus.addDevice(serialA);
+
+    QTEST(device().open(), "result");
+    QTEST(device().sawControllerWithoutPermission(), "withoutPermission");
+
+    // Once the user may open it (the rule installed), the next search forgets the refusal.
+    first.openFails = false;
+    device().setSerialNumber(QString());
+    device().open();
+    QVERIFY(!device().sawControllerWithoutPermission());
+}
+
+void tst_usb_device::udevRuleGrantsTheControllerIds()
+{
+    // The rule shipped for Linux must name exactly the ids the search accepts, or a normal
+    // user still finds no controller.
+    const QString path = QFINDTESTDATA("../../resources/udev/60-varidex625.rules");
+    QFile rules(path);
+    QVERIFY2(rules.open(QIODevice::ReadOnly), qPrintable(path));
+    const QRegularExpression ids(QStringLiteral("ATTR\\{idVendor\\}==\"([0-9a-f]{4})\".*ATTR\\{idProduct\\}==\"([0-9a-f]{4})\""));
+    QStringList granted;
+    for (const QByteArray &raw : rules.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QRegularExpressionMatch m = ids.match(line);
+        QVERIFY2(m.hasMatch(), qPrintable(line));
+        QVERIFY2(line.contains(QLatin1String("SUBSYSTEM==\"usb\"")), qPrintable(line));
+        QVERIFY2(line.contains(QLatin1String("TAG+=\"uaccess\"")) && line.contains(QLatin1String("MODE=\"0660\"")),
+                 qPrintable(line));
+        granted << m.captured(1) + ':' + m.captured(2);
+    }
+    const auto id = [](u16 product) {
+        return QStringLiteral("%1:%2").arg(usb_link::VendorId, 4, 16, QLatin1Char('0')).arg(product, 4, 16, QLatin1Char('0'));
+    };
+    granted.sort();
+    QCOMPARE(granted, QStringList({id(usb_link::ProductIdOlder), id(usb_link::ProductId)}));
 }
 
 QTEST_GUILESS_MAIN(tst_usb_device)

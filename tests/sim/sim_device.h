@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/usb_backend_interface.h"
 #include "model/types.h"
 #include "tests/sim/sim_device_protocol.h"
 #include "tests/sim/sim_engine.h"
@@ -44,6 +45,7 @@ public:
 
     // --- Things that can go wrong at the USB level ----------------------------------------
     bool openFails = false;
+    int openError = usb_error::Io;   // what a refused open reports; Access: no permission
     bool configurationFails = false;
     bool claimFails = false;   // e.g. another program holds the interface
 

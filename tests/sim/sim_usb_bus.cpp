@@ -157,28 +157,30 @@ QList<usb_device_entry> sim_usb_bus::listDevices()
     return found;
 }
 
-usb_handle sim_usb_bus::open(const usb_device_entry &entryDevice)
+int sim_usb_bus::open(const usb_device_entry &entryDevice, usb_handle *handle)
 {
+    *handle = nullptr;
     const int number = int(entryDevice.id);
     if (number < 1 || number > deviceCount()) {
         busProblems << QStringLiteral("open of a device the bus never listed");
-        return nullptr;
+        return usb_error::NotFound;
     }
     sim_fault fault;
     sim_log_entry &entry = log[begin(sim_log_entry::Open, number, QStringLiteral("open"), fault)];
     sim_device &d = device(number);
     if (!d.present) {
         entry.outcome = QStringLiteral("gone");
-        return nullptr;
+        return entry.result = usb_error::NoDevice;
     }
-    if (endByFault(fault, d, entry) <= 0)
-        return nullptr;
+    if (const int r = endByFault(fault, d, entry); r <= 0)
+        return r;
     if (d.openFails) {
         entry.outcome = QStringLiteral("refused");
-        return nullptr;
+        return entry.result = d.openError;
     }
     handles.push_back(std::make_unique<sim_handle>(sim_handle{number, d.generation}));
-    return reinterpret_cast<usb_handle>(handles.back().get());
+    *handle = reinterpret_cast<usb_handle>(handles.back().get());
+    return entry.result = usb_error::Success;
 }
 
 int sim_usb_bus::settingOperation(usb_handle handle, sim_log_entry::kind_type kind, const QString &what,
