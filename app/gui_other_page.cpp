@@ -7,7 +7,6 @@
 #include "widgets/font_fitting.h"
 #include "widgets/my_time_edit.h"
 #include "link/kd620_controller_class.h"
-#include "link/usb_protocol.h"
 #include "model/image_access.h"
 #include "model/image_layout.h"
 #include "model/time_codec.h"
@@ -47,7 +46,6 @@ constexpr event_kind EventKinds[] = {
     {QT_TRANSLATE_NOOP("gui_class", "R. C. Key"), EventRcuKey, 3, 64},
 };
 
-constexpr int FireEventAttempts = 10;
 // What a time editor's arrows and frame take of its width.
 constexpr int TimeEditArrowsWidth = 32;
 constexpr u16 SunEventsOff = 0xFFFF;
@@ -336,10 +334,8 @@ void gui_class::Wygeneruj()
     const int stride = subEventCombo->itemData(sub).toInt();
     const u16 base = u16(eventKindCombo->itemData(eventKindCombo->currentIndex()).toUInt());
     const u16 code = u16((eventNumberSpin->value() - 1) * stride + sub + base);
-    for (int attempt = 0; attempt < FireEventAttempts; ++attempt) {
-        if (controller->usbDevice.controlOut(REQ_FIRE_EVENT, 0, u16(swapBytes16(code)), nullptr, 0) >= 0)
-            return;
-    }
+    if (controller->fireEvent(code))
+        return;
     showMessage(message_icon::Warning, tr("USB Interface"), tr("Control error!"));
 }
 

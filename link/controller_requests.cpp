@@ -11,8 +11,19 @@ namespace {
 constexpr int StatusReplySize = 8;
 constexpr int LastBlock = 38;
 constexpr int LastSmallBlock = 7;
+constexpr int FireEventAttempts = 10;
 
 } // namespace
+
+bool kd620_controller_class::fireEvent(u16 eventCode)
+{
+    // The event code travels high byte first, like every number of a request.
+    for (int attempt = 0; attempt < FireEventAttempts; ++attempt) {
+        if (usbDevice.controlOut(REQ_FIRE_EVENT, 0, u16(swapBytes16(eventCode)), nullptr, 0) >= 0)
+            return true;
+    }
+    return false;
+}
 
 int kd620_controller_class::sendRequest(int request, int value, int index)
 {

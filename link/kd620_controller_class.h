@@ -79,6 +79,11 @@ public:
     // snText from the open device's serial number: 0, or -1 when it cannot be read.
     int readSerialText();
 
+    // Fires one event on the controller at once (the Settings/Other page's event generator):
+    // up to ten tries back to back, true as soon as the controller takes one. A failure
+    // leaves the connection open.
+    bool fireEvent(u16 eventCode);
+
     // Records the request in lastRequest and sends it without a data stage, its numbers
     // high byte first. The transfer's result (bytes or -1).
     int sendRequest(int request, int value = 0, int index = 0);
