@@ -8,10 +8,11 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARIDEX_TESTS=OFF -
 cmake --build "$build" --parallel "$(nproc)" --target varidex625
 # The program finds its translation files and keeps its parameters file in its working
 # directory: run it from the folder the build put them in.
+tools="$PWD/tools"
 cd "$build/app"
 program="$PWD/varidex625"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display found: running Varidex625 on a virtual X display (xvfb-run)."
-  exec xvfb-run -a "$program" "$@"
+  # No display: the window would be drawn where nobody sees it.
+  exec "$tools/start-headless.sh" "$program" "$@"
 fi
 exec "$program" "$@"
