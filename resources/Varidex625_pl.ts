@@ -1739,6 +1739,11 @@ successful!</source>
  failed!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A KD625 is plugged in, but this user has no permission to open its USB device.
+Install the udev rule resources/udev/60-varidex625.rules as README.md describes, then unplug the controller and plug it in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>monitorek</name>
