@@ -1,10 +1,12 @@
-#include "link/usb_protocol.h"
+#include "tests/sim/sim_device_protocol.h"
 #include "tests/sim/sim_event_engine.h"
 #include "tests/sim/sim_link_fixture.h"
 
 #include <QtTest>
 
 #include <memory>
+
+namespace wire = sim_protocol;
 
 namespace {
 
@@ -59,7 +61,7 @@ void tst_fire_event::firesTheEvent()
     f->bus.addDevice(serialA);
     QVERIFY(f->connectAndReset());
     for (int i = 1; i <= failures; ++i)
-        f->bus.device(1).injectOnRequest(REQ_FIRE_EVENT, i, fault);
+        f->bus.device(1).injectOnRequest(wire::request::FireEvent, i, fault);
 
     QCOMPARE(f->controller->fireEvent(u16(code)), result);
 
@@ -67,8 +69,8 @@ void tst_fire_event::firesTheEvent()
     QCOMPARE(f->bus.log.size(), tries);
     for (const sim_log_entry &request : f->bus.log) {
         // A vendor request out with no data stage; the code goes high byte first.
-        QCOMPARE(request.setup.requestType(), u8(0x40));
-        QCOMPARE(request.setup.request(), u8(0x06));
+        QCOMPARE(request.setup.requestType(), wire::VendorOut);
+        QCOMPARE(request.setup.request(), u8(wire::request::FireEvent));
         QCOMPARE(request.setup.wValue(), u16(0));
         QCOMPARE(request.setup.bytes[4], u8(code >> 8));
         QCOMPARE(request.setup.bytes[5], u8(code & 0xFF));

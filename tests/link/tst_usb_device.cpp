@@ -422,13 +422,13 @@ void tst_usb_device::searchRemembersAControllerNotTheUsers_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<bool>("withoutPermission");
 
-    QTest::newRow("controller not the user's") << int(usb_error::Access) << usb_link::VendorId << false << -1 << true;
-    QTest::newRow("open fails otherwise") << int(usb_error::Io) << usb_link::VendorId << false << -1 << false;
+    QTest::newRow("controller not the user's") << int(usb_error::Access) << wire::VendorId << false << -1 << true;
+    QTest::newRow("open fails otherwise") << int(usb_error::Io) << wire::VendorId << false << -1 << false;
     QTest::newRow("not the user's, another controller opens")
-        << int(usb_error::Access) << usb_link::VendorId << true << 0x5F << true;
+        << int(usb_error::Access) << wire::VendorId << true << 0x5F << true;
     QTest::newRow("device of another vendor is never opened") << int(usb_error::Access) << u16(0x1234) << false << -1
                                                               << false;
-    QTest::newRow("every device opens") << 0 << usb_link::VendorId << false << 0x5F << false;
+    QTest::newRow("every device opens") << 0 << wire::VendorId << false << 0x5F << false;
 }
 
 void tst_usb_device::searchRemembersAControllerNotTheUsers()
@@ -455,7 +455,7 @@ void tst_usb_device::searchRemembersAControllerNotTheUsers()
 
 void tst_usb_device::udevRuleGrantsTheControllerIds()
 {
-    // The rule shipped for Linux must name exactly the ids the search accepts, or a normal
+    // The rule shipped for Linux must name exactly the ids the controller presents, or a normal
     // user still finds no controller.
     const QString path = QFINDTESTDATA("../../resources/udev/60-varidex625.rules");
     QFile rules(path);
@@ -474,10 +474,10 @@ void tst_usb_device::udevRuleGrantsTheControllerIds()
         granted << m.captured(1) + ':' + m.captured(2);
     }
     const auto id = [](u16 product) {
-        return QStringLiteral("%1:%2").arg(usb_link::VendorId, 4, 16, QLatin1Char('0')).arg(product, 4, 16, QLatin1Char('0'));
+        return QStringLiteral("%1:%2").arg(wire::VendorId, 4, 16, QLatin1Char('0')).arg(product, 4, 16, QLatin1Char('0'));
     };
     granted.sort();
-    QCOMPARE(granted, QStringList({id(usb_link::ProductIdOlder), id(usb_link::ProductId)}));
+    QCOMPARE(granted, QStringList({id(wire::ProductIdOlder), id(wire::ProductId)}));
 }
 
 QTEST_GUILESS_MAIN(tst_usb_device)
