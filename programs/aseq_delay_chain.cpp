@@ -1,0 +1,230 @@
+#include "programs/aseq_delay_chain.h"
+
+#include "model/controller_configuration_class.h"
+#include "model/delay_entry_class.h"
+#include "model/event_action_class.h"
+#include "model/event_code.h"
+#include "model/image_access.h"
+#include "model/image_layout.h"
+
+using image_layout::DelayCount;
+using image_layout::SequenceCount;
+
+namespace {
+
+bool isDelay(u16 entry)
+{
+    return entry < DelayCount;
+}
+
+// What a new delay of a sequence holds until the user gives it a time: one tenth.
+constexpr u32 NewDelayTime = 1;
+
+} // namespace
+
+aseq_delay_chain::aseq_delay_chain(controller_configuration_class &configuration, int sequence)
+    : config(configuration)
+    , seq(qBound(0, sequence, int(SequenceCount) - 1))
+{
+}
+
+const QList<u16> &aseq_delay_chain::steps() const
+{
+    return config.sequenceDelays[seq];
+}
+
+QList<u16> &aseq_delay_chain::list()
+{
+    return config.sequenceDelays[seq];
+}
+
+int aseq_delay_chain::stepCount() const
+{
+    return int(steps().size());
+}
+
+u16 aseq_delay_chain::rowEvent(int row) const
+{
+    const int n = stepCount();
+    if (n == 0 || row < 0 || row > n)
+        return NoEvent;
+    return eventBefore(row);
+}
+
+u16 aseq_delay_chain::eventBefore(int step) const
+{
+    if (step == 0)
+        return sequenceStartEvent(u32(seq));
+    const u16 previous = steps().value(step - 1, NoDelay);
+    return isDelay(previous) ? delayEndEvent(previous) : NoEvent;
+}
+
+// ============================================================ delays
+
+int aseq_delay_chain::allocateDelay()
+{
+    for (u16 d = 0; d < DelayCount; ++d) {
+        if (config.delaysInUse.contains(d))
+            continue;
+        config.delaysInUse.append(d);
+        writeU32(config.confData, image_layout::delayEntry(d), delay_entry_class(NewDelayTime, u32(seq)).word);
+        return d;
+    }
+    return -1;
+}
+
+void aseq_delay_chain::freeDelay(u16 delay)
+{
+    if (!isDelay(delay))
+        return;
+    writeU32(config.confData, image_layout::delayEntry(delay), delay_entry_class::Free);
+    config.delaysInUse.removeOne(delay);
+}
+
+// ============================================================ editing the steps
+
+bool aseq_delay_chain::resize(int n)
+{
+    n = qBound(0, n, int(DelayCount));
+    while (stepCount() > n)
+        removeLastStep();
+    bool allGotDelays = true;
+    while (stepCount() < n)
+        allGotDelays &= appendStep();
+    return allGotDelays;
+}
+
+void aseq_delay_chain::removeLastStep()
+{
+    const u16 d = list().takeLast();
+    if (!isDelay(d))
+        return;
+    freeDelay(d);
+    // The finish actions stay on the finish row, which is now the new last step's end (or
+    // the start, when no step is left). What that event held, the link to d and the
+    // actions that started the removed step, goes.
+    const u16 finish = eventBefore(stepCount());
+    if (finish != NoEvent)
+        moveActions(delayEndEvent(d), finish, d);
+}
+
+bool aseq_delay_chain::appendStep()
+{
+    const int d = allocateDelay();
+    if (d < 0) {
+        list().append(NoDelay);
+        return false;
+    }
+    const u16 previousFinish = eventBefore(stepCount());
+    list().append(u16(d));
+    // The finish actions follow the finish row down to the new step's end, and the old
+    // finish row starts the new step.
+    if (previousFinish != NoEvent) {
+        moveActions(previousFinish, delayEndEvent(u32(d)), NoDelay);
+        addStepLink(previousFinish, u16(d));
+    }
+    return true;
+}
+
+bool aseq_delay_chain::insertStep(int row)
+{
+    if (row < 0 || row >= stepCount())
+        return true;
+    const int d = allocateDelay();
+    if (d < 0)
+        return false;
+    const u16 e = eventBefore(row);
+    list().insert(row, u16(d));
+    // Row `row` keeps its event, which now starts the new step; what it held before moves
+    // down with the step it started.
+    if (e != NoEvent) {
+        moveActions(e, delayEndEvent(u32(d)), NoDelay);
+        addStepLink(e, u16(d));
+    }
+    return true;
+}
+
+u16 aseq_delay_chain::deleteStep(int row)
+{
+    if (row < 0 || row >= stepCount())
+        return NoEvent;
+    const u16 d = list().takeAt(row);
+    const u16 e = eventBefore(row);
+    if (!isDelay(d))
+        return e;
+    // The rows below move up with their actions: the deleted step's end hands its
+    // actions, and its link to the next step, to the event that started the step.
+    if (e != NoEvent)
+        moveActions(delayEndEvent(d), e, d);
+    freeDelay(d);
+    return e;
+}
+
+void aseq_delay_chain::finishPreviousStep(int row)
+{
+    if (row <= 0 || row > stepCount())
+        return;
+    const u16 previous = rowEvent(row - 1);
+    const u16 current = rowEvent(row);
+    if (previous == NoEvent || current == NoEvent)
+        return;
+    event_actions_class &store = config.eventActions;
+    const int count = qMax(0, store.count(previous));
+    for (int i = 0; i < count; ++i) {
+        const int type = store.type(previous, i);
+        if ((type != ActionScene && type != ActionProgram) || store.operation(previous, i) != OperationOn)
+            continue;
+        const int number = store.no(previous, i);
+        if (hasOffAction(current, type, number))
+            continue;
+        const int j = store.appendAction(current);
+        store.setType(current, j, type);
+        store.setOperation(current, j, OperationOff);
+        store.setNo(current, j, number);
+    }
+}
+
+bool aseq_delay_chain::hasOffAction(u16 event, int type, int number) const
+{
+    const event_actions_class &store = config.eventActions;
+    for (int j = store.count(event) - 1; j >= 0; --j) {
+        if (store.type(event, j) == type && store.no(event, j) == number && store.operation(event, j) == OperationOff)
+            return true;
+    }
+    return false;
+}
+
+void aseq_delay_chain::moveActions(u16 from, u16 to, u16 cutLink)
+{
+    if (from == to)
+        return;
+    dropActions(to, cutLink);
+    config.eventActions.moveActions(from, to);
+}
+
+void aseq_delay_chain::dropActions(u16 event, u16 cutLink)
+{
+    // Every Delay Start action is one listing in the delays in use; one that goes takes
+    // its listing with it, or the delay it started could never be taken again.
+    const event_actions_class &store = config.eventActions;
+    bool linkSeen = false;
+    for (int j = 0; j < store.count(event); ++j) {
+        if (store.type(event, j) != ActionDelay || store.operation(event, j) != OperationOn)
+            continue;
+        const u16 started = u16(store.no(event, j));
+        if (!linkSeen && started == cutLink) {
+            linkSeen = true;
+            continue;
+        }
+        config.delaysInUse.removeOne(started);
+    }
+}
+
+void aseq_delay_chain::addStepLink(u16 event, u16 delay)
+{
+    event_actions_class &store = config.eventActions;
+    const int j = store.appendAction(event);
+    store.setType(event, j, ActionDelay);
+    store.setNo(event, j, delay);
+    store.setOperation(event, j, OperationOn);
+}
