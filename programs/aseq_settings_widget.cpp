@@ -63,7 +63,8 @@ const button_entry FinishEntry = {QT_TRANSLATE_NOOP("aseq_settings_widget", "Fin
 // horizontal one.
 int tableWidth(const QTableView *table, int columnsWidth)
 {
-    const int header = table->verticalHeader()->isVisible() ? table->verticalHeader()->sizeHint().width() : 0;
+    // Not isVisible(): the page is not shown yet while it is built.
+    const int header = table->verticalHeader()->isHidden() ? 0 : table->verticalHeader()->sizeHint().width();
     return columnsWidth + header + table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table)
         + 2 * table->frameWidth();
 }
