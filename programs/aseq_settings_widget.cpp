@@ -192,7 +192,8 @@ void aseq_settings_widget::refresh()
 QString aseq_settings_widget::sequenceText(int q) const
 {
     const QString &description = currentController->eventDescs[sequenceStartEvent(u32(q))];
-    return description.isEmpty() ? tr("no description") : description;
+    // The same words as every other list of descriptions.
+    return description.isEmpty() ? page_base::tr("no description") : description;
 }
 
 void aseq_settings_widget::tableSeqRefresh()

@@ -694,9 +694,68 @@ Duration will be fixed.</source>
     </message>
 </context>
 <context>
+    <name>aseq_conf_widget</name>
+    <message>
+        <source>Step No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Global Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) </source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To many delays defined!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>aseq_settings_widget</name>
     <message>
-        <source>The sequence editor is not built yet: sequences are kept as the configuration holds them.</source>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish
+prev. step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seq. description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sequences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sequence No. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of steps in sequence:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
