@@ -18,6 +18,8 @@ infTime_class::infTime_class(QWidget *parent) : QWidget(parent)
     timeEdit->setTimeRange(QTime(0, 0), tenthsToTime(0xFFFE));
     checkBox->setText(QString());
     connect(checkBox, &QCheckBox::stateChanged, this, &infTime_class::editEnable);
+    // Users follow the time of the pair, as the editor rounds it to whole tenths.
+    connect(timeEdit, &MyTimeEdit::timeChanged, this, [this](QTime &time) { emit timeChanged(time); });
 }
 
 infTime_class::~infTime_class()

@@ -21,7 +21,7 @@ public:
     QCheckBox *checkBox = nullptr;
 
 signals:
-    // Declared for users that connect to it; never emitted: the time comes from timeEdit.
+    // The editor's time, rounded to whole tenths, at every change of it.
     void timeChanged(QTime time);
     // The mouse left the widget and is over neither of its two parts.
     void leaved(QWidget *self);
