@@ -15,6 +15,8 @@ struct program_step_record {
     static constexpr u16 EndlessRepeat = 0xFFFE;
     // The longest fade-down an end word can carry: the two values above it are markers.
     static constexpr u16 LongestFadeDown = 0xFFFD;
+    // The longest fade-up: the whole word, which means nothing else there.
+    static constexpr u16 LongestFadeUp = 0xFFFF;
     // The longest finite duration: 0xFFFF would read as infinite.
     static constexpr u16 LongestDuration = 0xFFFE;
 

@@ -5,6 +5,7 @@
 #include "model/program_step_record.h"
 #include "model/time_codec.h"
 #include "model/user_interaction.h"
+#include "programs/aprogram_conf_delegate.h"
 #include "widgets/font_fitting.h"
 #include "widgets/page_base.h"
 #include "widgets/table_setup.h"
@@ -43,13 +44,16 @@ aprogram_conf_widget::aprogram_conf_widget(aprogram_settings_widget *page, QWidg
     table_setup setup;
     setup.stretchLastColumn = false;
     setup.showHorizontalHeader = true;
-    // Cells change only through an editor that stores into the program store; the
-    // table's own item editors would change nothing but the text.
-    setup.editTriggers = QAbstractItemView::NoEditTriggers;
+    // A cell is edited as on any table: double-click, F2 or a typed key opens its editor.
+    setup.editTriggers = QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                         QAbstractItemView::AnyKeyPressed;
     setup.selectionMode = QAbstractItemView::ExtendedSelection;
     setup.selectionBehavior = QAbstractItemView::SelectRows;
     setUpTable(this, setup);
 
+    confDelegate = new aprogram_conf_delegate(this);
+    setItemDelegate(confDelegate);
+    connect(confDelegate, &QAbstractItemDelegate::closeEditor, this, qOverload<QWidget *>(&aprogram_conf_widget::refresh));
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, &aprogram_conf_widget::indexChanged);
 
     setColumnWidth(SceneColumn, SceneColumnWidth);
@@ -106,11 +110,14 @@ void aprogram_conf_widget::setProgram(int program)
 {
     programNumber = program;
     runMode = currentController->programList.recurrences(program);
+    confDelegate->setProgramNumber(program);
+    confDelegate->setProgramRunMode(runMode);
 }
 
 void aprogram_conf_widget::setRunMode(int recurrences)
 {
     runMode = recurrences;
+    confDelegate->setProgramRunMode(recurrences);
     refresh();
 }
 
@@ -158,7 +165,9 @@ void aprogram_conf_widget::keyPressEvent(QKeyEvent *event)
 
 void aprogram_conf_widget::stopEditing(QWidget *editor)
 {
-    if (!editor)
+    // While an edit is being stored (a box of the refresh may cover the editor), the
+    // editor stays open.
+    if (!editor || confDelegate->isStoring())
         return;
     const QPoint at = editor->mapFromGlobal(QCursor::pos());
     // Over the editor's own parts (its time field, its check box) the edit goes on.

@@ -9,6 +9,7 @@
 
 class QStandardItem;
 class QStandardItemModel;
+class aprogram_conf_delegate;
 class aprogram_settings_widget;
 
 // The step table of the program page: one row per step of the shown program, with its
@@ -59,6 +60,8 @@ public:
     // Steps copied with the row gaps between them, for pasting into any program.
     QList<step_clip_class> stepClipboard;
     QStandardItemModel *stepModel = nullptr;
+    // Edits every cell of a step; owned by the table.
+    aprogram_conf_delegate *confDelegate = nullptr;
     // The page that built the table; pasting reads its "Replace" box.
     aprogram_settings_widget *page = nullptr;
 
@@ -121,6 +124,16 @@ private:
     // unless the user chose to fix every such step. True when the user chose so.
     bool askZeroTimeFix();
     QStandardItem *cell(int row, int column) const;
+
+    // The step operations' boxes, on the table: a question answered by a button index
+    // (0 "No", 1 "Yes!", 2 "All" when offered), and a warning.
+    int askConfirmation(const QString &text, bool offerAll);
+    void warn(const QString &title, const QString &text);
+    // The rows whose first cell is selected, top down.
+    QList<int> selectedRows() const;
+    // After a step operation: the rows follow the store's step count, which the table
+    // reports when it changed; the table shows the store again.
+    void showNewStepCount();
     void setCellText(int row, int column, const QString &text);
 
     // A modal box inside a refresh lets the event loop run: a refresh asked for meanwhile

@@ -2,6 +2,7 @@
 
 #include "link/kd620_controller_class.h"
 #include "model/image_layout.h"
+#include "programs/aprogram_conf_delegate.h"
 #include "programs/aprogram_conf_widget.h"
 #include "widgets/stand_in_page.h"
 #include "widgets/table_setup.h"
@@ -129,15 +130,11 @@ void aprogram_settings_widget::createSingleStepsTab()
         entry.button->setGeometry(entry.x, ButtonRowY, entry.width, ButtonHeight);
         entry.button->setFont(listFont());
     }
-    // The step operations are not built yet.
-    for (QPushButton *operation : {sequenceButton, insertStepButton, deleteStepButton, copyStepButton, pasteStepButton})
-        operation->setEnabled(false);
 
     replaceBox = new QCheckBox(tr("Replace"), tab);
     replaceBox->setLayoutDirection(Qt::RightToLeft);  // the box to the right of its text
     replaceBox->setGeometry(550, ButtonRowY + ButtonHeight + 4, 85, 22);
     replaceBox->setFont(listFont());
-    replaceBox->setEnabled(false);
 
     label(tr("Number of scenes in program:"), StepTableX, CountRowY + 3);
     stepCountSpin = new QSpinBox(tab);
@@ -176,6 +173,7 @@ void aprogram_settings_widget::connectSignals()
     connect(programTabs, &QTabWidget::currentChanged, this, &page::tabChanged);
     connect(programDescEdit, &QLineEdit::editingFinished, this, &page::disableDescEdition);
     connect(stepTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &page::sceneRowChange);
+    connect(stepTable->confDelegate, &aprogram_conf_delegate::changeDesc, this, &page::currentSceneChanged);
     connect(stepTable, &aprogram_conf_widget::changeStepNumber, this, &page::stepCountChanged);
     connect(sequenceButton, &QPushButton::clicked, stepTable, &aprogram_conf_widget::fillSteps);
     connect(insertStepButton, &QPushButton::clicked, stepTable, &aprogram_conf_widget::insertStep);
