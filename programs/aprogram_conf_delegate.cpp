@@ -52,8 +52,8 @@ void aprogram_conf_delegate::setProgramNumber(int program)
 
 bool aprogram_conf_delegate::isOpenEditor(QWidget *editor) const
 {
-    // An editor covers its cell.
-    return table->indexWidget(table->indexAt(editor->geometry().center())) == editor;
+    // An editor starts at the top left corner of its cell.
+    return table->indexWidget(table->indexAt(editor->geometry().topLeft() + QPoint(1, 1))) == editor;
 }
 
 bool aprogram_conf_delegate::isLastRow(int row) const
@@ -143,8 +143,11 @@ QWidget *aprogram_conf_delegate::createDurationEditor(QWidget *parent) const
 QWidget *aprogram_conf_delegate::createFadeDownEditor(QWidget *parent, int row) const
 {
     // Only the last step of a program that ends has a fade-down the controller plays.
-    if (!isLastRow(row) || runMode == 0)
-        return new QLabel(NoFadeDownText, parent);
+    if (!isLastRow(row) || runMode == 0) {
+        auto *label = new QLabel(NoFadeDownText, parent);
+        label->setAutoFillBackground(true);  // covers the cell's own text
+        return label;
+    }
     auto *time = new MyTimeEdit(parent);
     time->setTimeRange(QTime(0, 0), tenthsToTime(program_step_record::LongestFadeDown));
     return time;
@@ -263,7 +266,11 @@ void aprogram_conf_delegate::storeProgramTime(const program_time_edit *editor, c
 void aprogram_conf_delegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                                                   const QModelIndex &) const
 {
-    editor->setGeometry(option.rect);
+    // On the cell; a time editor wider than its column (its text has all three digits of
+    // the milliseconds) reaches over the next cell rather than hide the last digit.
+    QRect rect = option.rect;
+    rect.setWidth(qMax(rect.width(), editor->sizeHint().width()));
+    editor->setGeometry(rect);
 }
 
 bool aprogram_conf_delegate::eventFilter(QObject *object, QEvent *event)
