@@ -236,11 +236,7 @@ void aprogram_conf_delegate::setModelData(QWidget *editor, QAbstractItemModel *,
         }
     }
     // The cells show the store, whatever was stored (the fade-down label stores nothing).
-    // The view holds the editor open while it commits; the duration editor's parts are
-    // held by `storing`, so a box of the refresh taking the focus closes nothing.
-    storing = true;
     table->refresh();
-    storing = false;
 }
 
 void aprogram_conf_delegate::storeProgramTime(const program_time_edit *editor, const QModelIndex &index) const
@@ -276,10 +272,12 @@ void aprogram_conf_delegate::updateEditorGeometry(QWidget *editor, const QStyleO
 bool aprogram_conf_delegate::eventFilter(QObject *object, QEvent *event)
 {
     // The parts of the duration editor report only their focus loss, as the editor's own,
-    // and only while the editor is open: closing it moves the focus back to the table. Their
-    // keys reach the editor when they do not use them.
+    // and only while the editor is open: closing it moves the focus back to the table. A box
+    // of the table's refresh (the zero-time rule) takes the focus without ending the edit:
+    // the refresh may run inside the commit or inside the box's own signal, and the editor
+    // must outlive both. Their keys reach the editor when they do not use them.
     if (auto *duration = qobject_cast<infTime_class *>(object->parent())) {
-        return event->type() == QEvent::FocusOut && !storing && isOpenEditor(duration)
+        return event->type() == QEvent::FocusOut && !table->isRefreshing() && isOpenEditor(duration)
             && QItemDelegate::eventFilter(duration, event);
     }
     return QItemDelegate::eventFilter(object, event);

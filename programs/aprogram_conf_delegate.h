@@ -43,9 +43,6 @@ public:
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
     void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const override;
-    // True while an edit is being stored: the table's refresh may show a box, and the
-    // editor must stay open until the store is done.
-    bool isStoring() const { return storing; }
 
 signals:
     // A scene number (from 1): the one being entered, and once more the one stored.
@@ -75,6 +72,4 @@ private:
     static qint64 endOf(const QModelIndex &index);
     bool isLastRow(int row) const;
     bool isOpenEditor(QWidget *editor) const;
-
-    mutable bool storing = false;
 };

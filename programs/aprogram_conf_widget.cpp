@@ -165,9 +165,9 @@ void aprogram_conf_widget::keyPressEvent(QKeyEvent *event)
 
 void aprogram_conf_widget::stopEditing(QWidget *editor)
 {
-    // While an edit is being stored (a box of the refresh may cover the editor), the
-    // editor stays open.
-    if (!editor || confDelegate->isStoring())
+    // While the table refreshes (a box of the zero-time rule may cover the editor), the
+    // editor stays open: the edit that led to the refresh is not done yet.
+    if (!editor || refreshing)
         return;
     const QPoint at = editor->mapFromGlobal(QCursor::pos());
     // Over the editor's own parts (its time field, its check box) the edit goes on.

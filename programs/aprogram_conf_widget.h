@@ -74,6 +74,9 @@ public:
     // removes nothing); refreshes.
     void setRows(int count);
 
+    // True while the table rewrites its cells (a box of the zero-time rule may be up).
+    bool isRefreshing() const { return refreshing; }
+
     // What the table does with a key: one of the step operations, or the view's own
     // handling (moving the current cell, starting an edit).
     enum key_operation { NoOperation, InsertOperation, DeleteOperation, CopyOperation, PasteOperation };

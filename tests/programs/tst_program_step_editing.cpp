@@ -135,6 +135,7 @@ private slots:
     void durationEditorEnterAndFocus();
     void zeroTimeBoxWhileStoring_data();
     void zeroTimeBoxWhileStoring();
+    void zeroTimeBoxWhileTicking();
 
     // The step operations.
     void insert_data();
@@ -917,6 +918,48 @@ void tst_program_step_editing::zeroTimeBoxWhileStoring()
     QCOMPARE(c().programList.lastTime(0, 1), QTime(0, 0, 1));
     QCOMPARE(column(table(), aprogram_conf_widget::ProgramTimeColumn), QStringList({"00:00:01.0", "00:00:02.0"}));
     QTRY_VERIFY(inf.isNull());
+}
+
+void tst_program_step_editing::zeroTimeBoxWhileTicking()
+{
+    // Ticking the box refreshes the table, which repairs a zero step that appeared behind
+    // its back, with the real box. The box takes the focus; the edit goes on.
+    putProgram(c(), 0, {{0, 0, 10, 0}, {0, 0, 10, 0}});
+    makePage();
+    showPage();
+    widget_user_interaction boxes;
+    installUserInteraction(&boxes);
+    const QModelIndex index = cell(0, aprogram_conf_widget::DurationColumn);
+    QPointer<infTime_class> inf = qobject_cast<infTime_class *>(openEditor(0, aprogram_conf_widget::DurationColumn));
+    QVERIFY(inf);
+    QTRY_VERIFY(inf->timeEdit->hasFocus());
+    c().programList.setLastTime(0, 1, QTime(0, 0));
+
+    int shown = 0;
+    std::function<void()> answer = [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(10, answer);
+            return;
+        }
+        ++shown;
+        table()->stopEditing(inf);
+        QCoreApplication::processEvents();
+        box->buttons().first()->click();
+    };
+    QTimer::singleShot(0, answer);
+    QTest::mouseClick(inf->checkBox, Qt::LeftButton);
+    installUserInteraction(&f->ui);
+    QCOMPARE(shown, 1);
+    QCoreApplication::processEvents();
+    QVERIFY(!inf.isNull());
+    QCOMPARE(table()->indexWidget(index), inf.data());
+    QVERIFY(inf->checkBox->isChecked());
+    QCOMPARE(c().programList.lastTime(0, 1), QTime(0, 0, 1));
+    QVERIFY(!c().programList.isLastTimeInf(0, 0));
+    // The edit then ends as usual.
+    commit(inf);
+    QVERIFY(c().programList.isLastTimeInf(0, 0));
 }
 
 // --- the step operations --------------------------------------------------------------------
