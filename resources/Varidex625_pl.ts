@@ -423,6 +423,13 @@
     </message>
 </context>
 <context>
+    <name>aprogram_conf_delegate</name>
+    <message>
+        <source>not set</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>aprogram_conf_widget</name>
     <message>
         <source>Scene No.</source>
@@ -475,6 +482,48 @@ Duration will be fixed.</source>
     </message>
     <message>
         <source>Fix all steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This action will remove last step from program.
+	Really want to do so?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About to remove a step from program.
+	Really want to do so?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid selection!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Algorithm error?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
