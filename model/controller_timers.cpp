@@ -10,7 +10,6 @@ namespace {
 
 // Rows 0 and 1 of both tables belong to the sun events; the timers follow.
 constexpr u32 FirstTimerRow = 2;
-constexpr u16 SunEventsOff = 0xFFFF;
 
 bool hasAction(const event_actions_class &actions, u32 code)
 {

@@ -11,6 +11,8 @@ public:
     static constexpr u32 TimeMask = 0xFFFFF;
     static constexpr u32 UnsetTime = 0xFFFFF;
     static constexpr u32 MaxTime = 863999;
+    // A whole day: the longest time a delay shows as a time; the editors write at most MaxTime.
+    static constexpr u32 WholeDay = 864000;
     static constexpr u32 NoSequence = 0xFFF;
 
     delay_entry_class() = default;

@@ -71,6 +71,13 @@ constexpr u32 ProgramSteps = 0x1A0000;        // program_step_record (8) x 8192
 constexpr u32 ActionTable = 0x1B0000;         // event_action_class (24) x 8192
 constexpr u32 MaskLevels = 0x1E0000;          // u8 x 512 per mask, x 256
 
+// The sun events: the word at SunEventDelays is SunEventsOff while they are off; else its
+// two bytes delay sunrise and sunset, each a signed count of SunDelayUnitMinutes.
+constexpr u16 SunEventsOff = 0xFFFF;
+constexpr u32 SunriseDelay = SunEventDelays;
+constexpr u32 SunsetDelay = SunEventDelays + 1;
+constexpr int SunDelayUnitMinutes = 5;
+
 constexpr u32 TimerEntrySize = 8;
 constexpr u32 SceneTimesSize = 8;
 constexpr u32 StepRecordSize = 8;
