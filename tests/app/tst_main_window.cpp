@@ -4,8 +4,11 @@
 #include "app/right_panel_widget.h"
 #include "widgets/main_tabs.h"
 #include "app/widget_user_interaction.h"
+#include "events/aevents_clock_widget.h"
+#include "events/aevents_dlyd_widget.h"
 #include "events/aevents_dmxout_widget.h"
 #include "events/aevents_inputs_widget.h"
+#include "events/aevents_ired_widget.h"
 #include "events/aevents_vkeys_widget.h"
 #include "link/usb_protocol.h"
 #include "model/image_access.h"
@@ -259,6 +262,18 @@ const QList<page_case> &drawingPages()
          [](kd620_controller_class &c) { c.eventDescs[EventInternal] = QStringLiteral("mains back"); },
          [](gui_class &w) { return w.internalEventsPage->eventList->item(0, 0)->text(); },
          QStringLiteral("mains back")},
+        {"events clock", EventsTab, ClockEventsTab,
+         [](kd620_controller_class &c) { c.timerTable[2].hour = 0x07; },
+         [](gui_class &w) { return w.clockEventsPage->eventList->item(2, 1)->text(); },
+         QStringLiteral("07:-- -- --.--.----")},
+        {"events delays", EventsTab, DelayedEventsTab,
+         [](kd620_controller_class &c) { writeU32(c.confData, image_layout::delayEntry(0), 0xFFF00000 | 600); },
+         [](gui_class &w) { return w.delayedEventsPage->eventList->item(0, 1)->text(); },
+         QStringLiteral("0h 1m 0.0s")},
+        {"events remote", EventsTab, RemoteControlEventsTab,
+         [](kd620_controller_class &c) { c.rcuKeyDescs[0] = QStringLiteral("red"); },
+         [](gui_class &w) { return w.remoteEventsPage->eventList->item(0, 0)->text(); },
+         QStringLiteral("Btn 1 pres. - red")},
         {"settings inputs", SettingsTab, InputsSettingsTab,
          [](kd620_controller_class &c) { c.inputDescs[0] = QStringLiteral("door"); },
          [](gui_class &w) { return w.inputsSettingsTable->table->item(0, 2)->text(); }, QStringLiteral("door")},
