@@ -7,6 +7,7 @@
 #include "link/kd620_controller_class.h"
 #include "model/bcd_codec.h"
 #include "model/image_access.h"
+#include "widgets/font_fitting.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -32,6 +33,9 @@ constexpr int MinutesPerHour = 60;
 
 // The sun delay editor offers up to four hours either way, in minutes.
 constexpr int MostSunDelayMinutes = 240;
+constexpr int MostSunDelayUnits = MostSunDelayMinutes / SunDelayUnitMinutes;
+// What a cell of the list takes of its width besides its text.
+constexpr int CellMargins = 8;
 
 const QPoint TimerEditorPosition(250, 10);
 const QRect ClearButtonGeometry(790, 40, 50, 30);
@@ -74,6 +78,7 @@ void aevents_clock_widget::createWidgets()
     createFrame(clockLayout, RowCount, {tr("Timer", "column name"), tr("Timer Settings", "column name")},
                 {TimerColumnWidth, SettingsColumnWidth});
     titleLabel->setAlignment(Qt::AlignCenter);
+    fitListFont();
 
     sunDelayLabel = new QLabel(this);
     sunDelayLabel->setGeometry(SunDelayLabelGeometry);
@@ -143,7 +148,11 @@ QString aevents_clock_widget::timerText(int code)
     const int row = code - EventTimer;
     if (row < 0 || row >= RowCount)
         return QString();
-    const timer_entry_class &timer = currentController->timerTable[row];
+    return timerText(currentController->timerTable[row]);
+}
+
+QString aevents_clock_widget::timerText(const timer_entry_class &timer)
+{
     static const char *const weekDays[] = {
         QT_TR_NOOP("Mo"), QT_TR_NOOP("Tu"), QT_TR_NOOP("We"), QT_TR_NOOP("Th"),
         QT_TR_NOOP("Fr"), QT_TR_NOOP("Sa"), QT_TR_NOOP("Su"),
@@ -179,6 +188,26 @@ QString aevents_clock_widget::titleText() const
     if (isSunRow(row))
         return rowText(row);
     return tr("Timer\nno. %1").arg(row + 1);
+}
+
+void aevents_clock_widget::fitListFont()
+{
+    // A timer with every field set, on each week day; and the widest sun delays.
+    QStringList settings;
+    timer_entry_class widest;
+    widest.hour = 0x23;
+    widest.minute = 0x59;
+    widest.day = 0x28;
+    widest.month = 0x08;
+    widest.year = 0x88;
+    for (u8 day = 1; day <= 7; ++day) {
+        widest.weekDay = day;
+        settings << timerText(widest);
+    }
+    settings << sunDelayText(-MostSunDelayUnits + 1) << sunDelayText(MostSunDelayUnits - 1) << tr("disabled");
+    fitFontToWidth(eventList, settings, SettingsColumnWidth - CellMargins);
+    fitFontToWidth(eventList, {rowText(SunriseRow), rowText(SunsetRow), rowText(RowCount - 1)},
+                   TimerColumnWidth - CellMargins);
 }
 
 void aevents_clock_widget::fillTable()

@@ -7,6 +7,7 @@ class QModelIndex;
 class QPushButton;
 class QSpinBox;
 class aevents_clock_set_widget;
+struct timer_entry_class;
 
 // The Clock page: the 1024 clock events (row r the event 0x800 + r: row 0 sunrise, row 1
 // sunset, rows 2..1023 the timers), their actions and descriptions. A sun row offers the
@@ -29,6 +30,8 @@ public:
     // A timer's date and time fields as the list shows them: "07:05 Mo 03.03.2000", and a
     // "--" in place of every field that is any.
     static QString timerText(int code);
+    // The same of a record's fields.
+    static QString timerText(const timer_entry_class &timer);
     // A sun delay of `units` units of 5 minutes: six blanks, the sign, hours and minutes.
     static QString sunDelayText(int units);
 
@@ -54,6 +57,8 @@ private:
     void createWidgets();
     void connectSignals();
 
+    // The list's font, lowered until the widest texts of its columns fit them whole.
+    void fitListFont();
     void fillTable();
     // The sun row's editor, or the timer's editor with its Clear button.
     void showRowEditors();

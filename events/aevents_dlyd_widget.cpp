@@ -8,6 +8,7 @@
 #include "model/delay_entry_class.h"
 #include "model/image_access.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -23,6 +24,8 @@ namespace {
 constexpr int RowCount = int(DelayCount);
 constexpr int ColumnWidth = 80;
 constexpr int ListWidth = 180;
+// What a cell takes of its width besides its text.
+constexpr int CellMargins = 8;
 constexpr u32 TenthsPerHour = 36000;
 constexpr u32 TenthsPerMinute = 600;
 constexpr u32 TenthsPerSecond = 10;
@@ -45,9 +48,13 @@ aevents_dlyd_widget::aevents_dlyd_widget(QWidget *parent)
 void aevents_dlyd_widget::createWidgets()
 {
     // Two columns of 80 in a list 180 wide.
+    // The time column holds the longest time whole; where the font in use is wider than the
+    // one the list was drawn for, the column and the list grow into the room beside it.
+    const int timeWidth = qMax(ColumnWidth, QFontMetrics(listFont()).horizontalAdvance(delayText(delay_entry_class::MaxTime))
+                                                + CellMargins);
     frame_layout layout = StandardLayout;
-    layout.list.setWidth(ListWidth);
-    createFrame(layout, RowCount, {tr("Delay No."), tr("Delay Time")}, {ColumnWidth, ColumnWidth});
+    layout.list.setWidth(ListWidth + timeWidth - ColumnWidth);
+    createFrame(layout, RowCount, {tr("Delay No."), tr("Delay Time")}, {ColumnWidth, timeWidth});
     eventList->setEditTriggers(ListEditTriggers);
     delegate = new aevents_dlyd_delegate(this, eventList);
     eventList->setItemDelegate(delegate);

@@ -3,6 +3,7 @@
 #include "model/delay_entry_class.h"
 #include "model/time_codec.h"
 #include "widgets/my_time_edit.h"
+#include "widgets/font_fitting.h"
 #include "widgets/page_base.h"
 
 #include <QCheckBox>
@@ -17,6 +18,8 @@ const QRect CancelGeometry(140, 40, 70, 23);
 const QTime ShortestTime(0, 0, 0, 100);
 // The time field's longest time, which MyTimeEdit holds at 23:59:59.9.
 const QTime LongestShownTime(23, 59, 59, 900);
+// What the time field's arrows and frame take of its width.
+constexpr int TimeFieldArrowsWidth = 32;
 
 bool shownAsTime(u32 tenths)
 {
@@ -43,6 +46,8 @@ void delayTimeEdit::createWidgets()
     // The format first: the field's minimum is set in it.
     timeField->setDisplayFormat(QStringLiteral("HH'h' mm'm' ss.zzz's'"));
     timeField->setMinimumTime(ShortestTime);
+    // The whole time beside the arrows, in the fonts of this system.
+    fitFontToWidth(timeField, {QStringLiteral("00h 00m 00.000s")}, timeField->width() - TimeFieldArrowsWidth);
     timeField->setEnabled(false);
 
     okButton = new QPushButton(QStringLiteral("O.K."), this);

@@ -6,6 +6,7 @@
 #include "model/image_layout.h"
 #include "tests/support/page_fixture.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,6 +82,10 @@ void tst_aevents_clock_widget::startsOnSunrise()
     QCOMPARE(p->eventList->horizontalHeaderItem(1)->text(), QStringLiteral("Timer Settings"));
     QCOMPARE(p->eventList->columnWidth(0), 80);
     QCOMPARE(p->eventList->columnWidth(1), 120);
+    // A timer with every field set reads whole in the list's font, the last timer's name too.
+    const QFontMetrics metrics(p->eventList->font());
+    QVERIFY(metrics.horizontalAdvance(QStringLiteral("23:59 We 28.08.2088")) < 120);
+    QVERIFY(metrics.horizontalAdvance(QStringLiteral("Timer 1024")) < 80);
     QCOMPARE(p->eventList->geometry(), QRect(10, 20, 225, 570));
     QCOMPARE(p->actionEditor->geometry(), QRect(250, 100, 605, 520));
     QCOMPARE(p->targetDescLine->geometry(), QRect(250, 585, 581, 21));

@@ -95,8 +95,13 @@ void tst_aevents_dlyd_widget::startsOnDelay1()
     QCOMPARE(p->eventList->horizontalHeaderItem(0)->text(), QStringLiteral("Delay No."));
     QCOMPARE(p->eventList->horizontalHeaderItem(1)->text(), QStringLiteral("Delay Time"));
     QCOMPARE(p->eventList->columnWidth(0), 80);
-    QCOMPARE(p->eventList->columnWidth(1), 80);
-    QCOMPARE(p->eventList->geometry(), QRect(10, 20, 180, 570));
+    // The time column holds the longest time whole in the font in use, and the list grows
+    // with it, short of the action editor.
+    const int timeWidth = p->eventList->columnWidth(1);
+    QVERIFY(timeWidth >= 80);
+    QVERIFY(QFontMetrics(p->eventList->font()).horizontalAdvance(QStringLiteral("23h 59m 59.9s")) < timeWidth);
+    QCOMPARE(p->eventList->geometry(), QRect(10, 20, 180 + timeWidth - 80, 570));
+    QVERIFY(p->eventList->geometry().right() < p->actionEditor->x());
     QCOMPARE(p->titleLabel->geometry(), QRect(400, 40, 150, 20));
     QCOMPARE(p->actionEditor->geometry(), QRect(220, 75, 610, 520));
     QCOMPARE(p->targetDescLine->geometry(), QRect(220, 565, 611, 21));
@@ -295,6 +300,9 @@ void tst_aevents_dlyd_widget::doubleClickOpensThePopup()
     QCOMPARE(editor->cancelButton->text(), QStringLiteral("Cancel"));
     QCOMPARE(editor->timeField->displayFormat(), QStringLiteral("HH'h' mm'm' ss.zzz's'"));
     QCOMPARE(editor->timeField->minimumTime(), QTime(0, 0, 0, 100));
+    // The whole time shows beside the arrows.
+    QVERIFY(QFontMetrics(editor->timeField->font()).horizontalAdvance(QStringLiteral("00h 00m 00.000s"))
+            <= editor->timeField->width() - 32);
     editor->cancelButton->click();
 }
 
