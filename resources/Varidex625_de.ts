@@ -90,9 +90,116 @@
     </message>
 </context>
 <context>
+    <name>aevents_clock_set_widget</name>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>aevents_clock_widget</name>
     <message>
-        <source>The editor of timer events is not built yet: timers and their actions are kept as the configuration holds them.</source>
+        <source>Timer</source>
+        <comment>column name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer Settings</source>
+        <comment>column name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>We</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Su</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2 h %3 min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer %1</source>
+        <comment>timer with number</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timer
+no. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise Event Delay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunset Event Delay</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -146,7 +253,23 @@
 <context>
     <name>aevents_dlyd_widget</name>
     <message>
-        <source>The editor of delays and their events is not built yet: they are kept as the configuration holds them.</source>
+        <source>Delay No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not set</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -220,7 +343,47 @@
 <context>
     <name>aevents_ired_widget</name>
     <message>
-        <source>The editor of remote-control key events is not built yet: their actions are kept as the configuration holds them.</source>
+        <source>pressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>repeated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>released</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pres.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rlsd.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R. C. Buttons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button No. %1 %2 - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Btn %1 %2 - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button No. %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1081,6 +1244,17 @@ prev. step</source>
     </message>
     <message>
         <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>delayTimeEdit</name>
+    <message>
+        <source>Defined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2031,6 +2205,41 @@ Retry or choose another device to connect.</source>
     </message>
     <message>
         <source>Varidex 620 project/config files (*.cfg625;*.cfg620;*.kdg;*.cfg);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>timerEventSet</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day of week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
