@@ -1,25 +1,18 @@
 #include "scenes/amask_settings_widget.h"
 
-#include "link/kd620_controller_class.h"
+#include "scenes/level_set.h"
 
 amask_settings_widget::amask_settings_widget(kd620_controller_class *controller, QWidget *parent)
-    : stand_in_page(tr("The mask editor is not built yet: masks are kept as the configuration holds them."), parent)
+    : level_settings_page(controller, parent, level_set::masks(), maskTexts())
+    , currentMask(currentScene)
+    , maskTable(sceneTable)
+    , maskTabs(sceneTabs)
+    , groupMaskLabel(groupSceneLabel)
 {
-    currentController = controller;
     refresh();
 }
 
-void amask_settings_widget::refresh()
+level_page_texts amask_settings_widget::maskTexts()
 {
-}
-
-void amask_settings_widget::limitChnls(int channels)
-{
-    chnlsInUse = channels;
-}
-
-void amask_settings_widget::destTmpDev()
-{
-    delete tmpDev;
-    tmpDev = nullptr;
+    return {tr("Mask"), tr("Mask: %1"), tr("Mask %1"), tr("Clear whole mask")};
 }

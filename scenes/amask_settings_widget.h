@@ -1,24 +1,25 @@
 #pragma once
 
-#include "widgets/stand_in_page.h"
+#include "scenes/level_settings_page.h"
 
-class kd620_controller_class;
-
-// The mask page. Its editor is not built yet: the page keeps what the main window uses.
-class amask_settings_widget : public stand_in_page
+// The Masks tab: the 256 masks of the configuration, edited as level_settings_page edits a
+// kind of level sets. Unlike the scene page it has no coupled scenes and sends nothing
+// live; its rows are coloured by the mask's range, "Clear whole mask" sets the levels to
+// 255, and its times' rule looks at the fades only.
+class amask_settings_widget : public level_settings_page
 {
     Q_OBJECT
 
 public:
+    // --- Construction -------------------------------------------------------------------
     amask_settings_widget(kd620_controller_class *controller, QWidget *parent);
 
-    // DMX output channels in use, 24..64.
-    int chnlsInUse = 64;
-    // The controller of another configuration file to copy from, or null; owned.
-    kd620_controller_class *tmpDev = nullptr;
+    // --- The mask way of naming the page's members ----------------------------------------
+    int &currentMask;               // currentScene
+    QTableWidget *&maskTable;       // sceneTable
+    QTabWidget *&maskTabs;          // sceneTabs
+    QLabel *&groupMaskLabel;        // groupSceneLabel
 
-public slots:
-    void refresh();
-    void limitChnls(int channels);
-    void destTmpDev();
+private:
+    static level_page_texts maskTexts();
 };
