@@ -174,13 +174,14 @@ void populateActionsAndTimers(controller_configuration_class &c, sequence_genera
 
 void populateCoupling(controller_configuration_class &c)
 {
-    // 60 scenes in 15 groups of 4, and scene 5 in two groups.
+    // 64 scenes, as many as the tables hold: 15 groups of 4, and 4 more in the first group.
+    // Every scene is in one group only, so the two tables agree.
     for (int g = 0; g < controller_configuration_class::CouplingGroupCount; ++g) {
         for (int k = 0; k < 4; ++k)
             c.couplingGroups[g].append(u16(100 * g + 7 * k + 3));
     }
-    c.couplingGroups[0].append(5);
-    c.couplingGroups[1].append(5);
+    for (u16 scene : {5, 6, 7, 8})
+        c.couplingGroups[0].append(scene);
 }
 
 template <std::size_t N>
