@@ -3,12 +3,17 @@
 // Usage: varidex625-screenshots <folder>
 // Writes main-window.png (the Scenes tab), right-panel.png and one picture of every page
 // (page-<name>.png; the Settings/Other page as settings-other.png), then the monitor's box
-// and its three windows (monitor-*.png).
+// and its three windows (monitor-*.png), and the action editors open (editor-*.png).
 #include "app/application_resources.h"
 #include "app/gui_class.h"
 #include "app/language_list.h"
 #include "app/right_panel_widget.h"
 #include "app/widget_user_interaction.h"
+#include "events/DTL_Box.h"
+#include "events/DTL_widget.h"
+#include "events/aevents_conf_widget.h"
+#include "events/aevents_inputs_widget.h"
+#include "events/aevents_tableview_widget.h"
 #include "link/kd620_controller_class.h"
 #include "model/image_layout.h"
 #include "settings/monitor/btn_lbl.h"
@@ -20,8 +25,11 @@
 #include "tests/sim/sim_usb_bus.h"
 #include "tests/support/configuration_fixture.h"
 #include "tests/support/page_tabs.h"
+#include "widgets/main_tabs.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
 #include <QTableWidget>
@@ -84,6 +92,41 @@ void photographMonitor(gui_class &window, const QDir &folder)
     save(&window, folder.filePath(QStringLiteral("monitor-settings-other.png")));
 }
 
+// The action editors open on the Inputs page: the daytime limits as a range and as the
+// mode list, and the state-limit window. Nothing is stored: each editor closes uncommitted.
+void photographActionEditors(gui_class &window, const QDir &folder)
+{
+    window.tabWidget_main->setCurrentIndex(EventsTab);
+    window.tabWidget_events->setCurrentIndex(InputsEventsTab);
+    aevents_tableview_widget *table = window.inputEventsPage->actionEditor->actionTable;
+    if (table->rowCount() == 0)
+        return;
+    auto openEditor = [table](int column) {
+        const QModelIndex index = table->model()->index(0, column);
+        table->setCurrentIndex(index);
+        table->edit(index);
+        return table->indexWidget(index);
+    };
+    auto closeEditor = [table](QWidget *editor) {
+        emit table->itemDelegate()->closeEditor(editor);
+        QApplication::processEvents();
+    };
+    if (auto *daytime = qobject_cast<DTL_widget *>(openEditor(aevents_tableview_widget::DaytimeColumn))) {
+        daytime->modeBox->setCurrentIndex(DTL_widget::SetManually);
+        daytime->fromBox->setValue(129);
+        daytime->toBox->setValue(DTL_Box::EndOfDay);
+        save(&window, folder.filePath(QStringLiteral("editor-daytime-range.png")));
+        daytime->manualBox->setChecked(false);
+        daytime->modeBox->setCurrentIndex(DTL_widget::NightTimeOnly);
+        save(&window, folder.filePath(QStringLiteral("editor-daytime-modes.png")));
+        closeEditor(daytime);
+    }
+    if (QWidget *states = openEditor(aevents_tableview_widget::StatesColumn)) {
+        save(states, folder.filePath(QStringLiteral("editor-state-limits.png")));
+        closeEditor(states);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -120,6 +163,7 @@ int main(int argc, char **argv)
                                                                                    : QStringLiteral("page-%1.png").arg(name)));
         }
         photographMonitor(window, folder);
+        photographActionEditors(window, folder);
     }
     delete controller;
     currentController = nullptr;
