@@ -51,6 +51,7 @@ private slots:
     void daytimeEditorLoads();
     void daytimeEdits_data();
     void daytimeEdits();
+    void leavingTheDaytimeEditorStoresIt();
     void stateLimitWindow();
     void stateLimitsStoreOnSetOnly();
     void sequencePageEditsTheShownAction();
@@ -821,6 +822,33 @@ void tst_aevents_tableview_delegate::daytimeEdits()
     QTEST(store().daytimeLimitFrom(InternalEvent, 0), "from");
     QTEST(store().daytimeLimitTo(InternalEvent, 0), "to");
     QTEST(t->item(0, aevents_tableview_widget::DaytimeColumn)->text(), "cell");
+}
+
+void tst_aevents_tableview_delegate::leavingTheDaytimeEditorStoresIt()
+{
+    add(InternalEvent, ActionScene, 0);
+    store().setDaytimeLimit(InternalEvent, 0, 48, 102);
+    table(InternalEventsPageKind, InternalEvent);
+    f->tabPage->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f->tabPage.get()));
+    auto *editor = qobject_cast<DTL_widget *>(open(0, aevents_tableview_widget::DaytimeColumn));
+    QVERIFY(editor);
+    editor->toBox->setValue(120);
+
+    // With the mouse still over the editor nothing is stored.
+    QCursor::setPos(editor->mapToGlobal(editor->rect().center()));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(editor, &leave);
+    QCOMPARE(store().daytimeLimitTo(InternalEvent, 0), 102);
+    QVERIFY(t->indexWidget(t->model()->index(0, aevents_tableview_widget::DaytimeColumn)));
+
+    // Really outside: stored and closed.
+    QCursor::setPos(editor->mapToGlobal(QPoint(-50, -50)));
+    QApplication::sendEvent(editor, &leave);
+    QCOMPARE(store().daytimeLimitFrom(InternalEvent, 0), 48);
+    QCOMPARE(store().daytimeLimitTo(InternalEvent, 0), 120);
+    QVERIFY(!t->indexWidget(t->model()->index(0, aevents_tableview_widget::DaytimeColumn)));
+    QCOMPARE(t->item(0, aevents_tableview_widget::DaytimeColumn)->text(), QStringLiteral("8:0 - 20:0"));
 }
 
 void tst_aevents_tableview_delegate::stateLimitWindow()
