@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DTL_widget</name>
+    <message>
+        <source>Not set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daytime only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night-time only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set manually</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Varidex625</source>
@@ -68,6 +87,36 @@
     <name>QObject</name>
     <message>
         <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StL_widget</name>
+    <message>
+        <source>State %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no description...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StateConds</name>
+    <message>
+        <source>State limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear all</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -395,6 +444,144 @@ no. %1</source>
     </message>
 </context>
 <context>
+    <name>aevents_tableview_delegate</name>
+    <message>
+        <source>On</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unfreeze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inc. brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dec. brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exclusive on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Activate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deactivate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Increase intensity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decrease intensity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set intensity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>Akcja</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>Akcja</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <comment>Akcja</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay already in use!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delay #%1 is blocked by sequence #%2!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Illegal value!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enabling input already defined: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some delays are blocked by sequences!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To many delays defined!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>aevents_tableview_widget</name>
     <message>
         <source>Type</source>
@@ -581,7 +768,19 @@ no. %1</source>
 <context>
     <name>amask_settings_widget</name>
     <message>
-        <source>The mask editor is not built yet: masks are kept as the configuration holds them.</source>
+        <source>Mask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mask: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mask %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear whole mask</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -784,23 +983,7 @@ Duration will be fixed.</source>
 <context>
     <name>ascene_settings_widget</name>
     <message>
-        <source>Single Channels</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Groupped Channels</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copying</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Coupled Scenes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copying scenes, also from another configuration file, and the DMX sheets are not built yet.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -812,27 +995,7 @@ Duration will be fixed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Fade Up Time:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Duration:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fade Down Time:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Infinite</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Clear channels</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Description:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -840,68 +1003,7 @@ Duration will be fixed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Enable</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>values setting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with slider</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Selection</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deselect</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Invert</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose all or...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose every</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>In range</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>from </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Execute!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Scene %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rule broken!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All times cannot equal 0!
-Duration will be fixed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2028,6 +2130,106 @@ Install the udev rule resources/udev/60-varidex625.rules as README.md describes,
     </message>
 </context>
 <context>
+    <name>level_settings_page</name>
+    <message>
+        <source>Copying, also from another configuration file, and the DMX sheets are not built yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groupped Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade Up Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fade Down Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Infinite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>values setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with slider</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deselect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose all or...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Execute!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule broken!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All times cannot equal 0!
+Duration will be fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>monitorek</name>
     <message>
         <source>monitorek</source>
@@ -2205,6 +2407,21 @@ Retry or choose another device to connect.</source>
     </message>
     <message>
         <source>Varidex 620 project/config files (*.cfg625;*.cfg620;*.kdg;*.cfg);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>setStateClass</name>
+    <message>
+        <source>Ignore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When unset</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
