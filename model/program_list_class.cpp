@@ -22,6 +22,14 @@ program_class *program_list_class::find(int number) const
     return nullptr;
 }
 
+void program_list_class::remove(int number)
+{
+    for (int i = int(programs.size()) - 1; i >= 0; --i) {
+        if (programs.at(i)->number == number)
+            delete programs.takeAt(i);
+    }
+}
+
 void program_list_class::clear()
 {
     qDeleteAll(programs);

@@ -24,6 +24,8 @@ public:
     void append(program_class *p);
     // The first program with that number, or null.
     program_class *find(int number) const;
+    // Deletes the program with that number; nothing when the store does not hold it.
+    void remove(int number);
     // Deletes every program.
     void clear();
     // Number of programs held.

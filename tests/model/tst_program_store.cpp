@@ -165,6 +165,14 @@ private slots:
         QCOMPARE(store.count(), 3);
         QCOMPARE(store.stepCount(511), 0);
 
+        // remove takes every program with the number and nothing else.
+        store.remove(7);
+        QCOMPARE(store.count(), 3);
+        store.remove(3);
+        QCOMPARE(store.count(), 1);
+        QVERIFY(!store.find(3));
+        QCOMPARE(store.stepCount(511), 0);
+
         store.clear();
         QCOMPARE(store.count(), 0);
         QVERIFY(!store.find(3));
