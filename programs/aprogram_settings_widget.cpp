@@ -4,6 +4,7 @@
 #include "model/image_layout.h"
 #include "programs/aprogram_conf_delegate.h"
 #include "programs/aprogram_conf_widget.h"
+#include "programs/aprogram_settings_copying.h"
 #include "widgets/stand_in_page.h"
 #include "widgets/table_setup.h"
 
@@ -66,7 +67,7 @@ void aprogram_settings_widget::createFrame()
     programTabs->setGeometry(190, 0, 655, 610);
     singleStepsPage = new QWidget;
     groupedStepsPage = new QWidget;
-    copyingPage = new QWidget;
+    copyingPage = new aprogram_settings_copying(this);
     programTabs->addTab(singleStepsPage, tr("Single Steps"));
     programTabs->addTab(groupedStepsPage, tr("Groupped Steps"));
     programTabs->addTab(copyingPage, tr("Copying"));
@@ -162,7 +163,6 @@ void aprogram_settings_widget::createSingleStepsTab()
 void aprogram_settings_widget::createOtherTabs()
 {
     stand_in_page::addNote(tr("Setting many steps at once is not built yet."), groupedStepsPage);
-    stand_in_page::addNote(tr("Copying programs is not built yet."), copyingPage);
     stand_in_page::addNote(tr("Extra entries into existing programs cannot be edited yet."), entriesPage);
 }
 
@@ -182,6 +182,9 @@ void aprogram_settings_widget::connectSignals()
     connect(pasteStepButton, &QPushButton::clicked, stepTable, &aprogram_conf_widget::pasteStep);
     connect(stepCountSpin, &QSpinBox::valueChanged, this, qOverload<int>(&page::sceneCountChange));
     connect(recurrencesSpin, &QSpinBox::valueChanged, this, &page::programRunModeChange);
+    connect(copyingPage, &aprogram_settings_copying::programsCopied, this, &page::relabelScenes);
+    connect(copyingPage, &aprogram_settings_copying::programsCopied, this, &page::relabel);
+    connect(copyingPage, &aprogram_settings_copying::programsCopied, this, &page::refresh);
 }
 
 void aprogram_settings_widget::showEntriesTab(bool on)
@@ -285,6 +288,7 @@ void aprogram_settings_widget::destTmpDev()
 {
     delete tmpDev;
     tmpDev = nullptr;
+    copyingPage->altCopyButton->setEnabled(false);
 }
 
 void aprogram_settings_widget::refresh()
@@ -322,7 +326,7 @@ void aprogram_settings_widget::refreshTabs()
         followStepCount(stepsOf(currentProgram));
         showDescription(currentProgram, true);
         break;
-    case CopyingTab:
+    case CopyingTab: copyingPage->refresh(); break;
     case EntriesTab: showDescription(-1, false); break;
     default: break;
     }
@@ -383,6 +387,12 @@ void aprogram_settings_widget::showDescription(int program, bool editable)
     describedProgram = shown && editable ? program : -1;
     programDescEdit->setReadOnly(describedProgram < 0);
     programDescEdit->setText(shown ? currentController->programDescs[size_t(program)] : QString());
+}
+
+void aprogram_settings_widget::showOtherDescription(const QString &text)
+{
+    showDescription(-1, false);
+    programDescEdit->setText(text);
 }
 
 int aprogram_settings_widget::selectedProgram() const

@@ -12,6 +12,7 @@ class QSpinBox;
 class QTabWidget;
 class QTableWidget;
 class aprogram_conf_widget;
+class aprogram_settings_copying;
 class kd620_controller_class;
 
 // The Programs tab: the list of programs, and the editor of the current program on the
@@ -38,6 +39,9 @@ public:
 
     // Adds the "Test entries" tab (true) or removes it when it is the fourth tab (false).
     void showEntriesTab(bool on);
+    // The description line shows a text it cannot edit (another program's, on the Copying
+    // tab); an edit not yet finished is stored first.
+    void showOtherDescription(const QString &text);
 
     // --- the configuration it shows ---------------------------------------------------
     int currentProgram = 0;      // 0-based; the program every tab acts on
@@ -53,7 +57,7 @@ public:
     // The pages of the four tabs; the last is added only while extra entries are enabled.
     QWidget *singleStepsPage = nullptr;
     QWidget *groupedStepsPage = nullptr;
-    QWidget *copyingPage = nullptr;
+    aprogram_settings_copying *copyingPage = nullptr;
     QWidget *entriesPage = nullptr;
 
     // --- widgets: Single Steps ----------------------------------------------------------
@@ -93,7 +97,7 @@ public slots:
     // The step table's operations changed the step count: shown without acting on it.
     void stepCountChanged(int count);
     void tabChanged(int index);
-    // Releases the other configuration file.
+    // Releases the other configuration file; the Copying tab can no longer copy from it.
     void destTmpDev();
     // Refreshes the current tab, then the program list.
     void refresh();

@@ -5,6 +5,7 @@
 #include "model/image_layout.h"
 #include "model/time_codec.h"
 #include "programs/aprogram_conf_widget.h"
+#include "programs/aprogram_settings_copying.h"
 #include "programs/aprogram_settings_widget.h"
 #include "tests/sim/sim_live_engine.h"
 #include "tests/support/page_fixture.h"
@@ -654,13 +655,16 @@ void tst_program_page::descriptionLine()
 void tst_program_page::descriptionLineOnOtherTabs()
 {
     c().programDescs[0] = QStringLiteral("opening");
+    c().programDescs[1] = QStringLiteral("closing");
     makePage();
+    page->copyingPage->copyFromSpin->setValue(2);
     page->programTabs->setCurrentIndex(aprogram_settings_widget::CopyingTab);
-    // There the line shows no description of the current program and cannot be edited.
+    // There the line shows the copy range's first program and cannot be edited.
     QVERIFY(page->programDescEdit->isReadOnly());
-    QCOMPARE(page->programDescEdit->text(), QString());
+    QCOMPARE(page->programDescEdit->text(), QStringLiteral("closing"));
     emit page->programDescEdit->editingFinished();
     QCOMPARE(c().programDescs[0], QStringLiteral("opening"));
+    QCOMPARE(c().programDescs[1], QStringLiteral("closing"));
 
     page->programTabs->setCurrentIndex(aprogram_settings_widget::GroupedStepsTab);
     QVERIFY(!page->programDescEdit->isReadOnly());
@@ -675,9 +679,10 @@ void tst_program_page::descriptionLineOnOtherTabs()
     QTest::keyClicks(page->programDescEdit, QStringLiteral(" act"));
     page->programTabs->setCurrentIndex(aprogram_settings_widget::CopyingTab);
     QCOMPARE(c().programDescs[0], QStringLiteral("opening act"));
-    QCOMPARE(page->programDescEdit->text(), QString());
+    QCOMPARE(page->programDescEdit->text(), QStringLiteral("closing"));
     emit page->programDescEdit->editingFinished();
     QCOMPARE(c().programDescs[0], QStringLiteral("opening act"));
+    QCOMPARE(c().programDescs[1], QStringLiteral("closing"));
 }
 
 void tst_program_page::entriesTab()
