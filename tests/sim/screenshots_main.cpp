@@ -3,7 +3,8 @@
 // Usage: varidex625-screenshots <folder>
 // Writes main-window.png (the Scenes tab), right-panel.png and one picture of every page
 // (page-<name>.png; the Settings/Other page as settings-other.png), then the monitor's box
-// and its three windows (monitor-*.png), and the action editors open (editor-*.png).
+// and its three windows (monitor-*.png), the action editors open (editor-*.png) and the
+// program page's Copying tab (page-programs-copying.png).
 #include "app/application_resources.h"
 #include "app/gui_class.h"
 #include "app/language_list.h"
@@ -15,6 +16,8 @@
 #include "events/aevents_inputs_widget.h"
 #include "events/aevents_tableview_widget.h"
 #include "link/kd620_controller_class.h"
+#include "programs/aprogram_settings_copying.h"
+#include "programs/aprogram_settings_widget.h"
 #include "model/image_layout.h"
 #include "settings/monitor/btn_lbl.h"
 #include "settings/monitor/ctrl_monitor.h"
@@ -31,6 +34,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtEndian>
@@ -127,6 +133,21 @@ void photographActionEditors(gui_class &window, const QDir &folder)
     }
 }
 
+// The program page's Copying tab, a range and another file filled in.
+void photographProgramCopying(gui_class &window, const QDir &folder)
+{
+    aprogram_settings_widget *page = window.programPage;
+    window.tabWidget_main->setCurrentIndex(ProgramsTab);
+    page->programTabs->setCurrentIndex(aprogram_settings_widget::CopyingTab);
+    aprogram_settings_copying *tab = page->copyingPage;
+    tab->copyFromSpin->setValue(5);
+    tab->copyToSpin->setValue(8);
+    tab->scenePoolSpin->setValue(2001);
+    tab->altFileEdit->setText(QStringLiteral("/home/show/stage-2025.cfg625"));
+    save(&window, folder.filePath(QStringLiteral("page-programs-copying.png")));
+    page->programTabs->setCurrentIndex(aprogram_settings_widget::SingleStepsTab);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -164,6 +185,7 @@ int main(int argc, char **argv)
         }
         photographMonitor(window, folder);
         photographActionEditors(window, folder);
+        photographProgramCopying(window, folder);
     }
     delete controller;
     currentController = nullptr;
