@@ -890,6 +890,98 @@ Duration will be fixed.</source>
     </message>
 </context>
 <context>
+    <name>aprogram_settings_copying</name>
+    <message>
+        <source>Unused scenes pool starts from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reverse steps&apos; order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy from range:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not copy scenes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a project description file for Kd620 controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varidex 625 project/config files (*.kdg;*.cfg;*.cfg625);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Useless action!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose another source!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unrealisable action!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program number limit exceeded!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are warned!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ranges are overlapping!
+Do you really want to copy?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>aprogram_settings_widget</name>
     <message>
         <source>Copying</source>
@@ -965,10 +1057,6 @@ Duration will be fixed.</source>
     </message>
     <message>
         <source>Setting many steps at once is not built yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copying programs is not built yet.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2244,6 +2332,45 @@ Duration will be fixed.</source>
     <name>page_base</name>
     <message>
         <source>no description</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>program_copy_run</name>
+    <message>
+        <source>Source program %1 does not exist!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Destination program %1 does exist!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unrealisable action!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scene number limit exceeded!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supress warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
