@@ -16,6 +16,11 @@ const dmx_sheet_kind &dmx_sheet_kind::masks()
     return kind;
 }
 
+const dmx_sheet_kind &dmx_sheet_kind::of(const level_set &set)
+{
+    return &set == &level_set::masks() ? masks() : scenes();
+}
+
 int dmx_sheet_kind::count() const
 {
     return set.count;

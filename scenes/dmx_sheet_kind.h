@@ -31,6 +31,8 @@ struct dmx_sheet_kind {
 
     static const dmx_sheet_kind &scenes();
     static const dmx_sheet_kind &masks();
+    // The sheet of the page that edits a kind of level sets.
+    static const dmx_sheet_kind &of(const level_set &set);
 
     int count() const;
 };

@@ -110,8 +110,8 @@ void level_settings_page::createWidgets()
     createTabs();
     createSingleChannelsTab();
     createGrouppedChannelsTab();
-    stand_in_page::addNote(tr("Copying, also from another configuration file, and the DMX sheets are not built yet."),
-                           copyingTab);
+    stand_in_page::addNote(tr("Copying, also from another configuration file, is not built yet."), copyingTab);
+    createSheetGroup();
 }
 
 void level_settings_page::createSceneList()
@@ -265,6 +265,7 @@ void level_settings_page::connectSignals()
 {
     connect(descEdit, &QLineEdit::editingFinished, this, &level_settings_page::disableDescEdition);
     connect(clearChannelsButton, &QPushButton::clicked, this, &level_settings_page::clearAllChnls);
+    connectSheetGroup();
     connect(sceneTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &level_settings_page::sceneChange);
     connect(this, &level_settings_page::sceneChanged, sliders, &admx512_sliders_widget::setSceneNumber);

@@ -17,6 +17,7 @@ class QTableWidget;
 class QTableWidgetItem;
 class admx512_sliders_widget;
 class admx_slider_widget;
+class dmx_sheet_group;
 class guardedSpinBox;
 class kd620_controller_class;
 struct level_set;
@@ -90,6 +91,9 @@ public:
     QCheckBox *valueEnableBox = nullptr;
     admx_slider_widget *valueStrip = nullptr;
 
+    // Copying: the DMX sheet's Import / Export group, with the records of a sheet read.
+    dmx_sheet_group *sheetBox = nullptr;
+
     // The box of a 0-based channel (0..63) in channelGrid.
     QTableWidgetItem *channelBox(int channel) const;
     // The kind of level sets the page edits.
@@ -111,6 +115,11 @@ public slots:
     // The value strip moved: every checked channel takes its level.
     void groupSetValue(int channel, int level);
     void destTmpDev();
+    // The DMX sheet group: direction, file dialog, file chosen, export or import.
+    void impOrExport();
+    void browseImpExp();
+    void chooseFile();
+    void migrate();
     // Shows the current number from the configuration (and sends a scene in the Live mode).
     void refresh();
     // Rewrites every row of the list from the descriptions.
@@ -146,6 +155,8 @@ private:
     void createGrouppedChannelsTab();
     void createSelectionGroup();
     void connectSignals();
+    void createSheetGroup();
+    void connectSheetGroup();
 
     scene_times_record times() const;
     void setTimes(const scene_times_record &times);
