@@ -1,8 +1,10 @@
 #include "link/kd620_controller_class.h"
 #include "model/image_layout.h"
 #include "model/scene_times_record.h"
+#include "scenes/amask_settings_widget.h"
 #include "scenes/ascene_settings_widget.h"
 #include "scenes/dmx_sheet_group.h"
+#include "scenes/dmx_sheet_kind.h"
 #include "scenes/dmx_sheet_record_class.h"
 #include "scenes/level_set.h"
 #include "tests/support/configuration_fixture.h"
@@ -70,16 +72,21 @@ void writeFile(const QString &name, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// A sheet of the given numbers in one "scene" row, each column with channel 1 at its number.
-QByteArray numberedSheet(int first, int last)
+// A sheet of the page's kind with the given numbers, each column with channel 1 at its number.
+QByteArray numberedSheet(const dmx_sheet_kind &kind, int first, int last)
 {
-    QByteArray numbers = "scene";
+    QByteArray numbers = kind.numberKey;
     QByteArray levels = "C1";
     for (int n = first; n <= last; ++n) {
         numbers += ';' + QByteArray::number(n);
         levels += ';' + QByteArray::number(n % 256);
     }
-    return "QVR DMX sheet\n" + numbers + '\n' + levels + '\n';
+    return kind.header + QByteArray("\n") + numbers + '\n' + levels + '\n';
+}
+
+QByteArray imageBytes(const u8 *image)
+{
+    return QByteArray(reinterpret_cast<const char *>(image), int(ImageSize));
 }
 
 QStringList labelTexts(const QWidget *group)
@@ -97,6 +104,8 @@ class tst_dmx_sheet_group : public QObject
     Q_OBJECT
 
 private slots:
+    // Every test runs on the scene page and on the mask page.
+    void initTestCase_data();
     void init();
     void cleanup();
 
@@ -122,12 +131,34 @@ private:
     QStringList messages() const { return messageSummaries(*ui); }
     u8 *image() const { return f->image(); }
 
+    // The page's kind and its words.
+    bool masks = false;
+    const dmx_sheet_kind &kind() const { return masks ? dmx_sheet_kind::masks() : dmx_sheet_kind::scenes(); }
+    const level_set &set() const { return kind().set; }
+    int count() const { return set().count; }
+    QString nouns() const { return masks ? QStringLiteral("masks") : QStringLiteral("scenes"); }
+    // "Export scenes:", "2 scene(s) imported!", ...
+    QString title(const char *verb) const { return QStringLiteral("%1 %2:").arg(QLatin1String(verb), nouns()); }
+    QString counted(int n, const char *verb) const
+    {
+        return QStringLiteral("%1 %2(s) %3!").arg(n).arg(QLatin1String(masks ? "mask" : "scene"), QLatin1String(verb));
+    }
+    QString &description(int number) const { return set().description(*f->controller, number); }
+    QTableWidget *list() const;
+
     std::unique_ptr<page_fixture> f;
     std::unique_ptr<recording_interaction> ui;
     std::unique_ptr<QTemporaryDir> dir;  // one a test
     QWidget *page = nullptr;
     dmx_sheet_group *group = nullptr;
 };
+
+void tst_dmx_sheet_group::initTestCase_data()
+{
+    QTest::addColumn<bool>("maskPage");
+    QTest::newRow("scene page") << false;
+    QTest::newRow("mask page") << true;
+}
 
 void tst_dmx_sheet_group::init()
 {
@@ -148,10 +179,21 @@ void tst_dmx_sheet_group::cleanup()
 
 void tst_dmx_sheet_group::makePage()
 {
-    auto *scenes = new ascene_settings_widget(f->controller.get(), f->tabPage.get());
-    page = scenes;
-    group = scenes->sheetBox;
-    QCOMPARE(group->parentWidget(), scenes->copyingTab);
+    QFETCH_GLOBAL(bool, maskPage);
+    masks = maskPage;
+    level_settings_page *levels = nullptr;
+    if (masks)
+        levels = new amask_settings_widget(f->controller.get(), f->tabPage.get());
+    else
+        levels = new ascene_settings_widget(f->controller.get(), f->tabPage.get());
+    page = levels;
+    group = levels->sheetBox;
+    QCOMPARE(group->parentWidget(), levels->copyingTab);
+}
+
+QTableWidget *tst_dmx_sheet_group::list() const
+{
+    return static_cast<level_settings_page *>(page)->sceneTable;
 }
 
 // Types a file name and presses "Choose", in the direction given.
@@ -165,9 +207,9 @@ void tst_dmx_sheet_group::chooseFile(const QString &name, bool exporting)
 void tst_dmx_sheet_group::layout()
 {
     makePage();
-    QCOMPARE(group->title(), QStringLiteral("Import / Export Scenes"));
+    QCOMPARE(group->title(), masks ? QStringLiteral("Import / Export Masks") : QStringLiteral("Import / Export Scenes"));
     QCOMPARE(group->geometry(), QRect(10, 430, 631, 181));
-    QCOMPARE(labelTexts(group), QStringList({"File:", "Copy from range:", "to", "Relocate scenes:"}));
+    QCOMPARE(labelTexts(group), QStringList({"File:", "Copy from range:", "to", QStringLiteral("Relocate %1:").arg(nouns())}));
     for (const QLabel *label : group->findChildren<QLabel *>())
         QCOMPARE(label->alignment(), Qt::AlignRight | Qt::AlignVCenter);
     QCOMPARE(group->findChildren<QRadioButton *>().size(), 2);
@@ -179,10 +221,10 @@ void tst_dmx_sheet_group::layout()
     QCOMPARE(group->sheetBrowseButton->text(), QStringLiteral("Browse"));
     QCOMPARE(group->sheetChooseButton->text(), QStringLiteral("Choose"));
     QCOMPARE(group->sheetFrom->minimum(), 1);
-    QCOMPARE(group->sheetFrom->maximum(), 3072);
+    QCOMPARE(group->sheetFrom->maximum(), count());
     QCOMPARE(group->sheetFrom->value(), 1);
-    QCOMPARE(group->sheetTo->maximum(), 3072);
-    QCOMPARE(group->sheetTo->value(), 3072);
+    QCOMPARE(group->sheetTo->maximum(), count());
+    QCOMPARE(group->sheetTo->value(), count());
     QCOMPARE(group->sheetRelocation->value(), 0);
     QCOMPARE(group->sheetRelocation->geometry(), QRect(200, 140, 71, 22));
     QCOMPARE(group->sheetActionButton->text(), QStringLiteral("Import"));
@@ -195,7 +237,7 @@ void tst_dmx_sheet_group::layout()
 void tst_dmx_sheet_group::directionResetsTheGroup()
 {
     makePage();
-    writeFile(path("sheet.dmx"), numberedSheet(20, 30));
+    writeFile(path("sheet.dmx"), numberedSheet(kind(), 20, 30));
     chooseFile(path("sheet.dmx"));
     QCOMPARE(group->sheetRecords.size(), 11);
     QVERIFY(group->sheetActionButton->isEnabled());
@@ -209,8 +251,8 @@ void tst_dmx_sheet_group::directionResetsTheGroup()
     QVERIFY(!group->sheetRelocation->isEnabled());
     QVERIFY(group->sheetRecords.isEmpty());
     QCOMPARE(group->sheetFrom->minimum(), 1);
-    QCOMPARE(group->sheetFrom->maximum(), 3072);
-    QCOMPARE(group->sheetTo->maximum(), 3072);
+    QCOMPARE(group->sheetFrom->maximum(), count());
+    QCOMPARE(group->sheetTo->maximum(), count());
     QCOMPARE(group->sheetFrom->value(), 25);
     QCOMPARE(group->sheetTo->value(), 30);
 
@@ -234,12 +276,13 @@ void tst_dmx_sheet_group::browse()
 {
     makePage();
     const QString filter = QStringLiteral("QVR DMX Sheets (*.dmx;*.csv);;All files (*)");
-    writeFile(path("in.csv"), numberedSheet(1, 3));
+    writeFile(path("in.csv"), numberedSheet(kind(), 1, 3));
 
     // Cancelled: nothing changes.
     group->sheetBrowseButton->click();
     QCOMPARE(ui->fileCalls.size(), 1);
-    QCOMPARE(ui->fileCalls[0].caption, QStringLiteral("Choose DMX value sheet"));
+    QCOMPARE(ui->fileCalls[0].caption,
+             masks ? QStringLiteral("Choose masks' value sheet") : QStringLiteral("Choose DMX value sheet"));
     QCOMPARE(ui->fileCalls[0].dir, QStringLiteral("./"));
     QCOMPARE(ui->fileCalls[0].filter, filter);
     QCOMPARE(ui->fileCalls[0].parent, dialog_parent::None);
@@ -256,7 +299,7 @@ void tst_dmx_sheet_group::browse()
     group->sheetExportRadio->click();
     ui->fileAnswers << path("out.dmx");
     group->sheetBrowseButton->click();
-    QCOMPARE(ui->fileCalls[2].caption, QStringLiteral("Choose file to save scenes"));
+    QCOMPARE(ui->fileCalls[2].caption, QStringLiteral("Choose file to save %1").arg(nouns()));
     QCOMPARE(ui->fileCalls[2].dir, path("in.csv"));
     QCOMPARE(ui->fileCalls[2].filter, filter);
     QCOMPARE(ui->fileCalls[2].parent, dialog_parent::None);
@@ -284,24 +327,39 @@ void tst_dmx_sheet_group::chooseWithoutFile()
     QVERIFY(QDir(dir->path()).isEmpty());
 }
 
-// The sheet of the two scenes of the example, and the same file written again with one scene.
+// The sheets of the format's examples (scenes 5 and 6; masks 191..193), and the same file
+// written again with one number.
 void tst_dmx_sheet_group::exportGolden()
 {
-    const level_set &scenes = level_set::scenes();
-    scenes.setTimes(image(), 4, {10, 0xFFFF, 0, 0});
-    scenes.setTimes(image(), 5, {0, 30, 20, 0});
-    scenes.levels(image(), 4)[0] = 255;
-    scenes.levels(image(), 5)[1] = 128;
-    f->controller->sceneDescs[4] = QStringLiteral("Intro");
-    f->controller->sceneDescs[5] = QStringLiteral("Blue wash");
-    const QByteArray before = QByteArray(reinterpret_cast<const char *>(image()), int(ImageSize));
     makePage();
+    const level_set &levels = set();
+    int from = 5;
+    int to = 6;
+    QString golden = QStringLiteral("data/scenes_5_6.dmx");
+    if (masks) {
+        from = 191;
+        to = 193;
+        golden = QStringLiteral("data/masks_191_193.dmx");
+        levels.setTimes(image(), 191, {5, 1234, 65535, 0});
+        levels.levels(image(), 191)[511] = 7;
+        description(190) = QStringLiteral("Left;right");
+        description(192) = QStringLiteral("two\r\nlines");
+    } else {
+        levels.setTimes(image(), 4, {10, 0xFFFF, 0, 0});
+        levels.setTimes(image(), 5, {0, 30, 20, 0});
+        levels.levels(image(), 4)[0] = 255;
+        levels.levels(image(), 5)[1] = 128;
+        description(4) = QStringLiteral("Intro");
+        description(5) = QStringLiteral("Blue wash");
+    }
+    const QByteArray before = imageBytes(image());
     chooseFile(path("out.dmx"), true);
-    group->sheetFrom->setValue(5);
-    group->sheetTo->setValue(6);
+    group->sheetFrom->setValue(from);
+    group->sheetTo->setValue(to);
     group->sheetActionButton->click();
-    QCOMPARE(fileBytes(path("out.dmx")), fileBytes(QFINDTESTDATA("data/scenes_5_6.dmx")));
-    QCOMPARE(messages(), QStringList{messageSummary(message_icon::Information, "Export scenes:", "2 scene(s) exported!")});
+    QCOMPARE(fileBytes(path("out.dmx")), fileBytes(QFINDTESTDATA(golden)));
+    QCOMPARE(messages(), QStringList{messageSummary(message_icon::Information, title("Export"),
+                                                    counted(to - from + 1, "exported"))});
     QCOMPARE(ui->messages[0].parentWidget.data(), page);
     QVERIFY(group->sheetActionButton->isEnabled());
 
@@ -309,10 +367,10 @@ void tst_dmx_sheet_group::exportGolden()
     group->sheetTo->setValue(7);
     group->sheetActionButton->click();
     const QByteArray again = fileBytes(path("out.dmx"));
-    QVERIFY(again.startsWith("QVR DMX sheet\nscene;7\nRiseTime;"));
-    QCOMPARE(again.count('\n'), 518);
-    QCOMPARE(ui->messageTexts().last(), QStringLiteral("1 scene(s) exported!"));
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(image()), int(ImageSize)), before);
+    QVERIFY(again.startsWith(kind().header + QByteArray("\n") + kind().numberKey + ";7\nRiseTime;"));
+    QCOMPARE(again.count('\n'), masks ? 517 : 518);
+    QCOMPARE(ui->messageTexts().last(), counted(1, "exported"));
+    QCOMPARE(imageBytes(image()), before);
 }
 
 void tst_dmx_sheet_group::exportErrors_data()
@@ -349,7 +407,7 @@ void tst_dmx_sheet_group::exportErrors()
         group->sheetActionButton->click();
     }
     const QString shown = text.contains(QLatin1String("%1")) ? text.arg(name) : text;
-    QCOMPARE(messages(), QStringList{messageSummary(message_icon::Critical, "Export scenes:", shown)});
+    QCOMPARE(messages(), QStringList{messageSummary(message_icon::Critical, title("Export"), shown)});
     QCOMPARE(ui->messages[0].parentWidget.data(), page);
     QCOMPARE(fileBytes(path("old.dmx")), QByteArray("old sheet\n"));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("old.dmx")});
@@ -358,17 +416,17 @@ void tst_dmx_sheet_group::exportErrors()
 void tst_dmx_sheet_group::columnLimit_data()
 {
     QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<int>("answer");  // -1: no question
-    QTest::addColumn<int>("columns"); // 0: nothing written
-    QTest::addColumn<int>("shownTo");
+    QTest::addColumn<int>("to");       // -1: the last number
+    QTest::addColumn<int>("answer");   // -1: no question; -2: the default answer
+    QTest::addColumn<int>("columns");  // 0: nothing written; -1: all numbers
+    QTest::addColumn<int>("shownTo");  // -1: the last number
 
     QTest::newRow("255 columns, no question") << 1 << 255 << -1 << 255 << 255;
     QTest::newRow("256 columns, Yes!") << 1 << 256 << int(Yes) << 256 << 256;
     QTest::newRow("256 columns, Repair") << 1 << 256 << int(Repair) << 255 << 255;
     QTest::newRow("256 columns, Cancel") << 1 << 256 << int(Cancel) << 0 << 256;
-    QTest::newRow("all from 10, Repair") << 10 << 3072 << int(Repair) << 255 << 264;
-    QTest::newRow("all, unanswered: Yes!") << 1 << 3072 << -2 << 3072 << 3072;
+    QTest::newRow("from 2 on, Repair") << 2 << 257 << int(Repair) << 255 << 256;
+    QTest::newRow("all, the default: Yes!") << 1 << -1 << -2 << -1 << -1;
 }
 
 void tst_dmx_sheet_group::columnLimit()
@@ -379,6 +437,11 @@ void tst_dmx_sheet_group::columnLimit()
     QFETCH(int, columns);
     QFETCH(int, shownTo);
     makePage();
+    if (to > count())
+        QSKIP("more numbers than the page has");
+    to = to < 0 ? count() : to;
+    columns = columns < 0 ? count() : columns;
+    shownTo = shownTo < 0 ? count() : shownTo;
     writeFile(path("old.dmx"), "old sheet\n");
     chooseFile(path("old.dmx"), true);
     group->sheetFrom->setValue(from);
@@ -394,18 +457,18 @@ void tst_dmx_sheet_group::columnLimit()
     } else {
         const QList<QByteArray> lines = written.split('\n');
         QCOMPARE(lines[1].count(';'), columns);
-        QVERIFY(lines[1].startsWith("scene;" + QByteArray::number(from) + ';'));
+        QVERIFY(lines[1].startsWith(kind().numberKey + (';' + QByteArray::number(from) + ';')));
         QVERIFY(lines[1].endsWith(';' + QByteArray::number(from + columns - 1)));
     }
     if (answer == -1) {
-        QCOMPARE(messages(), QStringList{messageSummary(message_icon::Information, "Export scenes:",
-                                                        QStringLiteral("%1 scene(s) exported!").arg(columns))});
+        QCOMPARE(messages(), QStringList{messageSummary(message_icon::Information, title("Export"),
+                                                        counted(columns, "exported"))});
         return;
     }
     const message_request &question = ui->messages[0];
     QCOMPARE(messageSummary(question.icon, question.title, question.text),
-             messageSummary(message_icon::Question, "Export scenes:",
-                            "Required number of scenes exceeds Excel limits!\nContinue anyway?"));
+             messageSummary(message_icon::Question, title("Export"),
+                            QStringLiteral("Required number of %1 exceeds Excel limits!\nContinue anyway?").arg(nouns())));
     QCOMPARE(question.customButtons.size(), 3);
     QCOMPARE(question.customButtons[0].text, QStringLiteral("Yes!"));
     QCOMPARE(question.customButtons[1].text, QStringLiteral("Repair"));
@@ -415,63 +478,68 @@ void tst_dmx_sheet_group::columnLimit()
     QCOMPARE(question.parentWidget.data(), page);
     QCOMPARE(ui->messages.size(), columns == 0 ? 1 : 2);
     if (columns > 0)
-        QCOMPARE(ui->messageTexts().last(), QStringLiteral("%1 scene(s) exported!").arg(columns));
+        QCOMPARE(ui->messageTexts().last(), counted(columns, "exported"));
 }
 
-// The sheet of the example read and stored ten scenes further on; the page shows them at once.
+// A sheet of numbers 5 and 6 read and stored ten numbers further on; the page shows them
+// at once. The mask page reads a "LastTime" row too.
 void tst_dmx_sheet_group::importWithRelocation()
 {
     makePage();
-    auto *scenes = static_cast<ascene_settings_widget *>(page);
-    scene_times_record{1, 2, 3, 0xABCD}.write(image(), sceneTimes(14));
-    const QByteArray before = QByteArray(reinterpret_cast<const char *>(image()), int(ImageSize));
-    chooseFile(QFINDTESTDATA("data/scenes_5_6.dmx"));
+    scene_times_record{1, 2, 3, 0xABCD}.write(image(), set().timesOffset + SceneTimesSize * 14);
+    const QByteArray before = imageBytes(image());
+    writeFile(path("two.dmx"), kind().header + QByteArray("\n") + kind().numberKey +
+                                   ";5;6\nRiseTime;10;0\nLastTime;-1;30\nFallTime;0;20\nC1;255;0\nC2;0;128\n"
+                                   "desc;Intro;Blue wash\n");
+    chooseFile(path("two.dmx"));
     QCOMPARE(group->sheetRecords.size(), 2);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(image()), int(ImageSize)), before);  // reading stores nothing
+    QCOMPARE(imageBytes(image()), before);  // reading stores nothing
     QCOMPARE(group->sheetFrom->minimum(), 5);
-    QCOMPARE(group->sheetFrom->maximum(), 3072);
+    QCOMPARE(group->sheetFrom->maximum(), count());
     QCOMPARE(group->sheetFrom->value(), 5);
     QCOMPARE(group->sheetTo->minimum(), 1);
     QCOMPARE(group->sheetTo->maximum(), 6);
     QCOMPARE(group->sheetTo->value(), 6);
     QCOMPARE(group->sheetRelocation->minimum(), -4);
-    QCOMPARE(group->sheetRelocation->maximum(), 3066);
+    QCOMPARE(group->sheetRelocation->maximum(), count() - 6);
     QCOMPARE(group->sheetRelocation->value(), 0);
     QVERIFY(group->sheetActionButton->isEnabled());
-    QVERIFY(scenes->sceneTable->item(14, 0)->background().color() != page_base::inUseColour());
+    QVERIFY(list()->item(14, 0)->background().color() != page_base::inUseColour());
 
     group->sheetRelocation->setValue(10);
     group->sheetActionButton->click();
-    const level_set &set = level_set::scenes();
-    const scene_times_record first = set.times(image(), 14);
-    const scene_times_record second = set.times(image(), 15);
+    const scene_times_record first = set().times(image(), 14);
+    const scene_times_record second = set().times(image(), 15);
     QCOMPARE(QList<u16>({first.fadeUp, first.duration, first.fadeDown, first.reserved}),
              QList<u16>({10, 0xFFFF, 0, 0xABCD}));
     QCOMPARE(QList<u16>({second.fadeUp, second.duration, second.fadeDown}), QList<u16>({0, 30, 20}));
-    QCOMPARE(set.levels(image(), 14)[0], u8(255));
-    QCOMPARE(set.levels(image(), 15)[1], u8(128));
-    QCOMPARE(f->controller->sceneDescs[14], QStringLiteral("Intro"));
-    QCOMPARE(f->controller->sceneDescs[15], QStringLiteral("Blue wash"));
-    QCOMPARE(f->controller->sceneDescs[4], QString());
-    QCOMPARE(scenes->sceneTable->item(14, 0)->background().color(), page_base::inUseColour());
-    QCOMPARE(scenes->sceneTable->item(15, 0)->text(), QStringLiteral("Blue wash"));
-    QCOMPARE(messages(), QStringList{messageSummary(message_icon::Information, "Import scenes:", "2 scene(s) imported!")});
+    QByteArray levels(reinterpret_cast<const char *>(set().levels(image(), 14)), 2 * int(ChannelCount));
+    QByteArray expected(2 * int(ChannelCount), '\0');
+    expected[0] = char(255);
+    expected[int(ChannelCount) + 1] = char(128);
+    QCOMPARE(levels, expected);
+    QCOMPARE(description(14), QStringLiteral("Intro"));
+    QCOMPARE(description(15), QStringLiteral("Blue wash"));
+    QCOMPARE(description(4), QString());
+    QCOMPARE(list()->item(14, 0)->background().color(), page_base::inUseColour());
+    QCOMPARE(list()->item(15, 0)->text(), QStringLiteral("Blue wash"));
+    QCOMPARE(messages(), QStringList{messageSummary(message_icon::Information, title("Import"), counted(2, "imported"))});
     QCOMPARE(ui->messages[0].parentWidget.data(), page);
     QCOMPARE(group->sheetRecords.size(), 2);
     QVERIFY(group->sheetActionButton->isEnabled());
 
-    // Numbers 1..10: relocations 0..3062; 5 puts them into scenes 6..15.
-    writeFile(path("ten.dmx"), numberedSheet(1, 10));
+    // Numbers 1..10: relocations 0..count - 10; 5 puts them into numbers 6..15.
+    writeFile(path("ten.dmx"), numberedSheet(kind(), 1, 10));
     chooseFile(path("ten.dmx"));
     QCOMPARE(group->sheetRelocation->minimum(), 0);
-    QCOMPARE(group->sheetRelocation->maximum(), 3062);
+    QCOMPARE(group->sheetRelocation->maximum(), count() - 10);
     QCOMPARE(group->sheetRelocation->value(), 10);
     group->sheetRelocation->setValue(5);
     group->sheetActionButton->click();
-    for (int scene = 5; scene < 15; ++scene)
-        QCOMPARE(set.levels(image(), scene)[0], u8(scene - 4));
-    QCOMPARE(set.times(image(), 14).duration, scene_times_record::Infinite);
-    QCOMPARE(ui->messageTexts().last(), QStringLiteral("10 scene(s) imported!"));
+    for (int number = 5; number < 15; ++number)
+        QCOMPARE(set().levels(image(), number)[0], u8(number - 4));
+    QCOMPARE(set().times(image(), 14).duration, scene_times_record::Infinite);  // the sheet has no durations
+    QCOMPARE(ui->messageTexts().last(), counted(10, "imported"));
 }
 
 void tst_dmx_sheet_group::importErrors_data()
@@ -483,7 +551,8 @@ void tst_dmx_sheet_group::importErrors_data()
     QTest::newRow("missing file") << QByteArray() << "Cannot open file %1!" << 3;
     QTest::newRow("empty file") << QByteArray("") << "Invalid DMX sheet!" << 3;
     QTest::newRow("no header") << QByteArray("scene;1\nC1;1\n") << "Invalid DMX sheet!" << 3;
-    QTest::newRow("header only") << QByteArray("QVR DMX sheet\r\n") << "No valid scenes found!" << 0;
+    QTest::newRow("scene header only") << QByteArray("QVR DMX sheet\r\n") << "No valid %2 found!" << 0;
+    QTest::newRow("mask header only") << QByteArray("Tavrine DMX sheet;;\n") << "No valid %2 found!" << 0;
 }
 
 // A sheet that can't be read leaves the configuration alone and the action disabled.
@@ -493,76 +562,87 @@ void tst_dmx_sheet_group::importErrors()
     QFETCH(QString, text);
     QFETCH(int, recordsLeft);
     makePage();
-    writeFile(path("good.dmx"), numberedSheet(1, 3));
+    writeFile(path("good.dmx"), numberedSheet(kind(), 1, 3));
     chooseFile(path("good.dmx"));
     QCOMPARE(group->sheetRecords.size(), 3);
-    const QByteArray before = QByteArray(reinterpret_cast<const char *>(image()), int(ImageSize));
+    const QByteArray before = imageBytes(image());
 
     const QString name = path("bad.dmx");
     if (!sheet.isNull())
         writeFile(name, sheet);
     group->sheetFileEdit->setText(name);
     group->sheetChooseButton->click();
-    const QString shown = text.contains(QLatin1String("%1")) ? text.arg(name) : text;
-    QCOMPARE(messages(), QStringList{messageSummary(message_icon::Critical, "Import scenes:", shown)});
+    text.replace(QLatin1String("%1"), name).replace(QLatin1String("%2"), nouns());
+    QCOMPARE(messages(), QStringList{messageSummary(message_icon::Critical, title("Import"), text)});
     QCOMPARE(ui->messages[0].parentWidget.data(), page);
     QCOMPARE(group->sheetRecords.size(), recordsLeft);
     QVERIFY(!group->sheetActionButton->isEnabled());
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(image()), int(ImageSize)), before);
+    QCOMPARE(imageBytes(image()), before);
 }
 
 void tst_dmx_sheet_group::partialImport()
 {
     makePage();
-    writeFile(path("fifty.dmx"), numberedSheet(1, 50));
+    writeFile(path("fifty.dmx"), numberedSheet(kind(), 1, 50));
     chooseFile(path("fifty.dmx"));
+    QByteArray expected = imageBytes(image());
+    for (int number = 9; number < 20; ++number) {
+        const u32 levels = set().levelsOffset + ChannelCount * u32(number);
+        std::fill_n(expected.begin() + levels, ChannelCount, '\0');
+        expected[levels] = char(number + 1);
+        scene_times_record times = set().times(image(), number);
+        times.fadeUp = times.fadeDown = 0;
+        times.duration = scene_times_record::Infinite;
+        times.write(reinterpret_cast<u8 *>(expected.data()), set().timesOffset + SceneTimesSize * u32(number));
+    }
     group->sheetFrom->setValue(10);
     group->sheetTo->setValue(20);
     group->sheetActionButton->click();
-    const level_set &set = level_set::scenes();
-    for (int scene = 0; scene < 50; ++scene)
-        QCOMPARE(set.levels(image(), scene)[0], u8(scene >= 9 && scene < 20 ? scene + 1 : 0));
-    QCOMPARE(ui->messageTexts(), QStringList{"11 scene(s) imported!"});
+    QCOMPARE(imageBytes(image()), expected);
+    QCOMPARE(ui->messageTexts(), QStringList{counted(11, "imported")});
 }
 
-// Every scene of a fully populated configuration exported ("Yes!" to the column limit),
-// wiped, and imported again with relocation 0: levels, times and descriptions as they were.
+// Every number of a fully populated configuration exported ("Yes!" to the column limit),
+// wiped, and imported again with relocation 0: levels, times and descriptions as they were
+// (a mask sheet has no durations: they come back infinite).
 void tst_dmx_sheet_group::roundTrip()
 {
     populateConfiguration(*f->controller);
     makePage();
-    const level_set &set = level_set::scenes();
-    const QByteArray levels(reinterpret_cast<const char *>(image() + SceneLevels), int(ChannelCount * SceneCount));
+    const u32 levelsSize = ChannelCount * u32(count());
+    const QByteArray levels(reinterpret_cast<const char *>(image() + set().levelsOffset), int(levelsSize));
     QList<scene_times_record> times;
-    for (int scene = 0; scene < set.count; ++scene)
-        times << set.times(image(), scene);
-    const auto descriptions = f->controller->sceneDescs;
+    QStringList descriptions;
+    for (int number = 0; number < count(); ++number) {
+        times << set().times(image(), number);
+        descriptions << description(number);
+    }
 
     chooseFile(path("all.dmx"), true);
     ui->answers << Yes;
     group->sheetActionButton->click();
-    QCOMPARE(ui->messageTexts().last(), QStringLiteral("3072 scene(s) exported!"));
+    QCOMPARE(ui->messageTexts().last(), counted(count(), "exported"));
 
-    std::fill_n(image() + SceneLevels, ChannelCount * SceneCount, u8(0));
-    for (int scene = 0; scene < set.count; ++scene) {
-        set.setTimes(image(), scene, {7, 7, 7, 0});
-        f->controller->sceneDescs[scene].clear();
+    std::fill_n(image() + set().levelsOffset, levelsSize, u8(0));
+    for (int number = 0; number < count(); ++number) {
+        set().setTimes(image(), number, {7, 7, 7, 0});
+        description(number).clear();
     }
     chooseFile(path("all.dmx"));
-    QCOMPARE(group->sheetRecords.size(), 3072);
+    QCOMPARE(group->sheetRecords.size(), count());
     QCOMPARE(group->sheetRelocation->minimum(), 0);
     QCOMPARE(group->sheetRelocation->maximum(), 0);
     group->sheetActionButton->click();
-    QCOMPARE(ui->messageTexts().last(), QStringLiteral("3072 scene(s) imported!"));
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(image() + SceneLevels), int(ChannelCount * SceneCount)), levels);
-    for (int scene = 0; scene < set.count; ++scene) {
-        const scene_times_record read = set.times(image(), scene);
-        QCOMPARE(read.fadeUp, times[scene].fadeUp);
-        QCOMPARE(read.duration, times[scene].duration);
-        QCOMPARE(read.fadeDown, times[scene].fadeDown);
-        QCOMPARE(read.reserved, times[scene].reserved);
+    QCOMPARE(ui->messageTexts().last(), counted(count(), "imported"));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(image() + set().levelsOffset), int(levelsSize)), levels);
+    for (int number = 0; number < count(); ++number) {
+        const scene_times_record read = set().times(image(), number);
+        QCOMPARE(read.fadeUp, times[number].fadeUp);
+        QCOMPARE(read.duration, masks ? scene_times_record::Infinite : times[number].duration);
+        QCOMPARE(read.fadeDown, times[number].fadeDown);
+        QCOMPARE(read.reserved, times[number].reserved);
+        QCOMPARE(description(number), descriptions[number]);
     }
-    QVERIFY(f->controller->sceneDescs == descriptions);
 }
 
 QTEST_MAIN(tst_dmx_sheet_group)
