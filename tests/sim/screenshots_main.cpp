@@ -2,9 +2,10 @@
 // controller, with a fully populated configuration, for the documentation.
 // Usage: varidex625-screenshots <folder>
 // Writes main-window.png (the Scenes tab), right-panel.png and one picture of every page
-// (page-<name>.png; the Settings/Other page as settings-other.png), then the monitor's box
-// and its three windows (monitor-*.png), the action editors open (editor-*.png) and the
-// program page's Copying tab (page-programs-copying.png).
+// (page-<name>.png; the Settings/Other page as settings-other.png), the scene page's Copying
+// tab (page-scenes-copying.png), then the monitor's box and its three windows (monitor-*.png),
+// the action editors open (editor-*.png) and the program page's Copying tab
+// (page-programs-copying.png).
 #include "app/application_resources.h"
 #include "app/gui_class.h"
 #include "app/language_list.h"
@@ -19,6 +20,8 @@
 #include "programs/aprogram_settings_copying.h"
 #include "programs/aprogram_settings_widget.h"
 #include "model/image_layout.h"
+#include "scenes/ascene_settings_widget.h"
+#include "scenes/dmx_sheet_group.h"
 #include "settings/monitor/btn_lbl.h"
 #include "settings/monitor/ctrl_monitor.h"
 #include "settings/monitor/monitor_window_mask.h"
@@ -35,9 +38,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QtEndian>
 
@@ -54,6 +58,24 @@ void save(QWidget *widget, const QString &path)
 
 // What the simulated controller shows the monitor: some inputs on, a ramp of DMX values
 // and a report with states, scenes, programs, masks and a delay active.
+// The scene page's Copying tab, its DMX sheet group ready to export.
+void photographSceneCopying(gui_class &window, const QDir &folder)
+{
+    for (int i = 0; i < pageTabCount; ++i) {
+        if (QLatin1String(pageTabs[i].name) == QLatin1String("scenes"))
+            showPage(window, pageTabs[i]);
+    }
+    ascene_settings_widget *page = window.scenePage;
+    page->sceneTabs->setCurrentIndex(ascene_settings_widget::CopyingTab);
+    page->sheetBox->sheetExportRadio->click();
+    page->sheetBox->sheetFileEdit->setText(QStringLiteral("/home/show/scenes.dmx"));
+    page->sheetBox->sheetFrom->setValue(5);
+    page->sheetBox->sheetTo->setValue(60);
+    page->sheetBox->sheetChooseButton->click();
+    save(&window, folder.filePath(QStringLiteral("page-scenes-copying.png")));
+    page->sceneTabs->setCurrentIndex(ascene_settings_widget::SingleChannelsTab);
+}
+
 void shapeMonitoredController(sim_device &device)
 {
     auto *memory = device.findEngine<sim_config_memory_engine>();
@@ -183,6 +205,7 @@ int main(int argc, char **argv)
             save(&window, folder.filePath(name == QLatin1String("settings-other") ? QStringLiteral("settings-other.png")
                                                                                    : QStringLiteral("page-%1.png").arg(name)));
         }
+        photographSceneCopying(window, folder);
         photographMonitor(window, folder);
         photographActionEditors(window, folder);
         photographProgramCopying(window, folder);
