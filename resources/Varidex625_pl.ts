@@ -1469,6 +1469,179 @@ prev. step</source>
     </message>
 </context>
 <context>
+    <name>dmx_sheet_group</name>
+    <message>
+        <source>Import / Export Masks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import / Export Scenes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy from range:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relocate masks:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relocate scenes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export masks:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export scenes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import masks:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import scenes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QVR DMX Sheets (*.dmx;*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose masks&apos; value sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose DMX value sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose file to save masks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose file to save scenes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid range!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 to write!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open writing stream!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mask(s) exported!</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scene(s) exported!</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Required number of masks exceeds Excel limits!
+Continue anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Required number of scenes exceeds Excel limits!
+Continue anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid DMX sheet!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough memory!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No valid masks found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No valid scenes found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mask(s) imported!</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scene(s) imported!</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>dmx_value_class</name>
     <message>
         <source>On</source>
@@ -2221,10 +2394,6 @@ Install the udev rule resources/udev/60-varidex625.rules as README.md describes,
 <context>
     <name>level_settings_page</name>
     <message>
-        <source>Copying, also from another configuration file, and the DMX sheets are not built yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Single Channels</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2315,6 +2484,10 @@ Install the udev rule resources/udev/60-varidex625.rules as README.md describes,
     <message>
         <source>All times cannot equal 0!
 Duration will be fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying, also from another configuration file, is not built yet.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
