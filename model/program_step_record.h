@@ -46,4 +46,5 @@ namespace program_tables {
 constexpr u32 NoFirstStep = 0xFFFFFFFF;   // first-step address of a program without steps
 constexpr u16 ExtraEntriesOff = 0xFFFF;   // ordinary program count while extra entries are off
 constexpr u16 NoChainedEvent = 0xFFFF;
+constexpr u16 NoBreakFadeDown = 0xFFFF;   // fade-down time after a break: "Do not use"
 } // namespace program_tables

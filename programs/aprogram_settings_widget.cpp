@@ -152,6 +152,8 @@ void aprogram_settings_widget::createSingleStepsTab()
     // As the step table starts: one run, so the first program shown sets both alike.
     recurrencesSpin->setValue(1);
 
+    createChainWidgets();
+
     label(tr("Current scene description:"), StepTableX, SceneDescRowY + 3);
     sceneDescEdit = new QLineEdit(tab);
     sceneDescEdit->setGeometry(200, SceneDescRowY, 435, 21);
@@ -346,7 +348,9 @@ void aprogram_settings_widget::refreshSingleSteps()
     stepCountSpin->setValue(steps);
     recurrencesSpin->setValue(programs.recurrences(currentProgram));
     stepTable->refresh(0);
+    refreshChain();
     showDescription(currentProgram, true);
+    refreshBreakTime();
     const int row = stepTable->currentIndex().row();
     if (row >= 0) {
         const int scene = qMax(0, programs.scene(currentProgram, row));

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "model/types.h"
 #include "widgets/page_base.h"
 
 #include <QModelIndex>
+#include <QTime>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,6 +16,7 @@ class QTabWidget;
 class QTableWidget;
 class aprogram_conf_widget;
 class aprogram_settings_copying;
+class infTime_class;
 class kd620_controller_class;
 
 // The Programs tab: the list of programs, and the editor of the current program on the
@@ -74,6 +78,14 @@ public:
     QSpinBox *recurrencesSpin = nullptr;
     QLineEdit *sceneDescEdit = nullptr;
 
+    // --- widgets: chained event and fade-down after a break (Single Steps) -------------
+    // The event the program fires when it ends: a type (the item data holds the first
+    // event code of the type) and a number from 1.
+    QComboBox *chainTypeCombo = nullptr;
+    QSpinBox *chainNumberSpin = nullptr;
+    // The fade-down time after a break; its checked box reads "Do not use".
+    infTime_class *breakTimeEdit = nullptr;
+
 signals:
     // Programs were copied with their scenes: the scene list shows new descriptions.
     void relabelScenes();
@@ -97,6 +109,18 @@ public slots:
     // The step table's operations changed the step count: shown without acting on it.
     void stepCountChanged(int count);
     void tabChanged(int index);
+
+    // --- chained event and fade-down after a break ----------------------------------
+    // The type changed: the number box takes the type's range and the code is stored.
+    void chainTypeChanged(int index);
+    // The number was entered: the code is stored.
+    void chainNoChanged();
+    // The edited break time is stored; leaving the widget stores what it shows.
+    void newBreakTime(QTime &time);
+    void newBreakTime(QWidget *edit);
+    // The "Do not use" box: checked (2) stores 0xFFFF, unchecked stores one second.
+    void breakTimeOff(int state);
+
     // Releases the other configuration file; the Copying tab can no longer copy from it.
     void destTmpDev();
     // Refreshes the current tab, then the program list.
@@ -114,6 +138,20 @@ private:
     void refreshTabs();
     void refreshSingleSteps();
     void refreshProgramTable();
+
+    // --- chained event and fade-down after a break (aprogram_settings_chain.cpp) ------
+    void createChainWidgets();
+    // The current program's chained event and break time; they store nothing but a
+    // chained event the program cannot keep (see refreshChain()).
+    void refreshChain();
+    void refreshBreakTime();
+    void showChainRange(u16 base);
+    void storeChain(u16 base, int number);
+    // The chained delay for number n: n, or a replacement when a sequence owns delay n.
+    u16 checkedDelay(int number);
+    void connectBreakTimeEditor();
+    void disconnectBreakTimeEditor();
+
     // The grouped-steps grid follows a new step count.
     void followStepCount(int count);
     // The step count of a program, 0 when the store does not hold it.
