@@ -14,4 +14,11 @@ struct extra_entry_class {
     u16 asProgram = 0;     // the program number the entry occupies
 
     bool isHole() const { return source >= image_layout::ProgramCount; }
+    // True when the controller can play the entry: its source is one of the ordinary
+    // programs (below ordinaryCount) and holds sourceSteps steps, and the entry starts after
+    // the source's first step and before its end. Anything else enters nothing.
+    bool isPlayable(u32 ordinaryCount, int sourceSteps) const
+    {
+        return source < ordinaryCount && start >= 1 && int(start) < sourceSteps;
+    }
 };

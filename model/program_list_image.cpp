@@ -87,8 +87,8 @@ u32 writeProgram(u8 *image, u32 number, const program_class &p, u32 slot)
 
 // An extra entry plays its source program from the start step on, sharing its slots. An
 // entry that cannot be honoured (a hole, a source that has no steps or is an extra entry
-// itself, a start step beyond the source's steps) plays nothing; its source and start are
-// still written, so it is there again when the configuration is reopened.
+// itself, a start at the source's first step or beyond its steps) plays nothing; its source
+// and start are still written, so it is there again when the configuration is reopened.
 void writeExtraEntry(u8 *image, u32 program, const extra_entry_class *e, u32 ordinaryCount)
 {
     writeEmptyProgram(image, program);
@@ -101,7 +101,7 @@ void writeExtraEntry(u8 *image, u32 program, const extra_entry_class *e, u32 ord
     if (e->source >= ordinaryCount)
         return;
     const u16 sourceCount = readU16(image, programStepCount(e->source));
-    if (e->start >= sourceCount)
+    if (!e->isPlayable(ordinaryCount, sourceCount))
         return;
     const u32 sourceAddress = readU32(image, programFirstStep(e->source));
     writeU16(image, programStepCount(program), u16(sourceCount - e->start));

@@ -165,7 +165,7 @@ void aprogram_settings_widget::createSingleStepsTab()
 void aprogram_settings_widget::createOtherTabs()
 {
     stand_in_page::addNote(tr("Setting many steps at once is not built yet."), groupedStepsPage);
-    stand_in_page::addNote(tr("Extra entries into existing programs cannot be edited yet."), entriesPage);
+    createEntriesTab();
 }
 
 void aprogram_settings_widget::connectSignals()
@@ -329,7 +329,7 @@ void aprogram_settings_widget::refreshTabs()
         showDescription(currentProgram, true);
         break;
     case CopyingTab: copyingPage->refresh(); break;
-    case EntriesTab: showDescription(-1, false); break;
+    case EntriesTab: refreshEntries(); break;
     default: break;
     }
 }

@@ -12,12 +12,16 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class QStandardItemModel;
 class QTabWidget;
+class QTableView;
 class QTableWidget;
 class aprogram_conf_widget;
 class aprogram_settings_copying;
+class aprogram_entry_delegate;
 class infTime_class;
 class kd620_controller_class;
+struct extra_entry_class;
 
 // The Programs tab: the list of programs, and the editor of the current program on the
 // tabs beside it. "Single Steps" shows the step table with the step count, the
@@ -86,6 +90,19 @@ public:
     // The fade-down time after a break; its checked box reads "Do not use".
     infTime_class *breakTimeEdit = nullptr;
 
+    // --- widgets: Test entries ------------------------------------------------------------
+    // Row k of the table is entry k of the controller's extra entries (program 512 - k).
+    enum entry_column { EntrySourceColumn, EntryStepColumn, EntryProgramColumn, EntryColumnCount };
+    QTableView *entriesView = nullptr;
+    QStandardItemModel *entriesModel = nullptr;
+    aprogram_entry_delegate *entryDelegate = nullptr;
+    QPushButton *addEntryButton = nullptr;
+    QPushButton *removeEntryButton = nullptr;
+    QPushButton *removeAllButton = nullptr;
+    // The steps an entry can start in: its source's, when the source is an ordinary
+    // program; none for a hole or a source that is itself an extra entry.
+    int entrySourceSteps(const extra_entry_class &entry) const;
+
 signals:
     // Programs were copied with their scenes: the scene list shows new descriptions.
     void relabelScenes();
@@ -121,6 +138,19 @@ public slots:
     // The "Do not use" box: checked (2) stores 0xFFFF, unchecked stores one second.
     void breakTimeOff(int state);
 
+    // --- extra entries ------------------------------------------------------------------
+    // "Add": fills the first hole, else takes the highest ordinary program (asking when it
+    // has steps); each new entry enters program 1 at its step 2.
+    void addEntry();
+    // "Remove": the last entry goes, one before it becomes a hole so the entries behind
+    // it keep their program numbers.
+    void delEntry();
+    // "Remove all", without a question.
+    void clrEntries();
+    // The description line shows the selected entry's source, or program n (from 1).
+    void showEntryDesc(const QModelIndex &current, const QModelIndex &previous);
+    void showEntryDesc(int program);
+
     // Releases the other configuration file; the Copying tab can no longer copy from it.
     void destTmpDev();
     // Refreshes the current tab, then the program list.
@@ -151,6 +181,14 @@ private:
     u16 checkedDelay(int number);
     void connectBreakTimeEditor();
     void disconnectBreakTimeEditor();
+
+    // --- extra entries (aprogram_settings_entries.cpp) ---------------------------------
+    void createEntriesTab();
+    // The rows of the extra-entries table, one per entry.
+    void refreshEntries();
+    void showEntryRow(int row, const extra_entry_class &entry);
+    // "Program exists!": true when the user lets an entry take the program's slot.
+    bool askOverwrite(int program);
 
     // The grouped-steps grid follows a new step count.
     void followStepCount(int count);

@@ -470,12 +470,12 @@ private slots:
         addProgramOfSteps(store, 8, 200);
         addProgramOfSteps(store, 511, 5);
         entry_list entries;
-        entries.list.append(entry(0, 0, 511));
+        entries.list.append(entry(0, 1, 511));
         std::vector<u8> im = emptyImage();
         QCOMPARE(store.commitToImage(im.data(), entries.list), 0);
         QVERIFY(ui.messages.isEmpty());
-        QCOMPARE(firstStep(im, 511), SlotBase);
-        QCOMPARE(countOf(im, 511), u16(999));
+        QCOMPARE(firstStep(im, 511), SlotBase + 8);
+        QCOMPARE(countOf(im, 511), u16(998));
     }
 
     void twoExtraEntries()
@@ -486,7 +486,7 @@ private slots:
         addProgramOfSteps(store, 7, 4, 70);
         store.setRecurrences(3, 0);
         entry_list entries;
-        entries.list << entry(3, 2, 511) << entry(7, 0, 510);
+        entries.list << entry(3, 2, 511) << entry(7, 1, 510);
         std::vector<u8> im = emptyImage();
         writeU16(im.data(), OrdinaryCountWord, 512);
         writeU16(im.data(), ChainTable + 2 * 511, 0x400);
@@ -498,14 +498,14 @@ private slots:
         QCOMPARE(firstStep(im, 7), SlotBase + 8 * 7);
         QCOMPARE(countOf(im, 511), u16(3));
         QCOMPARE(firstStep(im, 511), SlotBase + 8 * 2 + 16);
-        QCOMPARE(countOf(im, 510), u16(4));
-        QCOMPARE(firstStep(im, 510), SlotBase + 8 * 7);
+        QCOMPARE(countOf(im, 510), u16(3));
+        QCOMPARE(firstStep(im, 510), SlotBase + 8 * 7 + 8);
         for (u32 p : {510u, 511u}) {
             QCOMPARE(recurrencesOf(im, p), u16(1));
             QCOMPARE(chainOf(im, p), u16(0xFFFF));
         }
         QCOMPARE(extraWord(im, 511), 0x00020003u);
-        QCOMPARE(extraWord(im, 510), 0x00000007u);
+        QCOMPARE(extraWord(im, 510), 0x00010007u);
         for (u32 p = 0; p < 510; ++p)
             QCOMPARE(extraWord(im, p), 0xFFFFFFFFu);
 
@@ -521,7 +521,7 @@ private slots:
         QCOMPARE(int(entries.list.at(0)->start), 2);
         QCOMPARE(int(entries.list.at(0)->asProgram), 511);
         QCOMPARE(int(entries.list.at(1)->source), 7);
-        QCOMPARE(int(entries.list.at(1)->start), 0);
+        QCOMPARE(int(entries.list.at(1)->start), 1);
         QCOMPARE(int(entries.list.at(1)->asProgram), 510);
     }
 
@@ -547,6 +547,7 @@ private slots:
         QTest::addColumn<int>("rebuiltSource");
         QTest::addColumn<int>("rebuiltStart");
         // Program 2 has 4 steps, program 5 none, program 6 is missing, 510 is an extra entry.
+        QTest::newRow("start at the first step") << 2 << 0 << 0x00000002u << 2 << 0;
         QTest::newRow("start at the count") << 2 << 4 << 0x00040002u << 2 << 4;
         QTest::newRow("start beyond the count") << 2 << 0x1000 << 0x10000002u << 2 << 0x1000;
         QTest::newRow("source without steps") << 5 << 0 << 0x00000005u << 5 << 0;

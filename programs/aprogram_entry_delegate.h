@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QItemDelegate>
+
+class aprogram_settings_widget;
+
+// The item delegate of the program page's extra-entries table: a spin box for an entry's
+// source program ("Program n", any ordinary program) and one for its start step ("Step n",
+// any step of the source but the first). The program an entry occupies is not edited.
+// Each value goes into the controller's entry list when the edit is committed; the page
+// then rewrites its tables.
+class aprogram_entry_delegate : public QItemDelegate
+{
+    Q_OBJECT
+
+public:
+    // The delegate of `page`, which owns it.
+    explicit aprogram_entry_delegate(aprogram_settings_widget *page);
+
+    aprogram_settings_widget *page = nullptr;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+
+signals:
+    // The source program being chosen, counted from 1.
+    void changeDesc(int program);
+};
