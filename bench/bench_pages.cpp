@@ -7,11 +7,13 @@
 #include "app/language_list.h"
 #include "bench/sample_series.h"
 #include "link/kd620_controller_class.h"
+#include "programs/aprogram_settings_widget.h"
 #include "tests/support/configuration_fixture.h"
 #include "tests/support/page_tabs.h"
 #include "tests/support/scripted_interaction.h"
 
 #include <QApplication>
+#include <QTabWidget>
 
 #include <cstdio>
 
@@ -63,6 +65,19 @@ int main(int argc, char **argv)
         showPage(window, pageTabs[i]);
         kept &= timed(pageTabs[i].name, PageBudgetMs, [&window] { window.refresh(); });
     }
+    // The program page's grouped steps and extra entries, on the page's own tabs.
+    for (int i = 0; i < pageTabCount; ++i) {
+        if (QLatin1String(pageTabs[i].name) == QLatin1String("programs"))
+            showPage(window, pageTabs[i]);
+    }
+    aprogram_settings_widget *programs = window.programPage;
+    programs->showEntriesTab(true);
+    programs->programTabs->setCurrentIndex(aprogram_settings_widget::GroupedStepsTab);
+    kept &= timed("programs-grid", PageBudgetMs, [&window] { window.refresh(); });
+    programs->programTabs->setCurrentIndex(aprogram_settings_widget::EntriesTab);
+    kept &= timed("programs-entries", PageBudgetMs, [&window] { window.refresh(); });
+    programs->programTabs->setCurrentIndex(aprogram_settings_widget::SingleStepsTab);
+
     // What the window does after a file was opened (the reader has rebuilt the stores).
     showPage(window, pageTabs[0]);
     kept &= timed("reload after an open", ReloadBudgetMs, [&window] { window.fileRead(); });

@@ -48,7 +48,7 @@ void aprogram_settings_widget::createEntriesTab()
     entriesView = new QTableView(tab);
     entriesView->setModel(entriesModel);
     table_setup setup;
-    setup.geometry = QRect(20, 40, 420, 520);
+    setup.geometry = QRect(20, 40, 400, 520);
     setup.stretchLastColumn = false;
     setup.showHorizontalHeader = true;
     setup.selectionBehavior = QAbstractItemView::SelectRows;
@@ -74,7 +74,7 @@ void aprogram_settings_widget::createEntriesTab()
     };
     for (const button_entry &entry : buttons) {
         entry.button = new QPushButton(entry.text, tab);
-        entry.button->setGeometry(460, entry.y, 110, 26);
+        entry.button->setGeometry(440, entry.y, 110, 26);
         entry.button->setFont(listFont());
     }
 

@@ -164,7 +164,7 @@ void aprogram_settings_widget::createSingleStepsTab()
 
 void aprogram_settings_widget::createOtherTabs()
 {
-    stand_in_page::addNote(tr("Setting many steps at once is not built yet."), groupedStepsPage);
+    createGroupedStepsTab();
     createEntriesTab();
 }
 
@@ -202,10 +202,10 @@ void aprogram_settings_widget::showEntriesTab(bool on)
 
 // --- slots ------------------------------------------------------------------------------
 
-void aprogram_settings_widget::sceneCountChange(int count, bool)
+void aprogram_settings_widget::sceneCountChange(int count, bool all)
 {
     count = qBound(0, count, MostSteps);
-    followStepCount(count);
+    followStepCount(count, all);
     currentController->programList.setStepCount(u32(currentProgram), count);
     stepTable->setProgram(currentProgram);
     stepTable->setRows(count);
@@ -325,7 +325,8 @@ void aprogram_settings_widget::refreshTabs()
     switch (programTabs->currentIndex()) {
     case SingleStepsTab: refreshSingleSteps(); break;
     case GroupedStepsTab:
-        followStepCount(stepsOf(currentProgram));
+        followStepCount(stepsOf(currentProgram), false);
+        gridProgramLabel->setText(QStringLiteral("Program: %1").arg(currentProgram + 1));
         showDescription(currentProgram, true);
         break;
     case CopyingTab: copyingPage->refresh(); break;
@@ -371,11 +372,6 @@ void aprogram_settings_widget::refreshProgramTable()
         setCellText(programTable, row, 0, description.isEmpty() ? tr("no description") : description);
         programTable->item(row, 0)->setBackground(stepsOf(row) > 0 ? inUse : base);
     }
-}
-
-void aprogram_settings_widget::followStepCount(int count)
-{
-    gridStepCount = count;
 }
 
 int aprogram_settings_widget::stepsOf(int program) const

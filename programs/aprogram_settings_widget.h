@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QSpinBox;
 class QStandardItemModel;
 class QTabWidget;
@@ -19,6 +20,8 @@ class QTableWidget;
 class aprogram_conf_widget;
 class aprogram_settings_copying;
 class aprogram_entry_delegate;
+class guardedSpinBox;
+class MyTimeEdit;
 class infTime_class;
 class kd620_controller_class;
 struct extra_entry_class;
@@ -90,6 +93,30 @@ public:
     // The fade-down time after a break; its checked box reads "Do not use".
     infTime_class *breakTimeEdit = nullptr;
 
+    // --- widgets: Groupped Steps -------------------------------------------------------
+    // One box per possible step: box k (row k / 10, column k % 10) stands for step k + 1.
+    // Boxes of existing steps are enabled; a tick lives only in the box.
+    QTableWidget *stepGrid = nullptr;
+    QLabel *gridProgramLabel = nullptr;
+    QRadioButton *selectRadio = nullptr;
+    QRadioButton *deselectRadio = nullptr;
+    QRadioButton *invertRadio = nullptr;
+    QCheckBox *everyBox = nullptr;
+    QSpinBox *everySpin = nullptr;
+    QCheckBox *inRangeBox = nullptr;
+    guardedSpinBox *selFrom = nullptr;  // the range in step numbers from 1, both ends included
+    guardedSpinBox *selTo = nullptr;
+    QPushButton *executeButton = nullptr;
+    QSpinBox *groupSceneSpin = nullptr;  // counted from 1
+    QPushButton *setSceneButton = nullptr;
+    MyTimeEdit *groupFadeUpEdit = nullptr;
+    QPushButton *setFadeUpButton = nullptr;
+    MyTimeEdit *groupDurationEdit = nullptr;
+    QCheckBox *infiniteBox = nullptr;
+    QPushButton *setDurationButton = nullptr;
+    // The box of step k + 1 (k 0..999).
+    QCheckBox *gridBox(int k) const;
+
     // --- widgets: Test entries ------------------------------------------------------------
     // Row k of the table is entry k of the controller's extra entries (program 512 - k).
     enum entry_column { EntrySourceColumn, EntryStepColumn, EntryProgramColumn, EntryColumnCount };
@@ -138,6 +165,18 @@ public slots:
     // The "Do not use" box: checked (2) stores 0xFFFF, unchecked stores one second.
     void breakTimeOff(int state);
 
+    // --- grouped steps --------------------------------------------------------------------
+    // A range end was accepted: the other end follows so the range is never reversed.
+    void validStart(int value);
+    void validEnd(int value);
+    // "Execute!": selects, clears or inverts the boxes of the chosen steps.
+    void selectSome();
+    // The "Set" buttons: every ticked step gets the scene, the fade-up time, or the
+    // duration (or the infinite mark, keeping the stored duration).
+    void setStepScene();
+    void setRiseTime();
+    void setLastTime();
+
     // --- extra entries ------------------------------------------------------------------
     // "Add": fills the first hole, else takes the highest ordinary program (asking when it
     // has steps); each new entry enters program 1 at its step 2.
@@ -182,6 +221,17 @@ private:
     void connectBreakTimeEditor();
     void disconnectBreakTimeEditor();
 
+    // --- grouped steps (aprogram_settings_grid.cpp) ------------------------------------
+    void createGroupedStepsTab();
+    void createGridSelection();
+    void createGridSetters();
+    // The grouped-steps grid follows a new step count: every box at once (`all`), or from
+    // the count its boxes show on, clearing the boxes it disables.
+    void followStepCount(int count, bool all);
+    // Applies a setter to every ticked step, then shows the step table again.
+    template <typename Setter>
+    void setTickedSteps(Setter setter);
+
     // --- extra entries (aprogram_settings_entries.cpp) ---------------------------------
     void createEntriesTab();
     // The rows of the extra-entries table, one per entry.
@@ -190,8 +240,6 @@ private:
     // "Program exists!": true when the user lets an entry take the program's slot.
     bool askOverwrite(int program);
 
-    // The grouped-steps grid follows a new step count.
-    void followStepCount(int count);
     // The step count of a program, 0 when the store does not hold it.
     int stepsOf(int program) const;
     // The description line shows the description of `program` (nothing for -1); it can be
@@ -207,4 +255,8 @@ private:
     bool refreshAgain = false;
     // The program whose description the line edits; -1 while it cannot be edited.
     int describedProgram = -1;
+    // The steps whose boxes are enabled; gridStepCount runs ahead of it while a Single
+    // Steps refresh records a count the boxes have not followed yet.
+    int gridBoxCount = 0;
+    QList<QCheckBox *> gridBoxes;
 };

@@ -3,8 +3,9 @@
 // Usage: varidex625-screenshots <folder>
 // Writes main-window.png (the Scenes tab), right-panel.png and one picture of every page
 // (page-<name>.png; the Settings/Other page as settings-other.png), the scene page's Copying
-// tab (page-scenes-copying.png), then the monitor's box and its three windows (monitor-*.png),
-// the action editors open (editor-*.png) and the program page's Copying tab
+// tab (page-scenes-copying.png), the program page's grouped steps and extra entries
+// (page-programs-grid.png, -entries.png), then the monitor's box and its three windows
+// (monitor-*.png), the action editors open (editor-*.png) and the program page's Copying tab
 // (page-programs-copying.png).
 #include "app/application_resources.h"
 #include "app/gui_class.h"
@@ -101,6 +102,21 @@ void shapeMonitoredController(sim_device &device)
         sum += qFromLittleEndian<u32>(report.constData() + 4 * i);
     qToLittleEndian<u32>(0u - sum, report.data() + report.size() - 4);
     monitor->internalStates = report;
+}
+
+// The program page's other tabs: the grouped steps with some boxes ticked, and the extra
+// entries.
+void photographProgramTabs(gui_class &window, const QDir &folder)
+{
+    aprogram_settings_widget *page = window.programPage;
+    page->programTabs->setCurrentIndex(aprogram_settings_widget::GroupedStepsTab);
+    for (int k = 1; k < page->gridStepCount; k += 3)
+        page->gridBox(k)->setChecked(true);
+    save(&window, folder.filePath(QStringLiteral("page-programs-grid.png")));
+    page->showEntriesTab(true);
+    page->programTabs->setCurrentIndex(aprogram_settings_widget::EntriesTab);
+    save(&window, folder.filePath(QStringLiteral("page-programs-entries.png")));
+    page->programTabs->setCurrentIndex(aprogram_settings_widget::SingleStepsTab);
 }
 
 void photographMonitor(gui_class &window, const QDir &folder)
@@ -206,6 +222,11 @@ int main(int argc, char **argv)
                                                                                    : QStringLiteral("page-%1.png").arg(name)));
         }
         photographSceneCopying(window, folder);
+        for (int i = 0; i < pageTabCount; ++i) {
+            if (QLatin1String(pageTabs[i].name) == QLatin1String("programs"))
+                showPage(window, pageTabs[i]);
+        }
+        photographProgramTabs(window, folder);
         photographMonitor(window, folder);
         photographActionEditors(window, folder);
         photographProgramCopying(window, folder);
