@@ -146,10 +146,30 @@ QString widget_user_interaction::fileDialogFilter(const QString &filter)
     return result;
 }
 
-QString widget_user_interaction::chooseOpenFile(const QString &caption, const QString &dir,
-                                                const QString &filter, dialog_parent parent)
+namespace {
+
+// The filter a dialog reports as chosen, as the caller gave it (before the blanks went in).
+QString givenFilter(const QString &filters, const QString &shownFilter)
 {
-    return QFileDialog::getOpenFileName(parentWidget(parent), caption, dir, fileDialogFilter(filter));
+    for (const QString &given : filters.split(QStringLiteral(";;"))) {
+        if (widget_user_interaction::fileDialogFilter(given) == shownFilter)
+            return given;
+    }
+    return shownFilter;
+}
+
+} // namespace
+
+QString widget_user_interaction::chooseOpenFile(const QString &caption, const QString &dir,
+                                                const QString &filter, dialog_parent parent,
+                                                QString *selectedFilter)
+{
+    QString shownFilter;
+    const QString name =
+        QFileDialog::getOpenFileName(parentWidget(parent), caption, dir, fileDialogFilter(filter), &shownFilter);
+    if (selectedFilter)
+        *selectedFilter = givenFilter(filter, shownFilter);
+    return name;
 }
 
 QString widget_user_interaction::chooseSaveFile(const QString &caption, const QString &dir,
@@ -159,15 +179,8 @@ QString widget_user_interaction::chooseSaveFile(const QString &caption, const QS
     QString shownFilter;
     const QString name =
         QFileDialog::getSaveFileName(parentWidget(parent), caption, dir, fileDialogFilter(filter), &shownFilter);
-    if (selectedFilter) {
-        // The caller knows the filter as it gave it, before the blanks went in.
-        const QStringList given = filter.split(QStringLiteral(";;"));
-        *selectedFilter = shownFilter;
-        for (const QString &f : given) {
-            if (fileDialogFilter(f) == shownFilter)
-                *selectedFilter = f;
-        }
-    }
+    if (selectedFilter)
+        *selectedFilter = givenFilter(filter, shownFilter);
     return name;
 }
 

@@ -28,7 +28,7 @@ public:
     void holdUserInput() override;
     void releaseUserInput() override;
     QString chooseOpenFile(const QString &caption, const QString &dir, const QString &filter,
-                           dialog_parent parent) override;
+                           dialog_parent parent, QString *selectedFilter = nullptr) override;
     QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
                            dialog_parent parent, QString *selectedFilter = nullptr) override;
     bool askReconnect(const QStringList &otherSerials) override;

@@ -14,7 +14,10 @@ public:
     void processEvents() override {}
     void holdUserInput() override {}
     void releaseUserInput() override {}
-    QString chooseOpenFile(const QString &, const QString &, const QString &, dialog_parent) override { return {}; }
+    QString chooseOpenFile(const QString &, const QString &, const QString &, dialog_parent, QString *) override
+    {
+        return {};
+    }
     QString chooseSaveFile(const QString &, const QString &, const QString &, dialog_parent, QString *) override
     {
         return {};

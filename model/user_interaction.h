@@ -108,7 +108,7 @@ public:
     // File choosers; an empty result means cancelled. filter lists name filters separated
     // by ";;"; selectedFilter, when given, receives the one the user chose.
     virtual QString chooseOpenFile(const QString &caption, const QString &dir, const QString &filter,
-                                   dialog_parent parent) = 0;
+                                   dialog_parent parent, QString *selectedFilter = nullptr) = 0;
     virtual QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
                                    dialog_parent parent, QString *selectedFilter = nullptr) = 0;
 

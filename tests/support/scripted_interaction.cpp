@@ -39,6 +39,7 @@ void scripted_interaction::clear()
     inputHolds = 0;
     inputReleases = 0;
     fileCaptions.clear();
+    fileDirs.clear();
     reconnectLists.clear();
 }
 
@@ -85,17 +86,23 @@ void scripted_interaction::releaseUserInput()
     ++inputReleases;
 }
 
-QString scripted_interaction::chooseOpenFile(const QString &caption, const QString &, const QString &,
-                                             dialog_parent)
-{
-    fileCaptions << caption;
-    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
-}
-
-QString scripted_interaction::chooseSaveFile(const QString &caption, const QString &, const QString &filter,
+QString scripted_interaction::chooseOpenFile(const QString &caption, const QString &dir, const QString &filter,
                                              dialog_parent, QString *selectedFilter)
 {
     fileCaptions << caption;
+    fileDirs << dir;
+    const QString chosenFilter = filterAnswers.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0)
+                                                         : filterAnswers.dequeue();
+    if (selectedFilter)
+        *selectedFilter = chosenFilter;
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+QString scripted_interaction::chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
+                                             dialog_parent, QString *selectedFilter)
+{
+    fileCaptions << caption;
+    fileDirs << dir;
     const QString chosenFilter = filterAnswers.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0)
                                                          : filterAnswers.dequeue();
     if (selectedFilter)

@@ -26,7 +26,7 @@ public:
     QQueue<int> answers;
     // Answers for the next file choosers, in order; unscripted: cancelled (empty).
     QQueue<QString> fileAnswers;
-    // The filters the next save choosers report as chosen, in order; unscripted: the
+    // The filters the next file choosers report as chosen, in order; unscripted: the
     // first filter of the list.
     QQueue<QString> filterAnswers;
     // Answers for the next reconnect dialogs, in order; unscripted: Cancel (the default).
@@ -44,6 +44,7 @@ public:
     // True while more holds than releases came.
     bool inputHeld() const { return inputHolds > inputReleases; }
     QStringList fileCaptions;
+    QStringList fileDirs;  // the folder or file each chooser started in
     QList<QStringList> reconnectLists;  // the serial numbers each reconnect dialog listed
 
     // Convenience: texts and titles of the boxes shown so far.
@@ -60,7 +61,7 @@ public:
     void holdUserInput() override;
     void releaseUserInput() override;
     QString chooseOpenFile(const QString &caption, const QString &dir, const QString &filter,
-                           dialog_parent parent) override;
+                           dialog_parent parent, QString *selectedFilter = nullptr) override;
     QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
                            dialog_parent parent, QString *selectedFilter = nullptr) override;
     bool askReconnect(const QStringList &otherSerials) override;
