@@ -20,6 +20,7 @@
 #include "settings/asettings_dmx_set_widget.h"
 #include "settings/asettings_dmx_widget.h"
 #include "settings/asettings_inputs_widget.h"
+#include "settings/asettings_ired_tab.h"
 #include "settings/monitor/ctrl_monitor.h"
 #include "widgets/main_tabs.h"
 
@@ -63,6 +64,10 @@ gui_class::gui_class(kd620_controller_class *controller, QWidget *parent)
     dmxOutEventsPage = new aevents_dmxout_widget(tab_events_dmxout);
     clockEventsPage = new aevents_clock_widget(tab_events_clock);
     delayedEventsPage = new aevents_dlyd_widget(tab_events_delays);
+    // The remote-control settings decide whether the Remote Control events can be edited.
+    connect(tab_settings_ired, &asettings_ired_tab::keysReloaded, remoteEventsPage, &aevents_ired_widget::afterReload);
+    connect(tab_settings_ired, &asettings_ired_tab::remoteEventsEnabled, this,
+            [this](bool enabled) { tabWidget_events->setTabEnabled(RemoteControlEventsTab, enabled); });
 
     // The tab widgets are connected after the form chose the first tabs, so that choice
     // runs nothing.

@@ -1,61 +1,391 @@
 #include "settings/asettings_ired_tab.h"
 
-#include "widgets/stand_in_page.h"
 #include "link/kd620_controller_class.h"
+#include "model/rcu_settings_file.h"
+#include "model/user_interaction.h"
+#include "widgets/page_base.h"
+#include "widgets/table_setup.h"
 
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTableView>
+
+namespace {
+
+constexpr int KeyCount = controller_configuration_class::RcuKeyCount;
+constexpr int MaxAddress = 31;
+constexpr int MaxCode = 63;
+constexpr u8 None = 0xFF;
+constexpr int DescriptionLength = 100;
+// Room the cell's margins take from the Description column's width.
+constexpr int CellMargins = 8;
+
+struct key_column_entry {
+    struct {
+        const char *source;
+        const char *comment;
+    } header;
+    int width;
+};
+
+const key_column_entry KeyColumns[asettings_ired_tab::KeyColumnCount] = {
+    {QT_TRANSLATE_NOOP3("asettings_ired_tab", "Button", "column name"), 60},
+    {QT_TRANSLATE_NOOP3("asettings_ired_tab", "Code", "column name"), 50},
+    {QT_TRANSLATE_NOOP3("asettings_ired_tab", "Description", "column name"), 240},
+};
+
+QFont buttonFont()
+{
+    return QFont(QStringLiteral("MS Shell Dlg"), 10, QFont::Normal);
+}
+
+QString codeText(u8 code)
+{
+    return code <= MaxCode ? QStringLiteral("  %1").arg(code) : QStringLiteral("  - -");
+}
+
+} // namespace
 
 asettings_ired_tab::asettings_ired_tab(QWidget *parent)
-    : QWidget(parent)
+    : QTabWidget(parent)
 {
-    page_base::useNormalWeight(this);
-    stand_in_page::addNote(tr("Learning the keys of the remote control and its settings files are not built yet."),
-                           this, 10, 10);
-    keyTable = new QTableWidget(controller_configuration_class::RcuKeyCount, 3, this);
-    keyTable->setGeometry(10, 40, 520, 600);
-    keyTable->setHorizontalHeaderLabels({tr("Key"), tr("Code"), tr("Description")});
-    keyTable->horizontalHeader()->setStretchLastSection(true);
-    keyTable->verticalHeader()->setDefaultSectionSize(page_base::RowHeight);
-    keyTable->verticalHeader()->hide();
-    keyTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    keyTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    keyTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-
-    addressLabel = new QLabel(this);
-    addressLabel->setGeometry(550, 40, 280, 24);
-    descriptionLine = new QLineEdit(this);
-    descriptionLine->setGeometry(550, 80, 280, 24);
-    descriptionLine->setReadOnly(true);
-    sendButton = new QPushButton(tr("Send to KD625"), this);
-    sendButton->setGeometry(550, 120, 160, 26);
-
-    connect(sendButton, &QPushButton::clicked, currentController, &kd620_controller_class::writeRCU);
-    connect(keyTable, &QTableWidget::currentCellChanged, this, &asettings_ired_tab::refreshTable);
-    keyTable->setCurrentCell(0, 0);
+    createWidgets();
+    // Ticked before it is connected: the address controls stay enabled until the user
+    // changes the box.
+    noRcuBox->setChecked(true);
+    connectSignals();
     refreshTable();
 }
+
+asettings_ired_tab::~asettings_ired_tab() = default;
+
+void asettings_ired_tab::createWidgets()
+{
+    page_base::useNormalWeight(this);
+    keyModel = new QStandardItemModel(KeyCount, KeyColumnCount, this);
+    for (int column = 0; column < KeyColumnCount; ++column)
+        keyModel->setHorizontalHeaderItem(column, new QStandardItem(tr(KeyColumns[column].header.source, KeyColumns[column].header.comment)));
+    keyTable = new QTableView(this);
+    keyTable->setFont(page_base::listFont());
+    keyTable->setModel(keyModel);
+    table_setup setup;
+    setup.geometry = QRect(10, 20, 370, 570);
+    setup.stretchLastColumn = false;
+    setup.showHorizontalHeader = true;
+    setup.showVerticalHeader = false;
+    setup.selectionBehavior = QAbstractItemView::SelectRows;
+    setUpTable(keyTable, setup);
+    for (int column = 0; column < KeyColumnCount; ++column)
+        keyTable->setColumnWidth(column, KeyColumns[column].width);
+
+    createButtons();
+    createAddressGroup();
+    createButtonGroup();
+
+    descriptionCaption = new QLabel(tr("Button description"), this);
+    descriptionCaption->setGeometry(10, 605, 160, 26);
+    descriptionCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    descEdit = new QLineEdit(this);
+    descEdit->setGeometry(180, 603, 640, 30);
+    descEdit->setFont(QFont(QStringLiteral("Arial Narrow"), 12, QFont::Normal));
+    descEdit->setMaxLength(DescriptionLength);
+}
+
+void asettings_ired_tab::createButtons()
+{
+    struct button_entry {
+        QPushButton *&button;
+        QString text;
+        QRect geometry;
+    };
+    const button_entry entries[] = {
+        {readFileButton, tr("Read from file"), QRect(400, 20, 170, 30)},
+        {saveFileButton, tr("Save to file"), QRect(400, 56, 170, 30)},
+        {clearButton, tr("Clear settings"), QRect(400, 92, 170, 30)},
+        {readDeviceButton, tr("Read from controller"), QRect(600, 20, 190, 30)},
+        {sendDeviceButton, tr("Send to controller"), QRect(600, 56, 190, 30)},
+    };
+    for (const button_entry &entry : entries) {
+        entry.button = new QPushButton(entry.text, this);
+        entry.button->setGeometry(entry.geometry);
+        entry.button->setFont(buttonFont());
+    }
+
+    currentAddressCaption = new QLabel(tr("Current system address:"), this);
+    currentAddressCaption->setGeometry(400, 145, 220, 24);
+    currentAddressCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    addressLabel = new QLabel(tr("undetermined"), this);
+    addressLabel->setGeometry(630, 145, 160, 24);
+}
+
+void asettings_ired_tab::createAddressGroup()
+{
+    addressGroup = new QGroupBox(tr("System Address"), this);
+    addressGroup->setGeometry(400, 180, 390, 140);
+    noRcuBox = new QCheckBox(tr("Do not use RCU"), addressGroup);
+    noRcuBox->setGeometry(15, 28, 250, 24);
+    forcedCaption = new QLabel(tr("Forced"), addressGroup);
+    forcedCaption->setGeometry(15, 62, 100, 26);
+    addrSpin = new QSpinBox(addressGroup);
+    addrSpin->setGeometry(120, 62, 70, 26);
+    addrSpin->setRange(0, MaxAddress);
+    setAddrButton = new QPushButton(tr("Set"), addressGroup);
+    setAddrButton->setGeometry(210, 60, 100, 30);
+    getAddrButton = new QPushButton(tr("Get from RCU"), addressGroup);
+    getAddrButton->setGeometry(15, 98, 175, 30);
+    for (QPushButton *button : {setAddrButton, getAddrButton})
+        button->setFont(buttonFont());
+}
+
+void asettings_ired_tab::createButtonGroup()
+{
+    buttonGroup = new QGroupBox(tr("Selected Button"), this);
+    buttonGroup->setGeometry(400, 335, 390, 140);
+    notUsedBox = new QCheckBox(tr("Not used"), buttonGroup);
+    notUsedBox->setGeometry(15, 28, 250, 24);
+    forcedCodeCaption = new QLabel(tr("Forced code"), buttonGroup);
+    forcedCodeCaption->setGeometry(15, 62, 100, 26);
+    codeSpin = new QSpinBox(buttonGroup);
+    codeSpin->setGeometry(120, 62, 70, 26);
+    codeSpin->setRange(0, MaxCode);
+    setCodeButton = new QPushButton(tr("Set"), buttonGroup);
+    setCodeButton->setGeometry(210, 60, 100, 30);
+    getCodeButton = new QPushButton(tr("Get code from RCU"), buttonGroup);
+    getCodeButton->setGeometry(15, 98, 175, 30);
+    for (QPushButton *button : {setCodeButton, getCodeButton})
+        button->setFont(buttonFont());
+}
+
+void asettings_ired_tab::connectSignals()
+{
+    connect(keyTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &asettings_ired_tab::buttonChange);
+    connect(readFileButton, &QPushButton::clicked, this, &asettings_ired_tab::readRCUcfg);
+    connect(saveFileButton, &QPushButton::clicked, this, &asettings_ired_tab::saveRCUcfg);
+    connect(clearButton, &QPushButton::clicked, this, &asettings_ired_tab::clearRCUcfg);
+    connect(setAddrButton, &QPushButton::clicked, this, &asettings_ired_tab::forceAddr);
+    connect(setCodeButton, &QPushButton::clicked, this, &asettings_ired_tab::forceCode);
+    connect(getCodeButton, &QPushButton::clicked, this, &asettings_ired_tab::getCode);
+    connect(getAddrButton, &QPushButton::clicked, this, &asettings_ired_tab::getAddr);
+    connect(noRcuBox, &QCheckBox::stateChanged, this, &asettings_ired_tab::useRCState);
+    connect(notUsedBox, &QCheckBox::stateChanged, this, &asettings_ired_tab::unusedState);
+    connect(readDeviceButton, &QPushButton::clicked, this, &asettings_ired_tab::readRCUdev);
+    connect(descEdit, &QLineEdit::editingFinished, this, &asettings_ired_tab::disableDescEdition);
+    // Sending is the controller object's alone; the page shows nothing new afterwards.
+    connect(sendDeviceButton, &QPushButton::clicked, currentController, &kd620_controller_class::writeRCU);
+}
+
+// ============================================================ showing the settings
 
 void asettings_ired_tab::refreshTable()
 {
     const kd620_controller_class &c = *currentController;
-    const QFontMetrics metrics(keyTable->font());
-    const int width = keyTable->columnWidth(2) - 8;
-    for (int key = 0; key < controller_configuration_class::RcuKeyCount; ++key) {
-        const u8 code = c.rcuKeyCodes[key];
-        const QString texts[] = {
-            tr("Btn %1").arg(key + 1),
-            code < 64 ? QStringLiteral("  %1").arg(code) : QStringLiteral("  - -"),
-            page_base::descriptionText(c.rcuKeyDescs[size_t(key)], metrics, width),
-        };
-        for (int column = 0; column < 3; ++column)
-            page_base::setCellText(keyTable, key, column, texts[column]);
+    for (int key = 0; key < KeyCount; ++key) {
+        const QString texts[] = {tr("Btn %1").arg(key + 1), codeText(c.rcuKeyCodes[key])};
+        for (int column : {ButtonColumn, CodeColumn}) {
+            if (QStandardItem *item = keyModel->item(key, column))
+                item->setText(texts[column]);
+            else
+                keyModel->setItem(key, column, new QStandardItem(texts[column]));
+        }
+        setDescriptionCell(key);
     }
-    addressLabel->setText(c.rcuAddress < 32 ? tr("Remote control address: %1").arg(c.rcuAddress)
-                                            : tr("Remote control address: - -"));
-    const int selected = qMax(0, keyTable->currentRow());
-    descriptionLine->setText(c.rcuKeyDescs[size_t(selected)]);
+    addressLabel->setText(addressText());
+    const int key = currentKey();
+    descEdit->setText(key < 0 ? QString() : c.rcuKeyDescs[size_t(key)]);
+}
+
+void asettings_ired_tab::setDescriptionCell(int key)
+{
+    const QFontMetrics metrics(keyTable->font());
+    const int width = keyTable->columnWidth(DescriptionColumn) - CellMargins;
+    const QString text = page_base::descriptionText(currentController->rcuKeyDescs[size_t(key)], metrics, width);
+    if (QStandardItem *item = keyModel->item(key, DescriptionColumn))
+        item->setText(text);
+    else
+        keyModel->setItem(key, DescriptionColumn, new QStandardItem(text));
+}
+
+int asettings_ired_tab::currentKey() const
+{
+    const QModelIndex current = keyTable->selectionModel()->currentIndex();
+    return current.isValid() && current.row() < KeyCount ? current.row() : -1;
+}
+
+QString asettings_ired_tab::addressText() const
+{
+    const u8 address = currentController->rcuAddress;
+    return address <= MaxAddress ? QStringLiteral("%1").arg(address) : tr("undetermined");
+}
+
+void asettings_ired_tab::buttonChange(const QModelIndex &, const QModelIndex &)
+{
+    const int key = currentKey();
+    descEdit->setText(key < 0 ? QString() : currentController->rcuKeyDescs[size_t(key)]);
+}
+
+// ============================================================ editing
+
+void asettings_ired_tab::clearRCUcfg()
+{
+    kd620_controller_class &c = *currentController;
+    for (int key = 0; key < KeyCount; ++key) {
+        c.rcuKeyCodes[key] = None;
+        c.rcuKeyDescs[size_t(key)].clear();
+    }
+    c.rcuAddress = None;
+    refreshTable();
+}
+
+void asettings_ired_tab::forceAddr()
+{
+    // Only stored: it reaches the controller with "Send to controller".
+    const int forced = addrSpin->value();
+    const u8 value = noRcuBox->isChecked() || forced > MaxAddress ? None : u8(forced);
+    currentController->rcuAddress = value;
+    emit remoteEventsEnabled(value != None);
+    refreshTable();
+}
+
+void asettings_ired_tab::forceCode()
+{
+    const int key = currentKey();
+    if (key < 0)
+        return;
+    const int code = notUsedBox->isChecked() ? None : codeSpin->value();
+    if (code == None)
+        currentController->rcuKeyCodes[key] = None;
+    else if (currentController->setRcuKeyCode(key, code) < 0)
+        return;
+    refreshTable();
+}
+
+void asettings_ired_tab::useRCState(int state)
+{
+    const bool ticked = state == Qt::Checked;
+    addrSpin->setDisabled(ticked);
+    getAddrButton->setDisabled(ticked);
+    if (state == Qt::Unchecked)
+        emit remoteEventsEnabled(false);
+}
+
+void asettings_ired_tab::unusedState(int state)
+{
+    const bool ticked = state == Qt::Checked;
+    codeSpin->setDisabled(ticked);
+    getCodeButton->setDisabled(ticked);
+}
+
+void asettings_ired_tab::disableDescEdition()
+{
+    const int key = currentKey();
+    if (key < 0)
+        return;
+    currentController->rcuKeyDescs[size_t(key)] = descEdit->text();
+    setDescriptionCell(key);
+}
+
+// ============================================================ the controller
+
+void asettings_ired_tab::getAddr()
+{
+    // A failed learning leaves the address as it was; the link tells the user why.
+    currentController->readRcuAddress();
+    addressLabel->setText(addressText());
+    emit remoteEventsEnabled(currentController->rcuAddress != None);
+}
+
+void asettings_ired_tab::getCode()
+{
+    // Without a current row the key number is out of range and the link refuses it.
+    currentController->learnRcuKey(currentKey());
+    refreshTable();
+}
+
+void asettings_ired_tab::readRCUdev()
+{
+    currentController->readRCU();
+    announceReadAddress();
+    refreshTable();
+}
+
+void asettings_ired_tab::announceReadAddress()
+{
+    emit keysReloaded();
+    emit remoteEventsEnabled(currentController->rcuAddress <= MaxAddress);
+}
+
+// ============================================================ the ".rcu" file
+
+QString asettings_ired_tab::rcuFilter() const
+{
+    return tr("Varidex RCU Settings (*.rcu)");
+}
+
+QString asettings_ired_tab::fileFilters() const
+{
+    return rcuFilter() + QLatin1String(";;") + tr("All files (*)");
+}
+
+QString asettings_ired_tab::withExtension(const QString &name, const QString &chosenFilter) const
+{
+    const QLatin1String extension(rcu_settings_file::Extension);
+    if (chosenFilter == rcuFilter() && !name.endsWith(extension))
+        return name + extension;
+    return name;
+}
+
+QString asettings_ired_tab::saveStartPath() const
+{
+    if (lastRcuFile.isEmpty())
+        return QStringLiteral("./");
+    // The folder of the last file: cut before its last separator, unless that is its first
+    // character (a file in the root).
+    const qsizetype separator = qMax(lastRcuFile.lastIndexOf(QLatin1Char('/')), lastRcuFile.lastIndexOf(QLatin1Char('\\')));
+    return separator > 0 ? lastRcuFile.left(separator) : lastRcuFile;
+}
+
+void asettings_ired_tab::saveRCUcfg()
+{
+    QString chosenFilter;
+    const QString chosen =
+        userInteraction().chooseSaveFile(tr("Choose a RCU settings file for KD625 controller"), saveStartPath(),
+                                         fileFilters(), dialog_parent::None, &chosenFilter);
+    if (chosen.isEmpty())
+        return;
+    const QString fileName = withExtension(chosen, chosenFilter);
+    if (!rcu_settings_file::save(fileName, *currentController)) {
+        showMessage(message_icon::Critical, tr("File error"), tr("Cannot open file \"%1\" to write!").arg(fileName),
+                    message_button::Ok, message_button::NoButton, this);
+        return;
+    }
+    lastRcuFile = fileName;
+}
+
+void asettings_ired_tab::readRCUcfg()
+{
+    QString chosenFilter;
+    const QString chosen = userInteraction().chooseOpenFile(
+        tr("Choose a RCU settings file for KD620 controller"), lastRcuFile.isEmpty() ? QStringLiteral("./") : lastRcuFile,
+        fileFilters(), dialog_parent::None, &chosenFilter);
+    if (chosen.isEmpty())
+        return;
+    const QString fileName = withExtension(chosen, chosenFilter);
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showMessage(message_icon::Critical, tr("File error"), tr("Cannot open file \"%1\"!").arg(fileName),
+                    message_button::Ok, message_button::NoButton, this);
+        return;
+    }
+    rcu_settings_file::read(file, fileName, *currentController, this);
+    announceReadAddress();
+    refreshTable();
 }

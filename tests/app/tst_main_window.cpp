@@ -36,6 +36,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
@@ -45,9 +46,11 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
 #include <QtEndian>
@@ -123,6 +126,7 @@ private slots:
     void deviceReadBringsThePagesUpToDate();
     void firstWindowShowsTheConfiguration();
     void dmxOutEventsFollowTheStoredRange();
+    void remoteSettingsReachTheRemoteEvents();
     void viewActionsFollowTheMonitor();
     void otherPageRedrawsTheMonitorWindows();
     void connectionDroppedInsideItsAnnouncement();
@@ -279,7 +283,7 @@ const QList<page_case> &drawingPages()
          [](gui_class &w) { return w.inputsSettingsTable->table->item(0, 2)->text(); }, QStringLiteral("door")},
         {"settings remote", SettingsTab, RemoteSettingsTab,
          [](kd620_controller_class &c) { c.rcuKeyDescs[0] = QStringLiteral("red"); },
-         [](gui_class &w) { return w.tab_settings_ired->keyTable->item(0, 2)->text(); }, QStringLiteral("red")},
+         [](gui_class &w) { return w.tab_settings_ired->keyModel->item(0, 2)->text(); }, QStringLiteral("red")},
         {"scenes", ScenesTab, -1, [](kd620_controller_class &c) { c.sceneDescs[0] = QStringLiteral("film"); },
          [](gui_class &w) { return w.scenePage->sceneTable->item(0, 0)->text(); }, QStringLiteral("film")},
         {"programs", ProgramsTab, -1,
@@ -424,6 +428,34 @@ void tst_main_window::firstWindowShowsTheConfiguration()
     QCOMPARE(readU16(image, image_layout::StartUpTime), u16(5));
     QCOMPARE(readU16(image, image_layout::ShutDownTime), u16(17));
     QCOMPARE(readU16(image, image_layout::OutputChannelLimit), u16(24));
+}
+
+void tst_main_window::remoteSettingsReachTheRemoteEvents()
+{
+    gui_class &w = *f->window;
+    asettings_ired_tab *settings = w.tab_settings_ired;
+    // Taking the tick off "Do not use RCU" switches the Remote Control events off; an
+    // address set switches them on again.
+    settings->noRcuBox->setChecked(false);
+    QVERIFY(!w.tabWidget_events->isTabEnabled(RemoteControlEventsTab));
+    settings->addrSpin->setValue(3);
+    settings->setAddrButton->click();
+    QVERIFY(w.tabWidget_events->isTabEnabled(RemoteControlEventsTab));
+
+    // Read from a file: the events page shows the keys' new descriptions, and the tab
+    // follows the address read.
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("keys.rcu"));
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<sysaddress>not used</sysaddress>\n<buttons>\n <button nr=\"0\">\n"
+               "  <description>red</description>\n </button>\n</buttons>\n");
+    file.close();
+    f->ui.fileAnswers << name;
+    settings->readFileButton->click();
+    QVERIFY(f->ui.messages.isEmpty());
+    QCOMPARE(w.remoteEventsPage->eventList->item(0, 0)->text(), QStringLiteral("Btn 1 pres. - red"));
+    QVERIFY(!w.tabWidget_events->isTabEnabled(RemoteControlEventsTab));
 }
 
 void tst_main_window::dmxOutEventsFollowTheStoredRange()
@@ -753,7 +785,7 @@ void tst_main_window::settingsTablesShowTheConfiguration()
     c.rcuKeyDescs[0] = QStringLiteral("play");
     c.rcuAddress = 5;
     w.tabWidget_settings->setCurrentIndex(RemoteSettingsTab);
-    QTableWidget *keys = w.tab_settings_ired->keyTable;
+    QStandardItemModel *keys = w.tab_settings_ired->keyModel;
     const QStringList key0 = {keys->item(0, 0)->text(), keys->item(0, 1)->text(), keys->item(0, 2)->text()};
     QCOMPARE(key0, QStringList({"Btn 1", "  17", "play"}));
     const QStringList key63 = {keys->item(63, 0)->text(), keys->item(63, 1)->text(), keys->item(63, 2)->text()};
