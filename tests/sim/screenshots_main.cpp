@@ -206,6 +206,10 @@ int main(int argc, char **argv)
     auto *controller = new kd620_controller_class;
     currentController = controller;
     populateConfiguration(*controller);  // before the real boxes: its notes need no person
+    // The remote control's settings are not part of a configuration: a learnt remote.
+    for (int key = 0; key < controller_configuration_class::RcuKeyCount; ++key)
+        controller->rcuKeyCodes[key] = key < 48 ? u8((key * 5) % 64) : u8(0xFF);
+    controller->rcuAddress = 5;
     widget_user_interaction interaction;
     installUserInteraction(&interaction);
     {
