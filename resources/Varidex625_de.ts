@@ -1176,7 +1176,41 @@ prev. step</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Setting the controller&apos;s clock and its calibration is not built yet.</source>
+        <source>Use system date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Daylight Saving Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjustment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time setting
+error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time setting
+successful!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB Interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overdue firmware version!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Required core &quot;G&quot; or newer!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1244,35 +1278,160 @@ prev. step</source>
 <context>
     <name>asettings_ired_tab</name>
     <message>
-        <source>Learning the keys of the remote control and its settings files are not built yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Send to KD625</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Btn %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Remote control address: %1</source>
+        <source>Errors occured!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Remote control address: - -</source>
+        <source>Errors parsing file
+&quot;%1&quot; occured!
+Refer to &quot;xml_report.log&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undetermined RCU address value!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid system address value!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undetermined key codes table!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid key number!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid key code!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <comment>column name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <comment>column name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <comment>column name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send to controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current system address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>undetermined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not use RCU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get from RCU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected Button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forced code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get code from RCU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varidex RCU Settings (*.rcu)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a RCU settings file for KD625 controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot; to write!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a RCU settings file for KD620 controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
