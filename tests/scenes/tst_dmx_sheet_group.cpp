@@ -41,10 +41,10 @@ struct recording_interaction : scripted_interaction {
     QList<file_call> fileCalls;
 
     QString chooseOpenFile(const QString &caption, const QString &dir, const QString &filter,
-                           dialog_parent parent) override
+                           dialog_parent parent, QString *selectedFilter) override
     {
         fileCalls << file_call{caption, dir, filter, parent};
-        return scripted_interaction::chooseOpenFile(caption, dir, filter, parent);
+        return scripted_interaction::chooseOpenFile(caption, dir, filter, parent, selectedFilter);
     }
     QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
                            dialog_parent parent, QString *selectedFilter) override
