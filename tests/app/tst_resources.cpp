@@ -9,8 +9,10 @@
 #include <QImage>
 #include <QLibraryInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -33,6 +35,124 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// One message of a translation source: where it stands, what it says in English and what
+// the translation makes of it (one text per plural form).
+struct ts_message {
+    QString context;
+    QString source;
+    QString comment;
+    QString type;  // "unfinished", "obsolete", "vanished" or empty
+    bool numerus = false;
+    QStringList translations;
+
+    QString where() const
+    {
+        return context + QStringLiteral(" \"") + source + (comment.isEmpty() ? QString() : " (" + comment + ')')
+            + QStringLiteral("\"");
+    }
+};
+
+// The text of the element the reader stands on, up to its end; lupdate writes a control
+// character as an element of its own, <byte value="xd"/> for a carriage return.
+QString readText(QXmlStreamReader &xml)
+{
+    QString text;
+    int depth = 1;
+    while (depth > 0 && !xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::Characters:
+            text += xml.text();
+            break;
+        case QXmlStreamReader::StartElement:
+            ++depth;
+            if (xml.name() == QLatin1String("byte"))
+                text += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUInt(nullptr, 16));
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
+QList<ts_message> readTranslationSource(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot open ") + path;
+        return {};
+    }
+    QList<ts_message> messages;
+    QString context;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QStringView name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = readText(xml);
+        } else if (name == QLatin1String("message")) {
+            ts_message message;
+            message.context = context;
+            message.numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+            while (xml.readNextStartElement()) {
+                if (xml.name() == QLatin1String("source")) {
+                    message.source = readText(xml);
+                } else if (xml.name() == QLatin1String("comment")) {
+                    message.comment = readText(xml);
+                } else if (xml.name() == QLatin1String("translation")) {
+                    message.type = xml.attributes().value(QLatin1String("type")).toString();
+                    if (message.numerus) {
+                        while (xml.readNextStartElement())
+                            message.translations << readText(xml);
+                    } else {
+                        message.translations << readText(xml);
+                    }
+                } else {
+                    xml.skipCurrentElement();
+                }
+            }
+            messages << message;
+        }
+    }
+    if (xml.hasError())
+        *error = path + QLatin1Char(':') + QString::number(xml.lineNumber()) + QStringLiteral(": ") + xml.errorString();
+    return messages;
+}
+
+// The placeholders of a text (%1 .. %99, %n), sorted, each once.
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("%(\\d{1,2}|n)"));
+    QStringList found;
+    for (const QRegularExpressionMatch &match : pattern.globalMatch(text))
+        found << match.captured();
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+// The mnemonic markers of a text ("&" before a letter) and its literal ampersands ("&&").
+std::pair<int, int> ampersands(QString text)
+{
+    const int literal = text.count(QStringLiteral("&&"));
+    text.remove(QStringLiteral("&&"));
+    return {int(text.count(QLatin1Char('&'))), literal};
+}
+
+// The file patterns of a file chooser's filter: "(*.cfg625;*.kdg)".
+QStringList filePatterns(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*[^)]*\\)"));
+    QStringList found;
+    for (const QRegularExpressionMatch &match : pattern.globalMatch(text))
+        found << match.captured();
+    return found;
+}
+
 } // namespace
 
 class tst_resources : public QObject
@@ -46,6 +166,9 @@ private slots:
     void translationSourcesCurrent_data();
     void translationSourcesCurrent();
     void builtTranslationsLoad();
+    void translationsComplete_data();
+    void translationsComplete();
+    void translationChecksSeeFaults();
 };
 
 void tst_resources::initTestCase()
@@ -135,6 +258,92 @@ void tst_resources::builtTranslationsLoad()
     names.sort();
     QCOMPARE(names, QStringList({"Deutsch", "English", "Polski"}));
     QCOMPARE(selection.entries[selection.requested].name, QStringLiteral("Deutsch"));
+}
+
+namespace {
+
+// What is wrong with one message's translation: each fault a line.
+QStringList translationFaults(const ts_message &message)
+{
+    QStringList faults;
+    auto fault = [&](const QString &what) { faults << message.where() + QStringLiteral(": ") + what; };
+    if (!message.type.isEmpty())
+        fault(message.type);
+    if (message.translations.isEmpty())
+        fault(QStringLiteral("no translation"));
+    const QStringList sourcePlaceholders = placeholders(message.source);
+    for (const QString &translation : message.translations) {
+        if (translation.isEmpty()) {
+            fault(QStringLiteral("empty translation"));
+            continue;
+        }
+        if (placeholders(translation) != sourcePlaceholders)
+            fault(QStringLiteral("placeholders ") + placeholders(translation).join(' ') + QStringLiteral(" in \"")
+                  + translation + QStringLiteral("\", the source has ") + sourcePlaceholders.join(' '));
+        if (ampersands(translation) != ampersands(message.source))
+            fault(QStringLiteral("accelerator or \"&&\" not as in the source: ") + translation);
+        if (translation.count(QLatin1Char('\n')) != message.source.count(QLatin1Char('\n')))
+            fault(QStringLiteral("line breaks not as in the source: ") + translation);
+        if (filePatterns(translation) != filePatterns(message.source))
+            fault(QStringLiteral("file patterns not as in the source: ") + translation);
+    }
+    return faults;
+}
+
+} // namespace
+
+void tst_resources::translationsComplete_data()
+{
+    translationSourcesCurrent_data();
+}
+
+// Every text of the program is translated, and each translation keeps what the program
+// relies on: the placeholders it fills in, the accelerator, the line breaks a box is laid
+// out with and the patterns a file chooser filters by.
+void tst_resources::translationsComplete()
+{
+    QFETCH(QString, file);
+    QString error;
+    const QList<ts_message> messages = readTranslationSource(sourceRoot() + QStringLiteral("/resources/") + file, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY(messages.size() > 100);
+    QStringList faults;
+    int plural = 0;
+    for (const ts_message &message : messages) {
+        faults << translationFaults(message);
+        plural += message.numerus ? 1 : 0;
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    QVERIFY(plural > 0);  // the plural forms were read, not skipped
+}
+
+// The checks above find what they look for.
+void tst_resources::translationChecksSeeFaults()
+{
+    auto faultsOf = [](const QString &source, const QStringList &translations, const QString &type = QString()) {
+        ts_message message;
+        message.context = QStringLiteral("ctx");
+        message.source = source;
+        message.type = type;
+        message.translations = translations;
+        return translationFaults(message).size();
+    };
+    QCOMPARE(faultsOf("Scene %1 of %2", {"Szene %2 von %1"}), 0);
+    QCOMPARE(faultsOf("&File", {"&Datei"}), 0);
+    QCOMPARE(faultsOf("State && Daytime Limits", {"Zustand && Tageszeit"}), 0);
+    QCOMPARE(faultsOf("Upgrade (*.upg)", {"Update (*.upg)"}), 0);
+    QCOMPARE(faultsOf("%n day(s) ", {"%n dzień ", "%n dni ", "%n dni "}), 0);
+    QCOMPARE(faultsOf("Scene", {""}, "unfinished"), 2);
+    QCOMPARE(faultsOf("Scene", {"Szene"}, "vanished"), 1);
+    QCOMPARE(faultsOf("Scene", {}), 1);
+    QCOMPARE(faultsOf("Scene %1", {"Szene"}), 1);
+    QCOMPARE(faultsOf("Scene", {"Szene %1"}), 1);
+    QCOMPARE(faultsOf("%n day(s) ", {"%n Tag ", "Tage "}), 1);
+    QCOMPARE(faultsOf("&File", {"Datei"}), 1);
+    QCOMPARE(faultsOf("&File", {"&Da&tei"}), 1);
+    QCOMPARE(faultsOf("State && Limits", {"Zustand & Grenzen"}), 1);
+    QCOMPARE(faultsOf("Timer\nno. %1", {"Timer Nr. %1"}), 1);
+    QCOMPARE(faultsOf("Upgrade (*.upg)", {"Update (*.up)"}), 1);
 }
 
 QTEST_MAIN(tst_resources)

@@ -115,6 +115,7 @@ void tst_window_loop::languageChangeRebuildsTheWindow()
                 QCOMPARE(languageList[1].name, QStringLiteral("Deutsch"));
                 QCOMPARE(currentLanguage, 1);
                 QCOMPARE(w.languageMenu->actions().size(), 2);
+                QCOMPARE(w.fileMenu->title(), QStringLiteral("&Datei"));
                 controller = w.controller;
                 w.setProperty("firstWindow", true);
                 QCOMPARE(controller->optionL, QStringLiteral("text"));
@@ -126,6 +127,7 @@ void tst_window_loop::languageChangeRebuildsTheWindow()
             [&](gui_class &w) {
                 QCOMPARE(currentLanguage, 0);
                 QVERIFY(!w.property("firstWindow").isValid());  // a new window
+                QCOMPARE(w.fileMenu->title(), QStringLiteral("&File"));
                 QCOMPARE(w.controller, controller);
                 QCOMPARE(currentController->sceneDescs[0], QStringLiteral("kept"));
                 QVERIFY(controller->isConnected());
@@ -160,7 +162,8 @@ void tst_window_loop::unwritableParametersFile()
                             },
                         });
     QCOMPARE(windows.size(), 2);
-    QCOMPARE(warnings, QStringList({"Warning!", "Cannot write new language!"}));
+    // The German window, the one the language was chosen in, says so.
+    QCOMPARE(warnings, QStringList({"Warnung!", "Die neue Sprache kann nicht gespeichert werden!"}));
 }
 
 void tst_window_loop::startsWithTheFileGiven()
