@@ -1,12 +1,14 @@
 // varidex625-screenshots: photographs the main window connected to one simulated
 // controller, with a fully populated configuration, for the documentation.
-// Usage: varidex625-screenshots <folder>
+// Usage: varidex625-screenshots <folder> [<translation file>]
 // Writes main-window.png (the Scenes tab), right-panel.png and one picture of every page
 // (page-<name>.png; the Settings/Other page as settings-other.png), the scene page's Copying
 // tab (page-scenes-copying.png), the program page's grouped steps and extra entries
 // (page-programs-grid.png, -entries.png), then the monitor's box and its three windows
 // (monitor-*.png), the action editors open (editor-*.png) and the program page's Copying tab
-// (page-programs-copying.png).
+// (page-programs-copying.png). With a translation file ("Varidex625_pl.qm") the window is
+// built in its language, as after choosing it from the Language menu, and every name ends in
+// the language's code (main-window-pl.png).
 #include "app/application_resources.h"
 #include "app/gui_class.h"
 #include "app/language_list.h"
@@ -40,21 +42,47 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTranslator>
 #include <QtEndian>
 
 #include <map>
 
 namespace {
 
+// "-pl" when the window is photographed in Polish, empty in English.
+QString languageSuffix;
+
 void save(QWidget *widget, const QString &path)
 {
     QApplication::processEvents();
-    if (!widget->grab().save(path))
-        qWarning("cannot write %s", qPrintable(path));
+    QString named = path;
+    named.insert(path.size() - int(qstrlen(".png")), languageSuffix);
+    if (!widget->grab().save(named))
+        qWarning("cannot write %s", qPrintable(named));
+}
+
+// Installs the translation of the file given and lists its language beside English, as the
+// program does with the translation files it finds. False when the file does not load.
+bool chooseLanguage(const QString &translationFile, QTranslator &translator)
+{
+    if (!translator.load(translationFile))
+        return false;
+    // "Varidex625_pl.qm" is Polish: the two letters before the extension.
+    const QString code = QFileInfo(translationFile).completeBaseName().right(2);
+    QString name = code;
+    for (const built_in_language_name &language : builtInLanguageNames) {
+        if (code == QLatin1String(language.code))
+            name = QString::fromUtf8(language.name);
+    }
+    languageList.append({name, code, &translator, nullptr});
+    installLanguage(int(languageList.size()) - 1);
+    languageSuffix = QLatin1Char('-') + code;
+    return true;
 }
 
 // What the simulated controller shows the monitor: some inputs on, a ramp of DMX values
@@ -191,8 +219,8 @@ void photographProgramCopying(gui_class &window, const QDir &folder)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        qWarning("usage: varidex625-screenshots <folder>");
+    if (argc < 2 || argc > 3) {
+        qWarning("usage: varidex625-screenshots <folder> [<translation file>]");
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
@@ -202,6 +230,11 @@ int main(int argc, char **argv)
     shapeMonitoredController(bus.device(1));
     languageList = {{QStringLiteral("English"), QStringLiteral("en"), nullptr, nullptr}};
     currentLanguage = 0;
+    QTranslator translator;
+    if (argc == 3 && !chooseLanguage(QString::fromLocal8Bit(argv[2]), translator)) {
+        qWarning("cannot load the translation %s", argv[2]);
+        return 2;
+    }
 
     auto *controller = new kd620_controller_class;
     currentController = controller;
