@@ -582,8 +582,20 @@ Nr. %1</translation>
 <context>
     <name>amask_settings_widget</name>
     <message>
-        <source>The mask editor is not built yet: masks are kept as the configuration holds them.</source>
-        <translation>Der Masken-Editor ist noch nicht fertig: Masken bleiben so, wie die Konfiguration sie enthält.</translation>
+        <source>Mask</source>
+        <translation>Maske</translation>
+    </message>
+    <message>
+        <source>Mask: %1</source>
+        <translation>Maske: %1</translation>
+    </message>
+    <message>
+        <source>Mask %1</source>
+        <translation>Maske %1</translation>
+    </message>
+    <message>
+        <source>Clear whole mask</source>
+        <translation>Maske löschen</translation>
     </message>
 </context>
 <context>
@@ -788,24 +800,8 @@ Die Dauer wird korrigiert.</translation>
 <context>
     <name>ascene_settings_widget</name>
     <message>
-        <source>Single Channels</source>
-        <translation>Einzelkanäle</translation>
-    </message>
-    <message>
-        <source>Groupped Channels</source>
-        <translation>Kanalgruppen</translation>
-    </message>
-    <message>
-        <source>Copying</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
         <source>Coupled Scenes</source>
         <translation>Gekoppelte Szenen</translation>
-    </message>
-    <message>
-        <source>Copying scenes, also from another configuration file, and the DMX sheets are not built yet.</source>
-        <translation>Das Kopieren von Szenen, auch aus einer anderen Konfigurationsdatei, und die DMX-Tabellen sind noch nicht fertig.</translation>
     </message>
     <message>
         <source>Coupling scenes is not built yet: the coupling groups are kept as the configuration holds them.</source>
@@ -816,98 +812,16 @@ Die Dauer wird korrigiert.</translation>
         <translation>Szene</translation>
     </message>
     <message>
-        <source>Fade Up Time:</source>
-        <translation>Einblendzeit:</translation>
-    </message>
-    <message>
-        <source>Duration:</source>
-        <translation>Dauer:</translation>
-    </message>
-    <message>
-        <source>Fade Down Time:</source>
-        <translation>Ausblendzeit:</translation>
-    </message>
-    <message>
-        <source>Infinite</source>
-        <translation>Unendlich</translation>
-    </message>
-    <message>
         <source>Clear channels</source>
         <translation>Kanäle löschen</translation>
-    </message>
-    <message>
-        <source>Description:</source>
-        <translation>Beschreibung:</translation>
     </message>
     <message>
         <source>Scene: %1</source>
         <translation>Szene: %1</translation>
     </message>
     <message>
-        <source>Enable</source>
-        <translation>Aktivieren</translation>
-    </message>
-    <message>
-        <source>values setting</source>
-        <translation>Werte einstellen</translation>
-    </message>
-    <message>
-        <source>with slider</source>
-        <translation>mit Fader</translation>
-    </message>
-    <message>
-        <source>Selection</source>
-        <translation>Auswahl</translation>
-    </message>
-    <message>
-        <source>Select</source>
-        <translation>Wählen</translation>
-    </message>
-    <message>
-        <source>Deselect</source>
-        <translation>Abwählen</translation>
-    </message>
-    <message>
-        <source>Invert</source>
-        <translation>Invers</translation>
-    </message>
-    <message>
-        <source>Choose all or...</source>
-        <translation>Alle wählen oder...</translation>
-    </message>
-    <message>
-        <source>Choose every</source>
-        <translation>Wähle jeden</translation>
-    </message>
-    <message>
-        <source>In range</source>
-        <translation>Im Bereich</translation>
-    </message>
-    <message>
-        <source>from </source>
-        <translation>von </translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>bis</translation>
-    </message>
-    <message>
-        <source>Execute!</source>
-        <translation>Ausführen!</translation>
-    </message>
-    <message>
         <source>Scene %1</source>
         <translation>Szene %1</translation>
-    </message>
-    <message>
-        <source>Rule broken!</source>
-        <translation>Regel verletzt!</translation>
-    </message>
-    <message>
-        <source>All times cannot equal 0!
-Duration will be fixed.</source>
-        <translation>Nicht alle Zeiten dürfen 0 sein!
-Die Dauer wird korrigiert.</translation>
     </message>
 </context>
 <context>
@@ -2064,6 +1978,107 @@ erfolgreich!</translation>
 Install the udev rule resources/udev/60-varidex625.rules as README.md describes, then unplug the controller and plug it in again.</source>
         <translation>Ein KD625 ist angeschlossen, aber dieser Benutzer darf sein USB-Gerät nicht öffnen.
 Installieren Sie die udev-Regel resources/udev/60-varidex625.rules wie in README.md beschrieben, ziehen Sie dann den Controller ab und stecken Sie ihn wieder an.</translation>
+    </message>
+</context>
+<context>
+    <name>level_settings_page</name>
+    <message>
+        <source>Copying, also from another configuration file, and the DMX sheets are not built yet.</source>
+        <translation>Das Kopieren, auch aus einer anderen Konfigurationsdatei, und die DMX-Tabellen sind noch nicht fertig.</translation>
+    </message>
+    <message>
+        <source>Single Channels</source>
+        <translation>Einzelkanäle</translation>
+    </message>
+    <message>
+        <source>Groupped Channels</source>
+        <translation>Kanalgruppen</translation>
+    </message>
+    <message>
+        <source>Copying</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Fade Up Time:</source>
+        <translation>Einblendzeit:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <source>Fade Down Time:</source>
+        <translation>Ausblendzeit:</translation>
+    </message>
+    <message>
+        <source>Infinite</source>
+        <translation>Unendlich</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>values setting</source>
+        <translation>Werte einstellen</translation>
+    </message>
+    <message>
+        <source>with slider</source>
+        <translation>mit Fader</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <source>Deselect</source>
+        <translation>Abwählen</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invers</translation>
+    </message>
+    <message>
+        <source>Choose all or...</source>
+        <translation>Alle wählen oder...</translation>
+    </message>
+    <message>
+        <source>Choose every</source>
+        <translation>Wähle jeden</translation>
+    </message>
+    <message>
+        <source>In range</source>
+        <translation>Im Bereich</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation>von </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Execute!</source>
+        <translation>Ausführen!</translation>
+    </message>
+    <message>
+        <source>Rule broken!</source>
+        <translation>Regel verletzt!</translation>
+    </message>
+    <message>
+        <source>All times cannot equal 0!
+Duration will be fixed.</source>
+        <translation>Nicht alle Zeiten dürfen 0 sein!
+Die Dauer wird korrigiert.</translation>
     </message>
 </context>
 <context>

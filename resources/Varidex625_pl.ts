@@ -582,8 +582,20 @@ nr %1</translation>
 <context>
     <name>amask_settings_widget</name>
     <message>
-        <source>The mask editor is not built yet: masks are kept as the configuration holds them.</source>
-        <translation>Edytor masek nie jest jeszcze gotowy: maski pozostają takie, jak w konfiguracji.</translation>
+        <source>Mask</source>
+        <translation>Maska</translation>
+    </message>
+    <message>
+        <source>Mask: %1</source>
+        <translation>Maska: %1</translation>
+    </message>
+    <message>
+        <source>Mask %1</source>
+        <translation>Maska %1</translation>
+    </message>
+    <message>
+        <source>Clear whole mask</source>
+        <translation>Wyczyść maskę</translation>
     </message>
 </context>
 <context>
@@ -788,24 +800,8 @@ Czas trwania zostanie poprawiony.</translation>
 <context>
     <name>ascene_settings_widget</name>
     <message>
-        <source>Single Channels</source>
-        <translation>Pojedyncze kanały</translation>
-    </message>
-    <message>
-        <source>Groupped Channels</source>
-        <translation>Grupy kanałów</translation>
-    </message>
-    <message>
-        <source>Copying</source>
-        <translation>Kopiowanie</translation>
-    </message>
-    <message>
         <source>Coupled Scenes</source>
         <translation>Sceny sprzężone</translation>
-    </message>
-    <message>
-        <source>Copying scenes, also from another configuration file, and the DMX sheets are not built yet.</source>
-        <translation>Kopiowanie scen, także z innego pliku konfiguracji, oraz arkusze DMX nie są jeszcze gotowe.</translation>
     </message>
     <message>
         <source>Coupling scenes is not built yet: the coupling groups are kept as the configuration holds them.</source>
@@ -816,98 +812,16 @@ Czas trwania zostanie poprawiony.</translation>
         <translation>Scena</translation>
     </message>
     <message>
-        <source>Fade Up Time:</source>
-        <translation>Czas narastania:</translation>
-    </message>
-    <message>
-        <source>Duration:</source>
-        <translation>Czas trwania:</translation>
-    </message>
-    <message>
-        <source>Fade Down Time:</source>
-        <translation>Czas wygaszania:</translation>
-    </message>
-    <message>
-        <source>Infinite</source>
-        <translation>Nieskończony</translation>
-    </message>
-    <message>
         <source>Clear channels</source>
         <translation>Wyczyść kanały</translation>
-    </message>
-    <message>
-        <source>Description:</source>
-        <translation>Opis:</translation>
     </message>
     <message>
         <source>Scene: %1</source>
         <translation>Scena: %1</translation>
     </message>
     <message>
-        <source>Enable</source>
-        <translation>Włącz</translation>
-    </message>
-    <message>
-        <source>values setting</source>
-        <translation>ustawianie wartości</translation>
-    </message>
-    <message>
-        <source>with slider</source>
-        <translation>suwakiem</translation>
-    </message>
-    <message>
-        <source>Selection</source>
-        <translation>Zaznaczanie</translation>
-    </message>
-    <message>
-        <source>Select</source>
-        <translation>Zaznacz</translation>
-    </message>
-    <message>
-        <source>Deselect</source>
-        <translation>Odznacz</translation>
-    </message>
-    <message>
-        <source>Invert</source>
-        <translation>Odwróć</translation>
-    </message>
-    <message>
-        <source>Choose all or...</source>
-        <translation>Wybierz wszystkie lub...</translation>
-    </message>
-    <message>
-        <source>Choose every</source>
-        <translation>Wybierz co</translation>
-    </message>
-    <message>
-        <source>In range</source>
-        <translation>W zakresie</translation>
-    </message>
-    <message>
-        <source>from </source>
-        <translation>od </translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>do</translation>
-    </message>
-    <message>
-        <source>Execute!</source>
-        <translation>Wykonaj!</translation>
-    </message>
-    <message>
         <source>Scene %1</source>
         <translation>Scena %1</translation>
-    </message>
-    <message>
-        <source>Rule broken!</source>
-        <translation>Naruszona reguła!</translation>
-    </message>
-    <message>
-        <source>All times cannot equal 0!
-Duration will be fixed.</source>
-        <translation>Wszystkie czasy nie mogą być równe 0!
-Czas trwania zostanie poprawiony.</translation>
     </message>
 </context>
 <context>
@@ -2065,6 +1979,107 @@ zakończony pomyślnie!</translation>
 Install the udev rule resources/udev/60-varidex625.rules as README.md describes, then unplug the controller and plug it in again.</source>
         <translation>Sterownik KD625 jest podłączony, ale ten użytkownik nie ma uprawnień do otwarcia jego urządzenia USB.
 Zainstaluj regułę udev resources/udev/60-varidex625.rules zgodnie z opisem w README.md, a następnie odłącz sterownik i podłącz go ponownie.</translation>
+    </message>
+</context>
+<context>
+    <name>level_settings_page</name>
+    <message>
+        <source>Copying, also from another configuration file, and the DMX sheets are not built yet.</source>
+        <translation>Kopiowanie, także z innego pliku konfiguracji, oraz arkusze DMX nie są jeszcze gotowe.</translation>
+    </message>
+    <message>
+        <source>Single Channels</source>
+        <translation>Pojedyncze kanały</translation>
+    </message>
+    <message>
+        <source>Groupped Channels</source>
+        <translation>Grupy kanałów</translation>
+    </message>
+    <message>
+        <source>Copying</source>
+        <translation>Kopiowanie</translation>
+    </message>
+    <message>
+        <source>Fade Up Time:</source>
+        <translation>Czas narastania:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Czas trwania:</translation>
+    </message>
+    <message>
+        <source>Fade Down Time:</source>
+        <translation>Czas wygaszania:</translation>
+    </message>
+    <message>
+        <source>Infinite</source>
+        <translation>Nieskończony</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Opis:</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Włącz</translation>
+    </message>
+    <message>
+        <source>values setting</source>
+        <translation>ustawianie wartości</translation>
+    </message>
+    <message>
+        <source>with slider</source>
+        <translation>suwakiem</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Zaznaczanie</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Zaznacz</translation>
+    </message>
+    <message>
+        <source>Deselect</source>
+        <translation>Odznacz</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Odwróć</translation>
+    </message>
+    <message>
+        <source>Choose all or...</source>
+        <translation>Wybierz wszystkie lub...</translation>
+    </message>
+    <message>
+        <source>Choose every</source>
+        <translation>Wybierz co</translation>
+    </message>
+    <message>
+        <source>In range</source>
+        <translation>W zakresie</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation>od </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>do</translation>
+    </message>
+    <message>
+        <source>Execute!</source>
+        <translation>Wykonaj!</translation>
+    </message>
+    <message>
+        <source>Rule broken!</source>
+        <translation>Naruszona reguła!</translation>
+    </message>
+    <message>
+        <source>All times cannot equal 0!
+Duration will be fixed.</source>
+        <translation>Wszystkie czasy nie mogą być równe 0!
+Czas trwania zostanie poprawiony.</translation>
     </message>
 </context>
 <context>
