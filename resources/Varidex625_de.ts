@@ -263,7 +263,7 @@ Nr. %1</translation>
     </message>
     <message>
         <source>Delay %1</source>
-        <translation>Verzögerung %1</translation>
+        <translation>Verz. %1</translation>
     </message>
     <message>
         <source>Delay description:</source>

@@ -263,7 +263,7 @@ nr %1</translation>
     </message>
     <message>
         <source>Delay %1</source>
-        <translation>Opóźnienie %1</translation>
+        <translation>Opóźn. %1</translation>
     </message>
     <message>
         <source>Delay description:</source>
@@ -957,11 +957,11 @@ poprz. krok</translation>
     </message>
     <message>
         <source>Normal Open</source>
-        <translation>Normalnie otwarte</translation>
+        <translation>Zwierne (NO)</translation>
     </message>
     <message>
         <source>Normal Close</source>
-        <translation>Normalnie zamknięte</translation>
+        <translation>Rozwierne (NC)</translation>
     </message>
     <message>
         <source>Unused</source>
