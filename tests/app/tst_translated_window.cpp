@@ -1,9 +1,11 @@
 // The main window as a user sees it after choosing Polski or Deutsch: built under the
 // translations the build makes, as main builds it after a language change.
 #include "app/application_resources.h"
+#include "app/clearConf_dialog.h"
 #include "app/gui_class.h"
 #include "app/language_list.h"
 #include "app/right_panel_widget.h"
+#include "link/reconnectDialog.h"
 #include "programs/aseq_settings_widget.h"
 #include "tests/sim/sim_link_fixture.h"
 #include "tests/support/page_tabs.h"
@@ -333,6 +335,11 @@ void tst_translated_window::textsFitAsInEnglish()
         for (int i = 0; i < pageTabCount; ++i)
             showPage(*f->window, pageTabs[i]);
         QList<text_place> places = fixedTexts(f->window.get());
+        // The dialogs the window opens.
+        clearConf_dialog clear;
+        places << fixedTexts(&clear);
+        reconnectDialog reconnect({QStringLiteral("005F1234-0042")}, nullptr);
+        places << fixedTexts(&reconnect);
         f.reset();
         return places;
     };
