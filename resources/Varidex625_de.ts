@@ -1069,11 +1069,11 @@ beenden</translation>
     </message>
     <message>
         <source>State &amp;&amp; Daytime Limits</source>
-        <translation>Zustands- &amp;&amp; Tageszeitbedingungen</translation>
+        <translation>Zustände &amp;&amp; Tageszeit</translation>
     </message>
     <message>
         <source>Delays &amp;&amp; Sequences</source>
-        <translation>Verzögerungen &amp;&amp; Sequenzen</translation>
+        <translation>Verzög. &amp;&amp; Sequenzen</translation>
     </message>
     <message>
         <source>Are you sure?</source>
@@ -2128,7 +2128,7 @@ Versuchen Sie es erneut oder wählen Sie ein anderes Gerät.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation>Wiederholen</translation>
+        <translation>Erneut</translation>
     </message>
     <message>
         <source>Change</source>

@@ -1070,7 +1070,7 @@ poprz. krok</translation>
     </message>
     <message>
         <source>State &amp;&amp; Daytime Limits</source>
-        <translation>Warunki stanów &amp;&amp; pory dnia</translation>
+        <translation>Stany &amp;&amp; pora dnia</translation>
     </message>
     <message>
         <source>Delays &amp;&amp; Sequences</source>
