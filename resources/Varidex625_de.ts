@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>DTL_widget</name>
+    <message>
+        <source>Not set</source>
+        <translation>Nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>Daytime only</source>
+        <translation>Nur tagsüber</translation>
+    </message>
+    <message>
+        <source>Night-time only</source>
+        <translation>Nur nachts</translation>
+    </message>
+    <message>
+        <source>Set manually</source>
+        <translation>Manuell setzen</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Varidex625</source>
@@ -69,6 +88,36 @@
     <message>
         <source>unknown</source>
         <translation>unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>StL_widget</name>
+    <message>
+        <source>State %1%2</source>
+        <translation>Zust. %1%2</translation>
+    </message>
+    <message>
+        <source>no description...</source>
+        <translation>keine Beschreibung...</translation>
+    </message>
+</context>
+<context>
+    <name>StateConds</name>
+    <message>
+        <source>State limits</source>
+        <translation>Zustandsbedingungen</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alle löschen</translation>
     </message>
 </context>
 <context>
@@ -393,6 +442,144 @@ Nr. %1</translation>
     <message>
         <source>Event description:</source>
         <translation>Ereignisbeschreibung:</translation>
+    </message>
+</context>
+<context>
+    <name>aevents_tableview_delegate</name>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Umschalten</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>Einfrieren</translation>
+    </message>
+    <message>
+        <source>Unfreeze</source>
+        <translation>Auftauen</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Inc. brightness</source>
+        <translation>Heller</translation>
+    </message>
+    <message>
+        <source>Dec. brightness</source>
+        <translation>Dunkler</translation>
+    </message>
+    <message>
+        <source>Set brightness</source>
+        <translation>Helligkeit setzen</translation>
+    </message>
+    <message>
+        <source>Exclusive on</source>
+        <translation>Exklusiv ein</translation>
+    </message>
+    <message>
+        <source>Next step</source>
+        <translation>Nächster Schritt</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>Activate</source>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>Deactivate</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Zurückholen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Increase intensity</source>
+        <translation>Intensität erhöhen</translation>
+    </message>
+    <message>
+        <source>Decrease intensity</source>
+        <translation>Intensität senken</translation>
+    </message>
+    <message>
+        <source>Set intensity</source>
+        <translation>Intensität setzen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>Akcja</comment>
+        <translation>Freigeben</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>Akcja</comment>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <comment>Akcja</comment>
+        <translation>Umschalten</translation>
+    </message>
+    <message>
+        <source>Delay already in use!</source>
+        <translation>Verzögerung wird bereits verwendet!</translation>
+    </message>
+    <message>
+        <source>Delay #%1 is blocked by sequence #%2!</source>
+        <translation>Verzögerung Nr. %1 ist durch Sequenz Nr. %2 belegt!</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>FB %1</translation>
+    </message>
+    <message>
+        <source> Illegal value!</source>
+        <translation> Unzulässiger Wert!</translation>
+    </message>
+    <message>
+        <source>Enabling input already defined: </source>
+        <translation>Freigabeeingang bereits definiert: </translation>
+    </message>
+    <message>
+        <source>Action failed!</source>
+        <translation>Aktion fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Some delays are blocked by sequences!</source>
+        <translation>Einige Verzögerungen sind durch Sequenzen belegt!</translation>
+    </message>
+    <message>
+        <source>To many delays defined!</source>
+        <translation>Zu viele Verzögerungen definiert!</translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation>Reparieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2261,6 +2448,21 @@ Versuchen Sie es erneut oder wählen Sie ein anderes Gerät.</translation>
     <message>
         <source>Varidex 620 project/config files (*.cfg625;*.cfg620;*.kdg;*.cfg);;All files (*)</source>
         <translation>Varidex-620-Projekt-/Konfigurationsdateien (*.cfg625;*.cfg620;*.kdg;*.cfg);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>setStateClass</name>
+    <message>
+        <source>Ignore</source>
+        <translation>Egal</translation>
+    </message>
+    <message>
+        <source>When set</source>
+        <translation>Gesetzt</translation>
+    </message>
+    <message>
+        <source>When unset</source>
+        <translation>Nicht gesetzt</translation>
     </message>
 </context>
 <context>

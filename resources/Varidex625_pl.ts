@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>DTL_widget</name>
+    <message>
+        <source>Not set</source>
+        <translation>Nie ustawiono</translation>
+    </message>
+    <message>
+        <source>Daytime only</source>
+        <translation>Tylko w dzień</translation>
+    </message>
+    <message>
+        <source>Night-time only</source>
+        <translation>Tylko w nocy</translation>
+    </message>
+    <message>
+        <source>Set manually</source>
+        <translation>Ustaw ręcznie</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Varidex625</source>
@@ -69,6 +88,36 @@
     <message>
         <source>unknown</source>
         <translation>nieznany</translation>
+    </message>
+</context>
+<context>
+    <name>StL_widget</name>
+    <message>
+        <source>State %1%2</source>
+        <translation>Stan %1%2</translation>
+    </message>
+    <message>
+        <source>no description...</source>
+        <translation>brak opisu...</translation>
+    </message>
+</context>
+<context>
+    <name>StateConds</name>
+    <message>
+        <source>State limits</source>
+        <translation>Warunki stanów</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Ustaw</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Wyczyść</translation>
     </message>
 </context>
 <context>
@@ -393,6 +442,144 @@ nr %1</translation>
     <message>
         <source>Event description:</source>
         <translation>Opis zdarzenia:</translation>
+    </message>
+</context>
+<context>
+    <name>aevents_tableview_delegate</name>
+    <message>
+        <source>On</source>
+        <translation>Wł.</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <translation>Przełącz</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>Zamroź</translation>
+    </message>
+    <message>
+        <source>Unfreeze</source>
+        <translation>Odmroź</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Wył.</translation>
+    </message>
+    <message>
+        <source>Inc. brightness</source>
+        <translation>Rozjaśnij</translation>
+    </message>
+    <message>
+        <source>Dec. brightness</source>
+        <translation>Przyciemnij</translation>
+    </message>
+    <message>
+        <source>Set brightness</source>
+        <translation>Ustaw jasność</translation>
+    </message>
+    <message>
+        <source>Exclusive on</source>
+        <translation>Wł. wyłącznie</translation>
+    </message>
+    <message>
+        <source>Next step</source>
+        <translation>Następny krok</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>Activate</source>
+        <translation>Aktywuj</translation>
+    </message>
+    <message>
+        <source>Deactivate</source>
+        <translation>Dezaktywuj</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Przywróć</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Increase intensity</source>
+        <translation>Zwiększ intensywność</translation>
+    </message>
+    <message>
+        <source>Decrease intensity</source>
+        <translation>Zmniejsz intensywność</translation>
+    </message>
+    <message>
+        <source>Set intensity</source>
+        <translation>Ustaw intensywność</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Wsz.</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>Akcja</comment>
+        <translation>Zezwól</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>Akcja</comment>
+        <translation>Zablokuj</translation>
+    </message>
+    <message>
+        <source>Toggle</source>
+        <comment>Akcja</comment>
+        <translation>Przełącz</translation>
+    </message>
+    <message>
+        <source>Delay already in use!</source>
+        <translation>Opóźnienie jest już używane!</translation>
+    </message>
+    <message>
+        <source>Delay #%1 is blocked by sequence #%2!</source>
+        <translation>Opóźnienie nr %1 jest zajęte przez sekwencję nr %2!</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>Pilot %1</translation>
+    </message>
+    <message>
+        <source> Illegal value!</source>
+        <translation> Niedozwolona wartość!</translation>
+    </message>
+    <message>
+        <source>Enabling input already defined: </source>
+        <translation>Wejście zezwalające jest już zdefiniowane: </translation>
+    </message>
+    <message>
+        <source>Action failed!</source>
+        <translation>Operacja nie powiodła się!</translation>
+    </message>
+    <message>
+        <source>Some delays are blocked by sequences!</source>
+        <translation>Niektóre opóźnienia są zajęte przez sekwencje!</translation>
+    </message>
+    <message>
+        <source>To many delays defined!</source>
+        <translation>Zdefiniowano zbyt wiele opóźnień!</translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation>Napraw</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -2262,6 +2449,21 @@ Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
     <message>
         <source>Varidex 620 project/config files (*.cfg625;*.cfg620;*.kdg;*.cfg);;All files (*)</source>
         <translation>Pliki projektu/konfiguracji Varidex 620 (*.cfg625;*.cfg620;*.kdg;*.cfg);;Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
+    <name>setStateClass</name>
+    <message>
+        <source>Ignore</source>
+        <translation>Pomiń</translation>
+    </message>
+    <message>
+        <source>When set</source>
+        <translation>Ustawiony</translation>
+    </message>
+    <message>
+        <source>When unset</source>
+        <translation>Nieustawiony</translation>
     </message>
 </context>
 <context>
