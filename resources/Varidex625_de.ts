@@ -894,6 +894,118 @@ Die Dauer wird korrigiert.</translation>
     </message>
 </context>
 <context>
+    <name>aprogram_entry_delegate</name>
+    <message>
+        <source>Program </source>
+        <translation>Programm </translation>
+    </message>
+    <message>
+        <source>Step </source>
+        <translation>Schritt </translation>
+    </message>
+    <message>
+        <source>Program %1</source>
+        <translation>Programm %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation>Schritt %1</translation>
+    </message>
+</context>
+<context>
+    <name>aprogram_settings_copying</name>
+    <message>
+        <source>Unused scenes pool starts from</source>
+        <translation>Freie Szenen ab</translation>
+    </message>
+    <message>
+        <source>Reverse steps&apos; order</source>
+        <translation>Schritte umkehren</translation>
+    </message>
+    <message>
+        <source>Current Configuration</source>
+        <translation>Aktuelle Konfiguration</translation>
+    </message>
+    <message>
+        <source>Copy from range:</source>
+        <translation>Bereich kopieren:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Do not copy scenes</source>
+        <translation>Szenen nicht kopieren</translation>
+    </message>
+    <message>
+        <source>Another Configuration</source>
+        <translation>Andere Konfiguration</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Freigeben</translation>
+    </message>
+    <message>
+        <source>Choose a project description file for Kd620 controller</source>
+        <translation>Projektdatei für den Controller Kd620 wählen</translation>
+    </message>
+    <message>
+        <source>Varidex 625 project/config files (*.kdg;*.cfg;*.cfg625);;All files (*)</source>
+        <translation>Varidex 625 Projekt-/Konfigurationsdateien (*.kdg;*.cfg;*.cfg625);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Useless action!</source>
+        <translation>Sinnlose Aktion!</translation>
+    </message>
+    <message>
+        <source>Choose another source!</source>
+        <translation>Andere Quelle wählen!</translation>
+    </message>
+    <message>
+        <source>Unrealisable action!</source>
+        <translation>Aktion nicht ausführbar!</translation>
+    </message>
+    <message>
+        <source>Program number limit exceeded!</source>
+        <translation>Programmanzahl überschritten!</translation>
+    </message>
+    <message>
+        <source>You are warned!</source>
+        <translation>Warnung!</translation>
+    </message>
+    <message>
+        <source>Ranges are overlapping!
+Do you really want to copy?</source>
+        <translation>Bereiche überlappen sich!
+Wirklich kopieren?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>Ja!</translation>
+    </message>
+</context>
+<context>
     <name>aprogram_settings_widget</name>
     <message>
         <source>Copying</source>
@@ -968,20 +1080,178 @@ Die Dauer wird korrigiert.</translation>
         <translation>Szenenbeschreibung:</translation>
     </message>
     <message>
-        <source>Setting many steps at once is not built yet.</source>
-        <translation>Das gleichzeitige Einstellen mehrerer Schritte ist noch nicht fertig.</translation>
-    </message>
-    <message>
-        <source>Copying programs is not built yet.</source>
-        <translation>Das Kopieren von Programmen ist noch nicht fertig.</translation>
-    </message>
-    <message>
-        <source>Extra entries into existing programs cannot be edited yet.</source>
-        <translation>Zusätzliche Einträge in vorhandene Programme können noch nicht bearbeitet werden.</translation>
-    </message>
-    <message>
         <source>no description</source>
         <translation>keine Beschreibung</translation>
+    </message>
+    <message>
+        <source>Chained event:</source>
+        <translation>Folgeereignis:</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Keins</translation>
+    </message>
+    <message>
+        <source>Sequence start</source>
+        <translation>Sequenzstart</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Verzögerung</translation>
+    </message>
+    <message>
+        <source>Internal Event</source>
+        <translation>Internes Ereignis</translation>
+    </message>
+    <message>
+        <source>Fade down time after break:</source>
+        <translation>Ausblendzeit nach Abbruch:</translation>
+    </message>
+    <message>
+        <source>Do not use</source>
+        <translation>Nicht verwenden</translation>
+    </message>
+    <message>
+        <source>Delay already in use!</source>
+        <translation>Verzögerung wird bereits verwendet!</translation>
+    </message>
+    <message>
+        <source>Delay #%1 is blocked by sequence!
+Corrected!</source>
+        <translation>Verzögerung Nr. %1 ist durch eine Sequenz belegt!
+Korrigiert!</translation>
+    </message>
+    <message>
+        <source>Extra entries into existing programs:</source>
+        <translation>Zusätzliche Einstiege in Programme:</translation>
+    </message>
+    <message>
+        <source>Start Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>From step</source>
+        <translation>Ab Schritt</translation>
+    </message>
+    <message>
+        <source>As program</source>
+        <translation>Als Programm</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove all</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Unrealisable action!</source>
+        <translation>Aktion nicht ausführbar!</translation>
+    </message>
+    <message>
+        <source>Program number limit exceeded!</source>
+        <translation>Programmanzahl überschritten!</translation>
+    </message>
+    <message>
+        <source>Program exists!</source>
+        <translation>Programm existiert!</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite program No. %1?</source>
+        <translation>Programm Nr. %1 überschreiben?</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>Ja!</translation>
+    </message>
+    <message>
+        <source>Not defined</source>
+        <translation>Nicht definiert</translation>
+    </message>
+    <message>
+        <source>Program too short</source>
+        <translation>Programm zu kurz</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation>Schritt %1</translation>
+    </message>
+    <message>
+        <source>Invalid step</source>
+        <translation>Ungültiger Schritt</translation>
+    </message>
+    <message>
+        <source>Program: %1</source>
+        <translation>Programm: %1</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <source>Deselect</source>
+        <translation>Abwählen</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Umkehren</translation>
+    </message>
+    <message>
+        <source>Choose all or...</source>
+        <translation>Alle oder...</translation>
+    </message>
+    <message>
+        <source>Choose every</source>
+        <translation>Jeden</translation>
+    </message>
+    <message>
+        <source>In range</source>
+        <translation>Im Bereich</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation>von </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Execute!</source>
+        <translation>Ausführen!</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>Scene No.:</source>
+        <translation>Szene Nr.:</translation>
+    </message>
+    <message>
+        <source>Fade Up Time:</source>
+        <translation>Einblendzeit:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <source>Infinite</source>
+        <translation>Endlos</translation>
     </message>
 </context>
 <context>
@@ -1093,8 +1363,44 @@ beenden</translation>
         <translation>Kalibrierung</translation>
     </message>
     <message>
-        <source>Setting the controller&apos;s clock and its calibration is not built yet.</source>
-        <translation>Das Stellen der Controller-Uhr und ihre Kalibrierung sind noch nicht fertig.</translation>
+        <source>Use system date and time</source>
+        <translation>Systemdatum und -zeit</translation>
+    </message>
+    <message>
+        <source>Enable Daylight Saving Time</source>
+        <translation>Sommerzeit aktivieren</translation>
+    </message>
+    <message>
+        <source>Adjustment:</source>
+        <translation>Korrektur:</translation>
+    </message>
+    <message>
+        <source>Date and time setting
+error!</source>
+        <translation>Fehler beim Setzen
+von Datum und Zeit!</translation>
+    </message>
+    <message>
+        <source>Date and time setting
+successful!</source>
+        <translation>Datum und Zeit
+gesetzt!</translation>
+    </message>
+    <message>
+        <source>USB Interface</source>
+        <translation>USB-Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Not connected!</source>
+        <translation>Nicht verbunden!</translation>
+    </message>
+    <message>
+        <source>Overdue firmware version!</source>
+        <translation>Veraltete Firmware!</translation>
+    </message>
+    <message>
+        <source>Required core &quot;G&quot; or newer!</source>
+        <translation>Kern &quot;G&quot; oder neuer erforderlich!</translation>
     </message>
 </context>
 <context>
@@ -1161,36 +1467,163 @@ beenden</translation>
 <context>
     <name>asettings_ired_tab</name>
     <message>
-        <source>Learning the keys of the remote control and its settings files are not built yet.</source>
-        <translation>Das Anlernen der Fernbedienungstasten und ihre Einstellungsdateien sind noch nicht fertig.</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Taste</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation>Code</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
-    </message>
-    <message>
-        <source>Send to KD625</source>
-        <translation>An KD625 senden</translation>
-    </message>
-    <message>
         <source>Btn %1</source>
         <translation>Taste %1</translation>
     </message>
     <message>
-        <source>Remote control address: %1</source>
-        <translation>Adresse der Fernbedienung: %1</translation>
+        <source>Errors occured!</source>
+        <translation>Fehler aufgetreten!</translation>
     </message>
     <message>
-        <source>Remote control address: - -</source>
-        <translation>Adresse der Fernbedienung: - -</translation>
+        <source>Errors parsing file
+&quot;%1&quot; occured!
+Refer to &quot;xml_report.log&quot;.</source>
+        <translation>Fehler beim Lesen der Datei
+&quot;%1&quot;!
+Siehe &quot;xml_report.log&quot;.</translation>
+    </message>
+    <message>
+        <source>Undetermined RCU address value!</source>
+        <translation>Unbestimmte Adresse der Fernbedienung!</translation>
+    </message>
+    <message>
+        <source>Invalid system address value!</source>
+        <translation>Ungültige Systemadresse!</translation>
+    </message>
+    <message>
+        <source>Undetermined key codes table!</source>
+        <translation>Unbestimmte Tastencode-Tabelle!</translation>
+    </message>
+    <message>
+        <source>Invalid key number!</source>
+        <translation>Ungültige Tastennummer!</translation>
+    </message>
+    <message>
+        <source>Invalid key code!</source>
+        <translation>Ungültiger Tastencode!</translation>
+    </message>
+    <message>
+        <source>Data error!</source>
+        <translation>Datenfehler!</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>Ignore all</source>
+        <translation>Alle ignorieren</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <comment>column name</comment>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <comment>column name</comment>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <comment>column name</comment>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Button description</source>
+        <translation>Tastenbeschreibung</translation>
+    </message>
+    <message>
+        <source>Read from file</source>
+        <translation>Aus Datei lesen</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>In Datei speichern</translation>
+    </message>
+    <message>
+        <source>Clear settings</source>
+        <translation>Einstellungen löschen</translation>
+    </message>
+    <message>
+        <source>Read from controller</source>
+        <translation>Vom Controller lesen</translation>
+    </message>
+    <message>
+        <source>Send to controller</source>
+        <translation>An Controller senden</translation>
+    </message>
+    <message>
+        <source>Current system address:</source>
+        <translation>Aktuelle Systemadresse:</translation>
+    </message>
+    <message>
+        <source>undetermined</source>
+        <translation>unbestimmt</translation>
+    </message>
+    <message>
+        <source>System Address</source>
+        <translation>Systemadresse</translation>
+    </message>
+    <message>
+        <source>Do not use RCU</source>
+        <translation>Keine Fernbedienung</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Erzwungen</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>Get from RCU</source>
+        <translation>Von Fernbedienung</translation>
+    </message>
+    <message>
+        <source>Selected Button</source>
+        <translation>Gewählte Taste</translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation>Nicht benutzt</translation>
+    </message>
+    <message>
+        <source>Forced code</source>
+        <translation>Erzwungener Code</translation>
+    </message>
+    <message>
+        <source>Get code from RCU</source>
+        <translation>Code von Fernbedienung</translation>
+    </message>
+    <message>
+        <source>Varidex RCU Settings (*.rcu)</source>
+        <translation>Varidex Fernbedienungseinstellungen (*.rcu)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Choose a RCU settings file for KD625 controller</source>
+        <translation>Fernbedienungsdatei für den Controller KD625 wählen</translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot; to write!</source>
+        <translation>Datei &quot;%1&quot; kann nicht zum Schreiben geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>Choose a RCU settings file for KD620 controller</source>
+        <translation>Fernbedienungsdatei für den Controller KD620 wählen</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;!</source>
+        <translation>Datei &quot;%1&quot; kann nicht geöffnet werden!</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1815,177 @@ beenden</translation>
     <message>
         <source>Last channel:</source>
         <translation>Letzter Kanal:</translation>
+    </message>
+</context>
+<context>
+    <name>dmx_sheet_group</name>
+    <message>
+        <source>Import / Export Masks</source>
+        <translation>Masken importieren / exportieren</translation>
+    </message>
+    <message>
+        <source>Import / Export Scenes</source>
+        <translation>Szenen importieren / exportieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <source>Copy from range:</source>
+        <translation>Bereich kopieren:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Relocate masks:</source>
+        <translation>Masken verschieben:</translation>
+    </message>
+    <message>
+        <source>Relocate scenes:</source>
+        <translation>Szenen verschieben:</translation>
+    </message>
+    <message>
+        <source>Export masks:</source>
+        <translation>Masken exportieren:</translation>
+    </message>
+    <message>
+        <source>Export scenes:</source>
+        <translation>Szenen exportieren:</translation>
+    </message>
+    <message>
+        <source>Import masks:</source>
+        <translation>Masken importieren:</translation>
+    </message>
+    <message>
+        <source>Import scenes:</source>
+        <translation>Szenen importieren:</translation>
+    </message>
+    <message>
+        <source>QVR DMX Sheets (*.dmx;*.csv)</source>
+        <translation>QVR DMX-Tabellen (*.dmx;*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Choose masks&apos; value sheet</source>
+        <translation>Wertetabelle der Masken wählen</translation>
+    </message>
+    <message>
+        <source>Choose DMX value sheet</source>
+        <translation>DMX-Wertetabelle wählen</translation>
+    </message>
+    <message>
+        <source>Choose file to save masks</source>
+        <translation>Datei zum Speichern der Masken wählen</translation>
+    </message>
+    <message>
+        <source>Choose file to save scenes</source>
+        <translation>Datei zum Speichern der Szenen wählen</translation>
+    </message>
+    <message>
+        <source>Invalid range!</source>
+        <translation>Ungültiger Bereich!</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 to write!</source>
+        <translation>Datei %1 kann nicht zum Schreiben geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>Cannot open writing stream!</source>
+        <translation>Schreibstrom kann nicht geöffnet werden!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mask(s) exported!</source>
+        <translation>
+            <numerusform>%n Maske exportiert!</numerusform>
+            <numerusform>%n Masken exportiert!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scene(s) exported!</source>
+        <translation>
+            <numerusform>%n Szene exportiert!</numerusform>
+            <numerusform>%n Szenen exportiert!</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Required number of masks exceeds Excel limits!
+Continue anyway?</source>
+        <translation>Maskenanzahl überschreitet Excel-Grenzen!
+Trotzdem fortfahren?</translation>
+    </message>
+    <message>
+        <source>Required number of scenes exceeds Excel limits!
+Continue anyway?</source>
+        <translation>Szenenanzahl überschreitet Excel-Grenzen!
+Trotzdem fortfahren?</translation>
+    </message>
+    <message>
+        <source>Yes!</source>
+        <translation>Ja!</translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation>Reparieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1!</source>
+        <translation>Datei %1 kann nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>Invalid DMX sheet!</source>
+        <translation>Ungültige DMX-Tabelle!</translation>
+    </message>
+    <message>
+        <source>Not enough memory!</source>
+        <translation>Nicht genügend Speicher!</translation>
+    </message>
+    <message>
+        <source>No valid masks found!</source>
+        <translation>Keine gültigen Masken gefunden!</translation>
+    </message>
+    <message>
+        <source>No valid scenes found!</source>
+        <translation>Keine gültigen Szenen gefunden!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mask(s) imported!</source>
+        <translation>
+            <numerusform>%n Maske importiert!</numerusform>
+            <numerusform>%n Masken importiert!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scene(s) imported!</source>
+        <translation>
+            <numerusform>%n Szene importiert!</numerusform>
+            <numerusform>%n Szenen importiert!</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2170,10 +2774,6 @@ Installieren Sie die udev-Regel resources/udev/60-varidex625.rules wie in README
 <context>
     <name>level_settings_page</name>
     <message>
-        <source>Copying, also from another configuration file, and the DMX sheets are not built yet.</source>
-        <translation>Das Kopieren, auch aus einer anderen Konfigurationsdatei, und die DMX-Tabellen sind noch nicht fertig.</translation>
-    </message>
-    <message>
         <source>Single Channels</source>
         <translation>Einzelkanäle</translation>
     </message>
@@ -2267,6 +2867,10 @@ Duration will be fixed.</source>
         <translation>Nicht alle Zeiten dürfen 0 sein!
 Die Dauer wird korrigiert.</translation>
     </message>
+    <message>
+        <source>Copying, also from another configuration file, is not built yet.</source>
+        <translation>Kopieren, auch aus einer anderen Konfigurationsdatei, ist noch nicht verfügbar.</translation>
+    </message>
 </context>
 <context>
     <name>monitorek</name>
@@ -2284,6 +2888,45 @@ Die Dauer wird korrigiert.</translation>
     <message>
         <source>no description</source>
         <translation>keine Beschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>program_copy_run</name>
+    <message>
+        <source>Source program %1 does not exist!</source>
+        <translation>Quellprogramm %1 existiert nicht!</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Destination program %1 does exist!</source>
+        <translation>Zielprogramm %1 existiert bereits!</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Unrealisable action!</source>
+        <translation>Aktion nicht ausführbar!</translation>
+    </message>
+    <message>
+        <source>Scene number limit exceeded!</source>
+        <translation>Szenenanzahl überschritten!</translation>
+    </message>
+    <message>
+        <source>Some problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <source>Supress warnings</source>
+        <translation>Keine Warnungen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

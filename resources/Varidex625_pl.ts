@@ -894,6 +894,118 @@ Czas trwania zostanie poprawiony.</translation>
     </message>
 </context>
 <context>
+    <name>aprogram_entry_delegate</name>
+    <message>
+        <source>Program </source>
+        <translation>Program </translation>
+    </message>
+    <message>
+        <source>Step </source>
+        <translation>Krok </translation>
+    </message>
+    <message>
+        <source>Program %1</source>
+        <translation>Program %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation>Krok %1</translation>
+    </message>
+</context>
+<context>
+    <name>aprogram_settings_copying</name>
+    <message>
+        <source>Unused scenes pool starts from</source>
+        <translation>Wolne sceny od</translation>
+    </message>
+    <message>
+        <source>Reverse steps&apos; order</source>
+        <translation>Odwróć kolejność kroków</translation>
+    </message>
+    <message>
+        <source>Current Configuration</source>
+        <translation>Bieżąca konfiguracja</translation>
+    </message>
+    <message>
+        <source>Copy from range:</source>
+        <translation>Kopiuj zakres:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>do</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Do not copy scenes</source>
+        <translation>Nie kopiuj scen</translation>
+    </message>
+    <message>
+        <source>Another Configuration</source>
+        <translation>Inna konfiguracja</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Plik:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Przeglądaj</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Zwolnij</translation>
+    </message>
+    <message>
+        <source>Choose a project description file for Kd620 controller</source>
+        <translation>Wybierz plik projektu sterownika Kd620</translation>
+    </message>
+    <message>
+        <source>Varidex 625 project/config files (*.kdg;*.cfg;*.cfg625);;All files (*)</source>
+        <translation>Pliki projektu/konfiguracji Varidex 625 (*.kdg;*.cfg;*.cfg625);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Useless action!</source>
+        <translation>Bezcelowa operacja!</translation>
+    </message>
+    <message>
+        <source>Choose another source!</source>
+        <translation>Wybierz inne źródło!</translation>
+    </message>
+    <message>
+        <source>Unrealisable action!</source>
+        <translation>Operacja niewykonalna!</translation>
+    </message>
+    <message>
+        <source>Program number limit exceeded!</source>
+        <translation>Przekroczono limit liczby programów!</translation>
+    </message>
+    <message>
+        <source>You are warned!</source>
+        <translation>Ostrzeżenie!</translation>
+    </message>
+    <message>
+        <source>Ranges are overlapping!
+Do you really want to copy?</source>
+        <translation>Zakresy nakładają się!
+Czy na pewno kopiować?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>Tak!</translation>
+    </message>
+</context>
+<context>
     <name>aprogram_settings_widget</name>
     <message>
         <source>Copying</source>
@@ -968,20 +1080,178 @@ Czas trwania zostanie poprawiony.</translation>
         <translation>Opis bieżącej sceny:</translation>
     </message>
     <message>
-        <source>Setting many steps at once is not built yet.</source>
-        <translation>Ustawianie wielu kroków naraz nie jest jeszcze gotowe.</translation>
-    </message>
-    <message>
-        <source>Copying programs is not built yet.</source>
-        <translation>Kopiowanie programów nie jest jeszcze gotowe.</translation>
-    </message>
-    <message>
-        <source>Extra entries into existing programs cannot be edited yet.</source>
-        <translation>Dodatkowych wpisów do istniejących programów nie można jeszcze edytować.</translation>
-    </message>
-    <message>
         <source>no description</source>
         <translation>brak opisu</translation>
+    </message>
+    <message>
+        <source>Chained event:</source>
+        <translation>Zdarzenie łańcuchowe:</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Sequence start</source>
+        <translation>Start sekwencji</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Opóźnienie</translation>
+    </message>
+    <message>
+        <source>Internal Event</source>
+        <translation>Zdarzenie wewn.</translation>
+    </message>
+    <message>
+        <source>Fade down time after break:</source>
+        <translation>Wygaszanie po przerwaniu:</translation>
+    </message>
+    <message>
+        <source>Do not use</source>
+        <translation>Nie używaj</translation>
+    </message>
+    <message>
+        <source>Delay already in use!</source>
+        <translation>Opóźnienie jest już używane!</translation>
+    </message>
+    <message>
+        <source>Delay #%1 is blocked by sequence!
+Corrected!</source>
+        <translation>Opóźnienie nr %1 jest zajęte przez sekwencję!
+Poprawiono!</translation>
+    </message>
+    <message>
+        <source>Extra entries into existing programs:</source>
+        <translation>Dodatkowe wejścia do programów:</translation>
+    </message>
+    <message>
+        <source>Start Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>From step</source>
+        <translation>Od kroku</translation>
+    </message>
+    <message>
+        <source>As program</source>
+        <translation>Jako program</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Remove all</source>
+        <translation>Usuń wszystkie</translation>
+    </message>
+    <message>
+        <source>Unrealisable action!</source>
+        <translation>Operacja niewykonalna!</translation>
+    </message>
+    <message>
+        <source>Program number limit exceeded!</source>
+        <translation>Przekroczono limit liczby programów!</translation>
+    </message>
+    <message>
+        <source>Program exists!</source>
+        <translation>Program istnieje!</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite program No. %1?</source>
+        <translation>Czy nadpisać program nr %1?</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>Tak!</translation>
+    </message>
+    <message>
+        <source>Not defined</source>
+        <translation>Nieokreślony</translation>
+    </message>
+    <message>
+        <source>Program too short</source>
+        <translation>Program za krótki</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation>Krok %1</translation>
+    </message>
+    <message>
+        <source>Invalid step</source>
+        <translation>Błędny krok</translation>
+    </message>
+    <message>
+        <source>Program: %1</source>
+        <translation>Program: %1</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Zaznaczenie</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Zaznacz</translation>
+    </message>
+    <message>
+        <source>Deselect</source>
+        <translation>Odznacz</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Odwróć</translation>
+    </message>
+    <message>
+        <source>Choose all or...</source>
+        <translation>Wszystkie lub...</translation>
+    </message>
+    <message>
+        <source>Choose every</source>
+        <translation>Co</translation>
+    </message>
+    <message>
+        <source>In range</source>
+        <translation>W zakresie</translation>
+    </message>
+    <message>
+        <source>from </source>
+        <translation>od </translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>do</translation>
+    </message>
+    <message>
+        <source>Execute!</source>
+        <translation>Wykonaj!</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Ustaw</translation>
+    </message>
+    <message>
+        <source>Scene No.:</source>
+        <translation>Scena nr:</translation>
+    </message>
+    <message>
+        <source>Fade Up Time:</source>
+        <translation>Narastanie:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Czas trwania:</translation>
+    </message>
+    <message>
+        <source>Infinite</source>
+        <translation>Bez końca</translation>
     </message>
 </context>
 <context>
@@ -1094,8 +1364,44 @@ poprz. krok</translation>
         <translation>Kalibracja</translation>
     </message>
     <message>
-        <source>Setting the controller&apos;s clock and its calibration is not built yet.</source>
-        <translation>Ustawianie zegara sterownika i jego kalibracja nie są jeszcze gotowe.</translation>
+        <source>Use system date and time</source>
+        <translation>Data i czas systemu</translation>
+    </message>
+    <message>
+        <source>Enable Daylight Saving Time</source>
+        <translation>Czas letni</translation>
+    </message>
+    <message>
+        <source>Adjustment:</source>
+        <translation>Korekta:</translation>
+    </message>
+    <message>
+        <source>Date and time setting
+error!</source>
+        <translation>Błąd ustawiania
+daty i czasu!</translation>
+    </message>
+    <message>
+        <source>Date and time setting
+successful!</source>
+        <translation>Data i czas
+ustawione!</translation>
+    </message>
+    <message>
+        <source>USB Interface</source>
+        <translation>Interfejs USB</translation>
+    </message>
+    <message>
+        <source>Not connected!</source>
+        <translation>Nie połączono!</translation>
+    </message>
+    <message>
+        <source>Overdue firmware version!</source>
+        <translation>Przestarzałe oprogramowanie!</translation>
+    </message>
+    <message>
+        <source>Required core &quot;G&quot; or newer!</source>
+        <translation>Wymagany rdzeń &quot;G&quot; lub nowszy!</translation>
     </message>
 </context>
 <context>
@@ -1162,36 +1468,163 @@ poprz. krok</translation>
 <context>
     <name>asettings_ired_tab</name>
     <message>
-        <source>Learning the keys of the remote control and its settings files are not built yet.</source>
-        <translation>Uczenie przycisków pilota i pliki jego ustawień nie są jeszcze gotowe.</translation>
-    </message>
-    <message>
-        <source>Key</source>
-        <translation>Przycisk</translation>
-    </message>
-    <message>
-        <source>Code</source>
-        <translation>Kod</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Opis</translation>
-    </message>
-    <message>
-        <source>Send to KD625</source>
-        <translation>Wyślij do KD625</translation>
-    </message>
-    <message>
         <source>Btn %1</source>
         <translation>Przyc. %1</translation>
     </message>
     <message>
-        <source>Remote control address: %1</source>
-        <translation>Adres pilota: %1</translation>
+        <source>Errors occured!</source>
+        <translation>Wystąpiły błędy!</translation>
     </message>
     <message>
-        <source>Remote control address: - -</source>
-        <translation>Adres pilota: - -</translation>
+        <source>Errors parsing file
+&quot;%1&quot; occured!
+Refer to &quot;xml_report.log&quot;.</source>
+        <translation>Błędy odczytu pliku
+&quot;%1&quot;!
+Zobacz &quot;xml_report.log&quot;.</translation>
+    </message>
+    <message>
+        <source>Undetermined RCU address value!</source>
+        <translation>Nieokreślony adres pilota!</translation>
+    </message>
+    <message>
+        <source>Invalid system address value!</source>
+        <translation>Błędny adres systemowy!</translation>
+    </message>
+    <message>
+        <source>Undetermined key codes table!</source>
+        <translation>Nieokreślona tabela kodów przycisków!</translation>
+    </message>
+    <message>
+        <source>Invalid key number!</source>
+        <translation>Błędny numer przycisku!</translation>
+    </message>
+    <message>
+        <source>Invalid key code!</source>
+        <translation>Błędny kod przycisku!</translation>
+    </message>
+    <message>
+        <source>Data error!</source>
+        <translation>Błąd danych!</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Pomiń</translation>
+    </message>
+    <message>
+        <source>Ignore all</source>
+        <translation>Pomiń wszystkie</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <comment>column name</comment>
+        <translation>Przycisk</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <comment>column name</comment>
+        <translation>Kod</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <comment>column name</comment>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Button description</source>
+        <translation>Opis przycisku</translation>
+    </message>
+    <message>
+        <source>Read from file</source>
+        <translation>Wczytaj z pliku</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Zapisz do pliku</translation>
+    </message>
+    <message>
+        <source>Clear settings</source>
+        <translation>Wyczyść ustawienia</translation>
+    </message>
+    <message>
+        <source>Read from controller</source>
+        <translation>Odczytaj ze sterownika</translation>
+    </message>
+    <message>
+        <source>Send to controller</source>
+        <translation>Wyślij do sterownika</translation>
+    </message>
+    <message>
+        <source>Current system address:</source>
+        <translation>Bieżący adres systemowy:</translation>
+    </message>
+    <message>
+        <source>undetermined</source>
+        <translation>nieokreślony</translation>
+    </message>
+    <message>
+        <source>System Address</source>
+        <translation>Adres systemowy</translation>
+    </message>
+    <message>
+        <source>Do not use RCU</source>
+        <translation>Bez pilota</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Wymuszony</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Ustaw</translation>
+    </message>
+    <message>
+        <source>Get from RCU</source>
+        <translation>Pobierz z pilota</translation>
+    </message>
+    <message>
+        <source>Selected Button</source>
+        <translation>Wybrany przycisk</translation>
+    </message>
+    <message>
+        <source>Not used</source>
+        <translation>Nieużywany</translation>
+    </message>
+    <message>
+        <source>Forced code</source>
+        <translation>Wymuszony kod</translation>
+    </message>
+    <message>
+        <source>Get code from RCU</source>
+        <translation>Kod z pilota</translation>
+    </message>
+    <message>
+        <source>Varidex RCU Settings (*.rcu)</source>
+        <translation>Ustawienia pilota Varidex (*.rcu)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Choose a RCU settings file for KD625 controller</source>
+        <translation>Wybierz plik ustawień pilota sterownika KD625</translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>Błąd pliku</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot; to write!</source>
+        <translation>Nie można otworzyć pliku &quot;%1&quot; do zapisu!</translation>
+    </message>
+    <message>
+        <source>Choose a RCU settings file for KD620 controller</source>
+        <translation>Wybierz plik ustawień pilota sterownika KD620</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;!</source>
+        <translation>Nie można otworzyć pliku &quot;%1&quot;!</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1816,181 @@ poprz. krok</translation>
     <message>
         <source>Last channel:</source>
         <translation>Ostatni kanał:</translation>
+    </message>
+</context>
+<context>
+    <name>dmx_sheet_group</name>
+    <message>
+        <source>Import / Export Masks</source>
+        <translation>Import / eksport masek</translation>
+    </message>
+    <message>
+        <source>Import / Export Scenes</source>
+        <translation>Import / eksport scen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksport</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Plik:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Przeglądaj</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Wybierz</translation>
+    </message>
+    <message>
+        <source>Copy from range:</source>
+        <translation>Kopiuj zakres:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>do</translation>
+    </message>
+    <message>
+        <source>Relocate masks:</source>
+        <translation>Przenieś maski do:</translation>
+    </message>
+    <message>
+        <source>Relocate scenes:</source>
+        <translation>Przenieś sceny do:</translation>
+    </message>
+    <message>
+        <source>Export masks:</source>
+        <translation>Eksport masek:</translation>
+    </message>
+    <message>
+        <source>Export scenes:</source>
+        <translation>Eksport scen:</translation>
+    </message>
+    <message>
+        <source>Import masks:</source>
+        <translation>Import masek:</translation>
+    </message>
+    <message>
+        <source>Import scenes:</source>
+        <translation>Import scen:</translation>
+    </message>
+    <message>
+        <source>QVR DMX Sheets (*.dmx;*.csv)</source>
+        <translation>Arkusze DMX QVR (*.dmx;*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Choose masks&apos; value sheet</source>
+        <translation>Wybierz arkusz wartości masek</translation>
+    </message>
+    <message>
+        <source>Choose DMX value sheet</source>
+        <translation>Wybierz arkusz wartości DMX</translation>
+    </message>
+    <message>
+        <source>Choose file to save masks</source>
+        <translation>Wybierz plik do zapisu masek</translation>
+    </message>
+    <message>
+        <source>Choose file to save scenes</source>
+        <translation>Wybierz plik do zapisu scen</translation>
+    </message>
+    <message>
+        <source>Invalid range!</source>
+        <translation>Błędny zakres!</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 to write!</source>
+        <translation>Nie można otworzyć pliku %1 do zapisu!</translation>
+    </message>
+    <message>
+        <source>Cannot open writing stream!</source>
+        <translation>Nie można otworzyć strumienia zapisu!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mask(s) exported!</source>
+        <translation>
+            <numerusform>Wyeksportowano %n maskę!</numerusform>
+            <numerusform>Wyeksportowano %n maski!</numerusform>
+            <numerusform>Wyeksportowano %n masek!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scene(s) exported!</source>
+        <translation>
+            <numerusform>Wyeksportowano %n scenę!</numerusform>
+            <numerusform>Wyeksportowano %n sceny!</numerusform>
+            <numerusform>Wyeksportowano %n scen!</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Required number of masks exceeds Excel limits!
+Continue anyway?</source>
+        <translation>Liczba masek przekracza limity Excela!
+Kontynuować mimo to?</translation>
+    </message>
+    <message>
+        <source>Required number of scenes exceeds Excel limits!
+Continue anyway?</source>
+        <translation>Liczba scen przekracza limity Excela!
+Kontynuować mimo to?</translation>
+    </message>
+    <message>
+        <source>Yes!</source>
+        <translation>Tak!</translation>
+    </message>
+    <message>
+        <source>Repair</source>
+        <translation>Napraw</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1!</source>
+        <translation>Nie można otworzyć pliku %1!</translation>
+    </message>
+    <message>
+        <source>Invalid DMX sheet!</source>
+        <translation>Błędny arkusz DMX!</translation>
+    </message>
+    <message>
+        <source>Not enough memory!</source>
+        <translation>Za mało pamięci!</translation>
+    </message>
+    <message>
+        <source>No valid masks found!</source>
+        <translation>Nie znaleziono poprawnych masek!</translation>
+    </message>
+    <message>
+        <source>No valid scenes found!</source>
+        <translation>Nie znaleziono poprawnych scen!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mask(s) imported!</source>
+        <translation>
+            <numerusform>Zaimportowano %n maskę!</numerusform>
+            <numerusform>Zaimportowano %n maski!</numerusform>
+            <numerusform>Zaimportowano %n masek!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scene(s) imported!</source>
+        <translation>
+            <numerusform>Zaimportowano %n scenę!</numerusform>
+            <numerusform>Zaimportowano %n sceny!</numerusform>
+            <numerusform>Zaimportowano %n scen!</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2171,10 +2779,6 @@ Zainstaluj regułę udev resources/udev/60-varidex625.rules zgodnie z opisem w R
 <context>
     <name>level_settings_page</name>
     <message>
-        <source>Copying, also from another configuration file, and the DMX sheets are not built yet.</source>
-        <translation>Kopiowanie, także z innego pliku konfiguracji, oraz arkusze DMX nie są jeszcze gotowe.</translation>
-    </message>
-    <message>
         <source>Single Channels</source>
         <translation>Pojedyncze kanały</translation>
     </message>
@@ -2268,6 +2872,10 @@ Duration will be fixed.</source>
         <translation>Wszystkie czasy nie mogą być równe 0!
 Czas trwania zostanie poprawiony.</translation>
     </message>
+    <message>
+        <source>Copying, also from another configuration file, is not built yet.</source>
+        <translation>Kopiowanie, także z innego pliku konfiguracji, nie jest jeszcze dostępne.</translation>
+    </message>
 </context>
 <context>
     <name>monitorek</name>
@@ -2285,6 +2893,45 @@ Czas trwania zostanie poprawiony.</translation>
     <message>
         <source>no description</source>
         <translation>brak opisu</translation>
+    </message>
+</context>
+<context>
+    <name>program_copy_run</name>
+    <message>
+        <source>Source program %1 does not exist!</source>
+        <translation>Program źródłowy %1 nie istnieje!</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Pomiń</translation>
+    </message>
+    <message>
+        <source>Destination program %1 does exist!</source>
+        <translation>Program docelowy %1 już istnieje!</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Nadpisz</translation>
+    </message>
+    <message>
+        <source>Unrealisable action!</source>
+        <translation>Operacja niewykonalna!</translation>
+    </message>
+    <message>
+        <source>Scene number limit exceeded!</source>
+        <translation>Przekroczono limit liczby scen!</translation>
+    </message>
+    <message>
+        <source>Some problems</source>
+        <translation>Problemy</translation>
+    </message>
+    <message>
+        <source>Supress warnings</source>
+        <translation>Bez ostrzeżeń</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
