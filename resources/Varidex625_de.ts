@@ -952,7 +952,7 @@ Die Dauer wird korrigiert.</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation>Durchsuchen</translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Open</source>
@@ -1109,7 +1109,7 @@ Wirklich kopieren?</translation>
     </message>
     <message>
         <source>Do not use</source>
-        <translation>Nicht verwenden</translation>
+        <translation>Nicht nutzen</translation>
     </message>
     <message>
         <source>Delay already in use!</source>
@@ -1591,7 +1591,7 @@ Siehe &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Forced code</source>
-        <translation>Erzwungener Code</translation>
+        <translation>Fester Code</translation>
     </message>
     <message>
         <source>Get code from RCU</source>
@@ -1841,7 +1841,7 @@ Siehe &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation>Durchsuchen</translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Choose</source>
@@ -1857,11 +1857,11 @@ Siehe &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Relocate masks:</source>
-        <translation>Masken verschieben:</translation>
+        <translation>Masken nach:</translation>
     </message>
     <message>
         <source>Relocate scenes:</source>
-        <translation>Szenen verschieben:</translation>
+        <translation>Szenen nach:</translation>
     </message>
     <message>
         <source>Export masks:</source>

@@ -1085,7 +1085,7 @@ Czy na pewno kopiować?</translation>
     </message>
     <message>
         <source>Chained event:</source>
-        <translation>Zdarzenie łańcuchowe:</translation>
+        <translation>Następnie:</translation>
     </message>
     <message>
         <source>Nothing</source>
@@ -1592,7 +1592,7 @@ Zobacz &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Forced code</source>
-        <translation>Wymuszony kod</translation>
+        <translation>Stały kod</translation>
     </message>
     <message>
         <source>Get code from RCU</source>
