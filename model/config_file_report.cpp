@@ -6,10 +6,12 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-void reportConfigFileOutcome(bool success, const QString &text, const QString &path)
+void reportConfigFileOutcome(bool success, const QString &text, const QString &path, bool retitle)
 {
     showMessage(success ? message_icon::Information : message_icon::Critical, application_identity::name(), text,
                 message_button::Ok);
+    if (!retitle)
+        return;
     QString title = QCoreApplication::translate("kd620_controller_class", application_identity::Name);
     if (success)
         title += QLatin1String(" - ") + QFileInfo(path).fileName();

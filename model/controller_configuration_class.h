@@ -61,6 +61,9 @@ public:
     u8 *confData = nullptr;
     // Path of the current project file (set by the right panel's save dialog).
     QString currentFile;
+    // Whether opening a file names it in the main window's title. A temporary other
+    // configuration, read only to copy from, leaves the title to the one the window edits.
+    bool retitlesWindow = true;
     // Scene coupling groups: 0-based scene numbers, at most 64 in all.
     QList<u16> couplingGroups[CouplingGroupCount];
     // Delays of each sequence in step order, and the delays started by Delay Start actions.

@@ -125,7 +125,7 @@ int controller_configuration_class::read_confDataFromFile(QString fileName)
         reportConfigFileOutcome(false,
                                 QCoreApplication::translate("kd620_controller_class",
                                                             "Data read from file\n       failed!\n\nFile corrupted."),
-                                fileName);
+                                fileName, retitlesWindow);
         return -1;
     case config_file_status::Ok:
         break;
@@ -142,6 +142,7 @@ int controller_configuration_class::read_confDataFromFile(QString fileName)
     rebuildStores();
     emit readFileFinished();
     reportConfigFileOutcome(
-        true, QCoreApplication::translate("kd620_controller_class", "Data read from file\n    successful!"), fileName);
+        true, QCoreApplication::translate("kd620_controller_class", "Data read from file\n    successful!"), fileName,
+        retitlesWindow);
     return 0;
 }

@@ -14,5 +14,10 @@ amask_settings_widget::amask_settings_widget(kd620_controller_class *controller,
 
 level_page_texts amask_settings_widget::maskTexts()
 {
-    return {tr("Mask"), tr("Mask: %1"), tr("Mask %1"), tr("Clear whole mask")};
+    return {tr("Mask"),
+            tr("Mask: %1"),
+            tr("Mask %1"),
+            tr("Clear whole mask"),
+            tr("Choose different source mask!"),
+            tr("Varidex 620 project/config files (*.kdg;*.cfg);;All files (*)")};
 }

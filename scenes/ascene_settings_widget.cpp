@@ -28,7 +28,12 @@ ascene_settings_widget::~ascene_settings_widget()
 
 level_page_texts ascene_settings_widget::sceneTexts()
 {
-    return {tr("Scene"), tr("Scene: %1"), tr("Scene %1"), tr("Clear channels")};
+    return {tr("Scene"),
+            tr("Scene: %1"),
+            tr("Scene %1"),
+            tr("Clear channels"),
+            tr("Choose different source scene!"),
+            tr("Varidex 620 project/config files (*.kdg;*.cfg;*.cfg620);;All files (*)")};
 }
 
 void ascene_settings_widget::sceneLiveOn()

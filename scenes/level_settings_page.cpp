@@ -12,7 +12,6 @@
 #include "scenes/level_set.h"
 #include "widgets/guarded_spin_box.h"
 #include "widgets/my_time_edit.h"
-#include "widgets/stand_in_page.h"
 #include "widgets/table_setup.h"
 #include "widgets/window_services.h"
 
@@ -110,7 +109,7 @@ void level_settings_page::createWidgets()
     createTabs();
     createSingleChannelsTab();
     createGrouppedChannelsTab();
-    stand_in_page::addNote(tr("Copying, also from another configuration file, is not built yet."), copyingTab);
+    createCopyingGroups();
     createSheetGroup();
 }
 
@@ -217,6 +216,7 @@ void level_settings_page::createGrouppedChannelsTab()
     valueStrip->slider->setValue(kind.clearLevel);
     valueStrip->slider->setEnabled(false);
     valueStrip->spinBox->setEnabled(false);
+    createRelocationControls();
 }
 
 void level_settings_page::createSelectionGroup()
@@ -265,6 +265,7 @@ void level_settings_page::connectSignals()
 {
     connect(descEdit, &QLineEdit::editingFinished, this, &level_settings_page::disableDescEdition);
     connect(clearChannelsButton, &QPushButton::clicked, this, &level_settings_page::clearAllChnls);
+    connect(altReleaseButton, &QPushButton::clicked, this, &level_settings_page::destTmpDev);
     connectSheetGroup();
     connect(sceneTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &level_settings_page::sceneChange);
@@ -286,7 +287,19 @@ void level_settings_page::connectSignals()
     connect(selFrom, &guardedSpinBox::valueAccepted, this, &level_settings_page::validStart);
     connect(selTo, &guardedSpinBox::valueAccepted, this, &level_settings_page::validEnd);
     connect(valueEnableBox, &QCheckBox::toggled, valueStrip->slider, &QWidget::setEnabled);
+    connect(copyEnableBox, &QCheckBox::toggled, relocationSpin, &QWidget::setEnabled);
+    connect(copyEnableBox, &QCheckBox::toggled, groupCopyButton, &QWidget::setEnabled);
+    connect(valueEnableBox, &QCheckBox::toggled, valueStrip->slider, &QWidget::setEnabled);
     connect(valueEnableBox, &QCheckBox::toggled, valueStrip->spinBox, &QWidget::setEnabled);
+    connect(copyEnableBox, &QCheckBox::toggled, this, &level_settings_page::copyEnabled);
+    connect(valueEnableBox, &QCheckBox::toggled, this, &level_settings_page::sliderEnabled);
+    connect(groupCopyButton, &QPushButton::clicked, this, &level_settings_page::copyGroup);
+    connect(copySceneButton, &QPushButton::clicked, this, &level_settings_page::copyScene);
+    connect(copyFrom, &QSpinBox::valueChanged, this, &level_settings_page::sourceDesc);
+    connect(altFrom, &QSpinBox::valueChanged, this, &level_settings_page::lowLimit_2);
+    connect(altBrowseButton, &QPushButton::clicked, this, &level_settings_page::browseFile);
+    connect(altOpenButton, &QPushButton::clicked, this, &level_settings_page::readFile);
+    connect(altCopyButton, &QPushButton::clicked, this, &level_settings_page::copyAltScene);
 }
 
 // --- The configuration it shows ---------------------------------------------------------
@@ -406,7 +419,9 @@ void level_settings_page::tabChanged(int index)
 {
     if (index == SingleChannelsTab)
         refresh();
-    else if (index != GrouppedChannelsTab && index != CopyingTab)
+    else if (index == CopyingTab)
+        sourceDescEdit->setText(description(copyFrom->value() - 1));
+    else if (index != GrouppedChannelsTab)
         ownTabChosen(index);
 }
 
@@ -538,10 +553,4 @@ void level_settings_page::limitChnls(int channels)
         box->setFlags(box->flags() | Qt::ItemIsEnabled);
     }
     chnlsInUse = channels;
-}
-
-void level_settings_page::destTmpDev()
-{
-    delete tmpDev;
-    tmpDev = nullptr;
 }

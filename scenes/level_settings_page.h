@@ -29,6 +29,8 @@ struct level_page_texts {
     QString numberLabel;      // the Groupped Channels label at start, "%1" the number
     QString chosenLabel;      // the same label once a number was chosen
     QString clearButton;      // the Single Channels button that clears the levels
+    QString uselessCopy;      // a copy onto its own first source is refused with this
+    QString fileFilter;       // the file dialog's filter for another configuration
 };
 
 // The Scenes and Masks tabs are one editor over two kinds of level sets: a list of all
@@ -90,6 +92,23 @@ public:
     QPushButton *executeButton = nullptr;
     QCheckBox *valueEnableBox = nullptr;
     admx_slider_widget *valueStrip = nullptr;
+    QCheckBox *copyEnableBox = nullptr;  // copying with relocation
+    QSpinBox *relocationSpin = nullptr;  // 1..511 channels higher
+    QPushButton *groupCopyButton = nullptr;
+
+    // Copying: "Current Configuration" (numbers 1-based)
+    QSpinBox *copyFrom = nullptr;
+    QSpinBox *copyTo = nullptr;  // its minimum follows copyFrom
+    QPushButton *copySceneButton = nullptr;
+    QLineEdit *sourceDescEdit = nullptr;  // the first source of the range changed last
+    // "Another Configuration"
+    QLineEdit *altFileEdit = nullptr;
+    QPushButton *altBrowseButton = nullptr;
+    QPushButton *altOpenButton = nullptr;
+    QPushButton *altReleaseButton = nullptr;
+    QSpinBox *altFrom = nullptr;
+    QSpinBox *altTo = nullptr;  // its minimum follows altFrom
+    QPushButton *altCopyButton = nullptr;  // enabled while a file that was read is held
 
     // Copying: the DMX sheet's Import / Export group, with the records of a sheet read.
     dmx_sheet_group *sheetBox = nullptr;
@@ -114,6 +133,26 @@ public slots:
     void selectSome();
     // The value strip moved: every checked channel takes its level.
     void groupSetValue(int channel, int level);
+    // The two "Enable" boxes of the Groupped Channels tab exclude each other.
+    void copyEnabled(bool on);
+    void sliderEnabled(bool on);
+    // The checked channels of the current number, copied relocationSpin channels higher.
+    void copyGroup();
+    // copyFrom..copyTo onto the current number and those after it.
+    void copyScene();
+    // copyFrom changed: its description, and copyTo not below it.
+    void sourceDesc(int value);
+    // altFrom changed (or a file was read): altTo not below it, its description.
+    void lowLimit_2(int value);
+    // Chooses another configuration file, then reads it.
+    void browseFile();
+    // Reads the file named in altFileEdit into a new temporary configuration.
+    void readFile();
+    // altFrom..altTo of the other configuration onto the current number and those after it.
+    void copyAltScene();
+    // Clears the other configuration (kept, but nothing to copy from).
+    void clrCfg();
+    // Releases the other configuration.
     void destTmpDev();
     // The DMX sheet group: direction, file dialog, file chosen, export or import.
     void impOrExport();
@@ -154,9 +193,12 @@ private:
     void createSingleChannelsTab();
     void createGrouppedChannelsTab();
     void createSelectionGroup();
+    void createRelocationControls();
+    void createCopyingGroups();
     void connectSignals();
     void createSheetGroup();
     void connectSheetGroup();
+    void copyRange(kd620_controller_class &source, int first, int last);
 
     scene_times_record times() const;
     void setTimes(const scene_times_record &times);

@@ -187,8 +187,6 @@ void tst_main_window::formAndTabs()
     QCOMPARE(w.monitor->geometry(), QRect(30, 20, 260, 220));
     QCOMPARE(w.rightPanel->parentWidget(), w.centralwidget);
     QCOMPARE(w.tabWidget_settings->widget(2), static_cast<QWidget *>(w.tab_settings_ired));
-    for (QWidget *page : {static_cast<QWidget *>(w.scenePage), static_cast<QWidget *>(w.maskPage)})
-        QVERIFY(page->findChild<QLabel *>(QStringLiteral("standInNote")));
 }
 
 void tst_main_window::menus()

@@ -40,6 +40,8 @@ void scripted_interaction::clear()
     inputReleases = 0;
     fileCaptions.clear();
     fileDirs.clear();
+    openFileDirs.clear();
+    openFileFilters.clear();
     reconnectLists.clear();
 }
 
@@ -91,6 +93,8 @@ QString scripted_interaction::chooseOpenFile(const QString &caption, const QStri
 {
     fileCaptions << caption;
     fileDirs << dir;
+    openFileDirs << dir;
+    openFileFilters << filter;
     const QString chosenFilter = filterAnswers.isEmpty() ? filter.section(QStringLiteral(";;"), 0, 0)
                                                          : filterAnswers.dequeue();
     if (selectedFilter)

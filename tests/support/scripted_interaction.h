@@ -45,6 +45,8 @@ public:
     bool inputHeld() const { return inputHolds > inputReleases; }
     QStringList fileCaptions;
     QStringList fileDirs;  // the folder or file each chooser started in
+    QStringList openFileDirs;     // the start and the filter of each open chooser
+    QStringList openFileFilters;
     QList<QStringList> reconnectLists;  // the serial numbers each reconnect dialog listed
 
     // Convenience: texts and titles of the boxes shown so far.
