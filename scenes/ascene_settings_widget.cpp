@@ -1,8 +1,8 @@
 #include "scenes/ascene_settings_widget.h"
 
 #include "link/kd620_controller_class.h"
+#include "scenes/ascene_groups_widget.h"
 #include "scenes/level_set.h"
-#include "widgets/stand_in_page.h"
 
 #include <QTabWidget>
 
@@ -11,11 +11,8 @@ ascene_settings_widget::ascene_settings_widget(kd620_controller_class *controlle
 {
     // The send asks about old firmware by the channels this page uses.
     controller->channelsInUseSource = [this] { return chnlsInUse; };
-    coupledScenesTab = new QWidget;
-    sceneTabs->addTab(coupledScenesTab, tr("Coupled Scenes"));
-    stand_in_page::addNote(tr("Coupling scenes is not built yet: the coupling groups are kept as the configuration "
-                              "holds them."),
-                           coupledScenesTab);
+    coupledScenes = new ascene_groups_widget(sceneTable, parent);
+    sceneTabs->addTab(coupledScenes, tr("Coupled Scenes"));
     refresh();
 }
 
@@ -40,4 +37,15 @@ void ascene_settings_widget::sceneLiveOn()
 {
     emit sceneChanged(currentScene);
     refresh();
+}
+
+void ascene_settings_widget::refreshMore()
+{
+    coupledScenes->refresh();
+}
+
+void ascene_settings_widget::ownTabChosen(int index)
+{
+    if (index == CoupledScenesTab)
+        coupledScenes->refresh();
 }

@@ -2,6 +2,8 @@
 
 #include "scenes/level_settings_page.h"
 
+class ascene_groups_widget;
+
 // The Scenes tab: the 3072 scenes of the configuration, edited as level_settings_page
 // edits a kind of level sets, with the Coupled Scenes tab besides. In the Live working mode
 // the controller shows the current scene and follows every level written through the
@@ -16,11 +18,15 @@ public:
     ~ascene_settings_widget() override;
 
     // --- Widgets --------------------------------------------------------------------------
-    QWidget *coupledScenesTab = nullptr;
+    ascene_groups_widget *coupledScenes = nullptr;  // the Coupled Scenes tab
 
 public slots:
     // Live mode was switched on while the page is shown: the current scene again.
     void sceneLiveOn();
+
+protected:
+    void refreshMore() override;
+    void ownTabChosen(int index) override;
 
 private:
     static level_page_texts sceneTexts();
