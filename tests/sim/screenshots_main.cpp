@@ -2,9 +2,10 @@
 // controller, with a fully populated configuration, for the documentation.
 // Usage: varidex625-screenshots <folder> [<translation file>]
 // Writes main-window.png (the Scenes tab), right-panel.png and one picture of every page
-// (page-<name>.png; the Settings/Other page as settings-other.png), the scene page's Copying
-// tab (page-scenes-copying.png), the program page's grouped steps and extra entries
-// (page-programs-grid.png, -entries.png), then the monitor's box and its three windows
+// (page-<name>.png; the Settings/Other page as settings-other.png), the other tabs of the
+// Scenes and Masks pages (page-scenes-<tab>.png, page-masks-<tab>.png; the scene page's Copying
+// tab with its DMX sheet group ready to export), the program page's grouped steps and extra
+// entries (page-programs-grid.png, -entries.png), then the monitor's box and its three windows
 // (monitor-*.png), the action editors open (editor-*.png) and the program page's Copying tab
 // (page-programs-copying.png). With a translation file ("Varidex625_pl.qm") the window is
 // built in its language, as after choosing it from the Language menu, and every name ends in
@@ -23,6 +24,8 @@
 #include "programs/aprogram_settings_copying.h"
 #include "programs/aprogram_settings_widget.h"
 #include "model/image_layout.h"
+#include "scenes/amask_settings_widget.h"
+#include "scenes/ascene_groups_widget.h"
 #include "scenes/ascene_settings_widget.h"
 #include "scenes/dmx_sheet_group.h"
 #include "settings/monitor/btn_lbl.h"
@@ -83,6 +86,41 @@ bool chooseLanguage(const QString &translationFile, QTranslator &translator)
     installLanguage(int(languageList.size()) - 1);
     languageSuffix = QLatin1Char('-') + code;
     return true;
+}
+
+// The tabs of the Scenes and Masks pages besides their first, each with some work in it.
+void photographLevelTabs(gui_class &window, const QDir &folder)
+{
+    struct level_tab {
+        int mainTab;
+        level_settings_page *page;
+        int tab;
+        const char *name;
+    };
+    const level_tab tabs[] = {
+        {ScenesTab, window.scenePage, level_settings_page::GrouppedChannelsTab, "scenes-groupped"},
+        {ScenesTab, window.scenePage, level_settings_page::CopyingTab, "scenes-copying"},
+        {ScenesTab, window.scenePage, level_settings_page::CoupledScenesTab, "scenes-coupled"},
+        {MasksTab, window.maskPage, level_settings_page::GrouppedChannelsTab, "masks-groupped"},
+        {MasksTab, window.maskPage, level_settings_page::CopyingTab, "masks-copying"},
+    };
+    for (level_settings_page *page : {static_cast<level_settings_page *>(window.scenePage),
+                                      static_cast<level_settings_page *>(window.maskPage)}) {
+        page->sceneTable->setCurrentCell(3, 0);
+        for (int channel : {0, 2, 4, 5, 6})
+            page->channelBox(channel)->setCheckState(Qt::Checked);
+        page->copyEnableBox->setChecked(true);
+        page->copyFrom->setValue(12);
+        page->altFileEdit->setText(QStringLiteral("/home/show/winter.cfg625"));
+    }
+    window.scenePage->coupledScenes->groupTable->setCurrentCell(0, 0);
+    for (const level_tab &tab : tabs) {
+        window.tabWidget_main->setCurrentIndex(tab.mainTab);
+        tab.page->sceneTabs->setCurrentIndex(tab.tab);
+        save(&window, folder.filePath(QStringLiteral("page-%1.png").arg(QLatin1String(tab.name))));
+    }
+    window.scenePage->sceneTabs->setCurrentIndex(level_settings_page::SingleChannelsTab);
+    window.maskPage->sceneTabs->setCurrentIndex(level_settings_page::SingleChannelsTab);
 }
 
 // What the simulated controller shows the monitor: some inputs on, a ramp of DMX values
@@ -258,6 +296,7 @@ int main(int argc, char **argv)
             save(&window, folder.filePath(name == QLatin1String("settings-other") ? QStringLiteral("settings-other.png")
                                                                                    : QStringLiteral("page-%1.png").arg(name)));
         }
+        photographLevelTabs(window, folder);
         photographSceneCopying(window, folder);
         for (int i = 0; i < pageTabCount; ++i) {
             if (QLatin1String(pageTabs[i].name) == QLatin1String("programs"))
