@@ -1,6 +1,7 @@
 #include "link/kd620_controller_class.h"
 #include "scenes/ascene_groups_widget.h"
 #include "scenes/ascene_settings_widget.h"
+#include "tests/support/configuration_fixture.h"
 #include "tests/support/page_fixture.h"
 
 #include <QApplication>
@@ -45,6 +46,7 @@ private slots:
     void tooManyCoupledScenes();
     void lastSceneStaysChosen();
     void showsWhatTheConfigurationHolds();
+    void fullyPopulatedConfiguration();
 
 private:
     ascene_groups_widget *groups() const { return page->coupledScenes; }
@@ -272,6 +274,23 @@ void tst_coupled_scenes::showsWhatTheConfigurationHolds()
     page->refresh();
     QCOMPARE(groups()->memberTable->item(0, 0)->text(), QString());
     QCOMPARE(groupColour(0), base());
+}
+
+// The test configuration couples as many scenes as the tables hold, each in one group: it
+// loads without a complaint, and nothing more can be coupled.
+void tst_coupled_scenes::fullyPopulatedConfiguration()
+{
+    populateConfiguration(*f->controller);
+    QCOMPARE(f->ui.messages.size(), 0);
+    QCOMPARE(f->controller->coupledSceneCount(), 64);
+    page = new ascene_settings_widget(f->controller.get(), f->tabPage.get());
+    QCOMPARE(groups()->memberTable->item(7, 0)->text(), QStringLiteral("Scene 25"));
+    for (int g = 0; g < 15; ++g)
+        QCOMPARE(groupColour(g), green);
+    using S = coupling_step;
+    run({{S::Group, 2}, {S::Scene, 1}, {S::Add}});
+    QCOMPARE(f->ui.messageTitles(), QStringList({"Unrealisable action!"}));
+    QCOMPARE(f->controller->coupledSceneCount(), 64);
 }
 
 QTEST_MAIN(tst_coupled_scenes)
