@@ -38,6 +38,13 @@ ascene_groups_widget::ascene_groups_widget(QTableWidget *sceneTable, QWidget *pa
     connectSignals();
 }
 
+ascene_groups_widget::~ascene_groups_widget()
+{
+    // The tables go after this object: a selection they drop on their way out is no choice.
+    for (QObject *child : findChildren<QObject *>())
+        disconnect(child, nullptr, this, nullptr);
+}
+
 void ascene_groups_widget::createWidgets()
 {
     groupLabel = new QLabel(tr("Select group:"), this);

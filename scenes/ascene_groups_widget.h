@@ -19,6 +19,7 @@ public:
     // --- Construction -------------------------------------------------------------------
     // sceneTable is the scene page's list (not owned): its current row is the scene to couple.
     ascene_groups_widget(QTableWidget *sceneTable, QWidget *parent);
+    ~ascene_groups_widget() override;
 
     static constexpr int GroupCount = 15;
     static constexpr int MaxCoupledScenes = 64;
