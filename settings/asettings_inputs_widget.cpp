@@ -4,24 +4,40 @@
 #include "model/image_access.h"
 #include "model/image_layout.h"
 #include "model/input_type.h"
+#include "settings/asettings_inputs_delegate.h"
+#include "widgets/page_base.h"
+#include "widgets/table_setup.h"
 
 #include <QHeaderView>
-#include <QTableWidget>
+#include <QStandardItemModel>
+
+namespace {
+
+constexpr int InputRows = int(image_layout::InputCount);
+
+} // namespace
 
 asettings_inputs_widget::asettings_inputs_widget(QWidget *parent)
-    : stand_in_page(tr("Input types and descriptions are shown as the configuration holds them; their editor "
-                       "is not built yet."),
-                    parent)
+    : QTableView(parent)
 {
-    table = new QTableWidget(int(image_layout::InputCount), 3, this);
-    table->setGeometry(10, 40, 640, 600);
-    table->setHorizontalHeaderLabels({tr("Input"), tr("Input Type"), tr("Description")});
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->verticalHeader()->setDefaultSectionSize(page_base::RowHeight);
-    table->setColumnWidth(0, 110);
-    table->setColumnWidth(1, 140);
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setFont(page_base::listFont());
+    inputsModel = new QStandardItemModel(InputRows, ColumnCount, this);
+    inputsModel->setHorizontalHeaderLabels({tr("Input", "column name"), tr("Input Type", "column name"),
+                                            tr("Description", "column name")});
+    setModel(inputsModel);
+    table_setup setup;
+    setup.geometry = QRect(10, 20, 820, 570);
+    setup.stretchLastColumn = false;
+    setup.showHorizontalHeader = true;
+    setup.showVerticalHeader = false;
+    setup.editTriggers = editTriggers();  // the view's own
+    setUpTable(this, setup);
+    // The delegate lives as long as the tab page, like the table.
+    typeDelegate = new asettings_inputs_delegate(parent);
+    setItemDelegate(typeDelegate);
+    setColumnWidth(InputColumn, 90);
+    setColumnWidth(TypeColumn, 120);
+    setColumnWidth(DescriptionColumn, 590);
 }
 
 QString asettings_inputs_widget::typeText(int storedType)
@@ -36,14 +52,15 @@ QString asettings_inputs_widget::typeText(int storedType)
 void asettings_inputs_widget::refresh()
 {
     u8 *image = currentController->confData;
-    for (u32 input = 0; input < image_layout::InputCount; ++input) {
-        const u32 offset = image_layout::inputType(input);
-        const input_type type = inputTypeFromStored(readI32(image, offset));
-        if (type != readI32(image, offset))
+    for (int input = 0; input < InputRows; ++input) {
+        const u32 offset = image_layout::inputType(u32(input));
+        const i32 stored = readI32(image, offset);
+        const input_type type = inputTypeFromStored(stored);
+        if (type != stored)
             writeI32(image, offset, type);
-        const QString texts[] = {tr("Input %1").arg(input + 1), typeText(type),
-                                 currentController->inputDescs[input]};
-        for (int column = 0; column < 3; ++column)
-            table->setItem(int(input), column, new QTableWidgetItem(texts[column]));
+        inputsModel->setData(inputsModel->index(input, InputColumn), tr("Input %1").arg(input + 1));
+        inputsModel->setData(inputsModel->index(input, TypeColumn), typeText(type));
+        inputsModel->setData(inputsModel->index(input, DescriptionColumn),
+                             currentController->inputDescs[size_t(input)]);
     }
 }

@@ -1,26 +1,33 @@
 #pragma once
 
-#include "widgets/stand_in_page.h"
+#include <QTableView>
 
-class QTableWidget;
+class QStandardItemModel;
+class asettings_inputs_delegate;
 
-// The input settings: one row per input with its type and description. Shown as the
-// configuration holds them; their editor is not built yet.
-class asettings_inputs_widget : public stand_in_page
+// The Inputs settings page: the 24 inputs with their type, which the user chooses in the
+// table ("Unused", "Normal Open", "Normal Close"), and their description, shown only (it
+// is edited on the Descriptions page). A chosen type goes into the image at once.
+class asettings_inputs_widget : public QTableView
 {
     Q_OBJECT
 
 public:
+    // ============================================================ construction
+    // The table stands on the tab page given.
     explicit asettings_inputs_widget(QWidget *parent);
 
-    // 24 rows, columns "Input", "Input Type", "Description".
-    QTableWidget *table = nullptr;
+    enum column { InputColumn, TypeColumn, DescriptionColumn, ColumnCount };
 
-    // The type's text: 0 "Normal Open", 1 "Normal Close", anything else "Unused".
-    static QString typeText(int storedType);
+    // ============================================================ widgets
+    QStandardItemModel *inputsModel = nullptr;
+    asettings_inputs_delegate *typeDelegate = nullptr;
 
-public slots:
-    // Fills the table from the current controller. A stored type other than the three
-    // known ones is rewritten as unused (-1) in the image.
+    // ============================================================ the configuration shown
+    // Rewrites every cell from the current controller. A stored type other than the three
+    // known ones is stored as unused (-1).
     void refresh();
+
+    // The text of a stored type: 0 "Normal Open", 1 "Normal Close", anything else "Unused".
+    static QString typeText(int storedType);
 };

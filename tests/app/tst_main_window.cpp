@@ -48,6 +48,7 @@
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -278,7 +279,8 @@ const QList<page_case> &drawingPages()
          QStringLiteral("Btn 1 pres. - red")},
         {"settings inputs", SettingsTab, InputsSettingsTab,
          [](kd620_controller_class &c) { c.inputDescs[0] = QStringLiteral("door"); },
-         [](gui_class &w) { return w.inputsSettingsTable->table->item(0, 2)->text(); }, QStringLiteral("door")},
+         [](gui_class &w) { return w.inputsSettingsTable->inputsModel->item(0, 2)->text(); },
+         QStringLiteral("door")},
         {"settings remote", SettingsTab, RemoteSettingsTab,
          [](kd620_controller_class &c) { c.rcuKeyDescs[0] = QStringLiteral("red"); },
          [](gui_class &w) { return w.tab_settings_ired->keyModel->item(0, 2)->text(); }, QStringLiteral("red")},
@@ -767,7 +769,7 @@ void tst_main_window::settingsTablesShowTheConfiguration()
     c.inputDescs[1] = QStringLiteral("door");
     w.tabWidget_settings->setCurrentIndex(InputsSettingsTab);
     w.tabWidget_main->setCurrentIndex(SettingsTab);
-    QTableWidget *inputs = w.inputsSettingsTable->table;
+    QStandardItemModel *inputs = w.inputsSettingsTable->inputsModel;
     QCOMPARE(inputs->rowCount(), 24);
     const QStringList row0 = {inputs->item(0, 0)->text(), inputs->item(0, 1)->text()};
     QCOMPARE(row0, QStringList({"Input 1", "Normal Open"}));
