@@ -19,7 +19,9 @@
 #include "scenes/amask_settings_widget.h"
 #include "scenes/ascene_settings_widget.h"
 #include "settings/asettings_clock_widget.h"
+#include "settings/asettings_descs_widget.h"
 #include "settings/asettings_dmx_set_widget.h"
+#include "settings/showDesc_class.h"
 #include "settings/asettings_dmx_widget.h"
 #include "settings/asettings_inputs_widget.h"
 #include "settings/asettings_ired_tab.h"
@@ -281,6 +283,9 @@ const QList<page_case> &drawingPages()
          [](kd620_controller_class &c) { c.inputDescs[0] = QStringLiteral("door"); },
          [](gui_class &w) { return w.inputsSettingsTable->inputsModel->item(0, 2)->text(); },
          QStringLiteral("door")},
+        {"settings descriptions", SettingsTab, DescriptionsTab,
+         [](kd620_controller_class &c) { c.stateDescs[0] = QStringLiteral("ready"); },
+         [](gui_class &w) { return w.descsPage->descTable->item(0, 1)->text(); }, QStringLiteral("ready")},
         {"settings remote", SettingsTab, RemoteSettingsTab,
          [](kd620_controller_class &c) { c.rcuKeyDescs[0] = QStringLiteral("red"); },
          [](gui_class &w) { return w.tab_settings_ired->keyModel->item(0, 2)->text(); }, QStringLiteral("red")},

@@ -1,0 +1,18 @@
+#include "settings/showDesc_class.h"
+
+#include "settings/showDesc_delegate.h"
+#include "widgets/page_base.h"
+
+#include <QHeaderView>
+
+showDesc_class::showDesc_class(int rows, int columns, QWidget *parent)
+    : QTableWidget(rows, columns, parent)
+{
+    setFont(page_base::listFont());
+    setHorizontalHeaderItem(ItemColumn, new QTableWidgetItem(tr("Item")));
+    setHorizontalHeaderItem(DescriptionColumn, new QTableWidgetItem(tr("Description")));
+    verticalHeader()->setDefaultSectionSize(page_base::RowHeight);
+    delegate = new showDesc_delegate(this);
+    setItemDelegate(delegate);
+    setSelectionMode(QAbstractItemView::NoSelection);
+}
