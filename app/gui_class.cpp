@@ -22,6 +22,7 @@
 #include "settings/asettings_inputs_widget.h"
 #include "settings/asettings_ired_tab.h"
 #include "settings/monitor/ctrl_monitor.h"
+#include "widgets/guarded_spin_box.h"
 #include "widgets/main_tabs.h"
 
 #include <QMenuBar>
@@ -91,9 +92,15 @@ gui_class::gui_class(kd620_controller_class *controller, QWidget *parent)
     connect(controller, &kd620_controller_class::readFileFinished, this, &gui_class::fileRead);
 
     asettings_dmx_set_widget *dmxSet = dmxSettingsPage->setWidget;
+    // The DMX page's own connection to its limitChnls was made first, so it runs first.
     connect(dmxSet->spinChnlMax, &QSpinBox::valueChanged, scenePage, &ascene_settings_widget::limitChnls);
     connect(dmxSet->spinChnlMax, &QSpinBox::valueChanged, maskPage, &amask_settings_widget::limitChnls);
+    connect(dmxSettingsPage, &asettings_dmx_widget::channelsInUseChanged, this, &gui_class::limitChannelRanges);
     connect(dmxSet, &asettings_dmx_set_widget::dmxOutEventsChanged, this, &gui_class::dmxOutEventsChanged);
+    connect(dmxSet, &asettings_dmx_set_widget::dmxOutRangeChanged, dmxOutEventsPage,
+            &aevents_dmxout_widget::setChannelRange);
+    connect(dmxSet, &asettings_dmx_set_widget::dmxOutTabEnabled, this,
+            [this](bool enabled) { tabWidget_events->setTabEnabled(DmxOutputEventsTab, enabled); });
 
     createOtherPageWidgets();
 
@@ -245,6 +252,12 @@ void gui_class::createLanguageMenu()
         languageMapper->setMapping(entry.action, i);
     }
     connect(languageMapper, &QSignalMapper::mappedInt, this, &gui_class::changeUiLanguage);
+}
+
+void gui_class::limitChannelRanges(int channels)
+{
+    scenePage->selFrom->setRange(1, channels);
+    scenePage->selTo->setRange(1, channels);
 }
 
 void gui_class::dmxOutEventsChanged(bool enabled, int first, int last)

@@ -189,6 +189,9 @@ protected:
 private slots:
     // The DMX output settings switched the DMX output events on or off.
     void dmxOutEventsChanged(bool enabled, int first, int last);
+    // The DMX output channels in use are now 1..channels: so are the scene and mask pages'
+    // channel ranges.
+    void limitChannelRanges(int channels);
 
 private:
     void createPages();

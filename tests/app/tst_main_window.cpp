@@ -19,6 +19,7 @@
 #include "scenes/amask_settings_widget.h"
 #include "scenes/ascene_settings_widget.h"
 #include "settings/asettings_clock_widget.h"
+#include "model/dmx_out_channel_settings.h"
 #include "settings/asettings_descs_widget.h"
 #include "settings/asettings_dmx_set_widget.h"
 #include "settings/showDesc_class.h"
@@ -33,6 +34,7 @@
 #include "tests/sim/sim_monitor_engine.h"
 #include "tests/support/image_compare.h"
 #include "tests/support/main_window_fixture.h"
+#include "widgets/guarded_spin_box.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -283,6 +285,10 @@ const QList<page_case> &drawingPages()
          [](kd620_controller_class &c) { c.inputDescs[0] = QStringLiteral("door"); },
          [](gui_class &w) { return w.inputsSettingsTable->inputsModel->item(0, 2)->text(); },
          QStringLiteral("door")},
+        {"settings dmx output", SettingsTab, DmxSettingsTab,
+         [](kd620_controller_class &c) { dmx_out_channel_settings{0, 100, 255, 0}.write(c.confData, 2); },
+         [](gui_class &w) { return w.dmxSettingsPage->chnlModel->item(2, 1)->text(); },
+         QStringLiteral("(0,100) [--,--] N")},
         {"settings descriptions", SettingsTab, DescriptionsTab,
          [](kd620_controller_class &c) { c.stateDescs[0] = QStringLiteral("ready"); },
          [](gui_class &w) { return w.descsPage->descTable->item(0, 1)->text(); }, QStringLiteral("ready")},
@@ -472,26 +478,55 @@ void tst_main_window::dmxOutEventsFollowTheStoredRange()
     emit f->controller->readKd620Finished();
     QCOMPARE(w.dmxOutEventsPage->firstChannel, 1);
     QCOMPARE(w.dmxOutEventsPage->lastChannel, 24);
-    QCOMPARE(w.dmxSettingsPage->setWidget->spinEvFirst->value(), 1);
-    QCOMPARE(w.dmxSettingsPage->setWidget->spinEvLast->value(), 24);
+    QCOMPARE(w.dmxSettingsPage->setWidget->sbFromCh->value(), 1);
+    QCOMPARE(w.dmxSettingsPage->setWidget->sbToCh->value(), 24);
     // The page lists the range once it is shown.
     w.tabWidget_events->setCurrentIndex(DmxOutputEventsTab);
     w.tabWidget_main->setCurrentIndex(EventsTab);
     QCOMPARE(w.dmxOutEventsPage->eventList->rowCount(), 48);
     QCOMPARE(w.dmxOutEventsPage->eventList->item(47, 0)->text(), QStringLiteral("Dmx Ch. 24 (Off) - no description"));
 
-    // Switched on from the settings with no stored range: the last channel in both words.
+    // Switched on from the settings with no stored range: channel 64 alone in both words.
     writeU16(image, image_layout::DmxEventFirstChannel, 0xFFFF);
     w.dmxSettingsPage->setWidget->eventGenEnable(true);
-    QCOMPARE(readU16(image, image_layout::DmxEventFirstChannel), u16(511));
-    QCOMPARE(readU16(image, image_layout::DmxEventLastChannel), u16(511));
-    QCOMPARE(w.dmxOutEventsPage->firstChannel, 512);
+    QCOMPARE(readU16(image, image_layout::DmxEventFirstChannel), u16(63));
+    QCOMPARE(readU16(image, image_layout::DmxEventLastChannel), u16(63));
+    QCOMPARE(w.dmxOutEventsPage->firstChannel, 64);
+    QCOMPARE(w.dmxOutEventsPage->lastChannel, 64);
     QVERIFY(w.tabWidget_events->isTabEnabled(DmxOutputEventsTab));
 
-    // The channel limit reaches the image and both pages.
+    // A changed range reaches the page, which lists it when it is shown next.
+    QCOMPARE(w.dmxOutEventsPage->eventList->rowCount(), 2);
+    w.tabWidget_main->setCurrentIndex(SettingsTab);
+    w.dmxSettingsPage->setWidget->sbFromCh->setValue(61);
+    QCOMPARE(w.dmxOutEventsPage->firstChannel, 61);
+    QCOMPARE(w.dmxOutEventsPage->lastChannel, 64);
+    QCOMPARE(w.dmxOutEventsPage->eventList->rowCount(), 2);
+    w.tabWidget_main->setCurrentIndex(EventsTab);
+    QCOMPARE(w.dmxOutEventsPage->eventList->rowCount(), 8);
+
+    // Switched off in the settings: the tab goes.
+    w.dmxSettingsPage->setWidget->gbEvGen->setChecked(false);
+    QVERIFY(!w.tabWidget_events->isTabEnabled(DmxOutputEventsTab));
+    QCOMPARE(readU16(image, image_layout::DmxEventFirstChannel), u16(0xFFFF));
+    // A load of the settings page follows the image: on again from there.
+    writeU16(image, image_layout::DmxEventFirstChannel, 1);
+    w.dmxSettingsPage->refreshTable();
+    QVERIFY(w.tabWidget_events->isTabEnabled(DmxOutputEventsTab));
+    QVERIFY(w.dmxSettingsPage->setWidget->gbEvGen->isChecked());
+
+    // The channel limit reaches the image and the scene and mask pages.
     w.dmxSettingsPage->setWidget->spinChnlMax->setValue(48);
     QCOMPARE(readU16(image, image_layout::OutputChannelLimit), u16(48));
+    QCOMPARE(w.dmxSettingsPage->chnlModel->rowCount(), 48);
     QCOMPARE(w.scenePage->chnlsInUse, 48);
+    QCOMPARE(w.maskPage->chnlsInUse, 48);
+    QCOMPARE(w.scenePage->selFrom->maximum(), 48);
+    QCOMPARE(w.scenePage->selTo->maximum(), 48);
+    QCOMPARE(w.scenePage->selFrom->minimum(), 1);
+    w.dmxSettingsPage->setWidget->spinChnlMax->setValue(24);
+    QCOMPARE(w.scenePage->selTo->maximum(), 24);
+    QCOMPARE(w.scenePage->selFrom->maximum(), 24);
 }
 
 void tst_main_window::viewActionsFollowTheMonitor()
