@@ -256,8 +256,11 @@ void gui_class::createLanguageMenu()
 
 void gui_class::limitChannelRanges(int channels)
 {
-    scenePage->selFrom->setRange(1, channels);
-    scenePage->selTo->setRange(1, channels);
+    for (level_settings_page *page : {static_cast<level_settings_page *>(scenePage),
+                                      static_cast<level_settings_page *>(maskPage)}) {
+        page->selFrom->setRange(1, channels);
+        page->selTo->setRange(1, channels);
+    }
 }
 
 void gui_class::dmxOutEventsChanged(bool enabled, int first, int last)

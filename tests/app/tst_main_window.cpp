@@ -505,7 +505,10 @@ void tst_main_window::dmxOutEventsFollowTheStoredRange()
     w.tabWidget_main->setCurrentIndex(EventsTab);
     QCOMPARE(w.dmxOutEventsPage->eventList->rowCount(), 8);
 
-    // Switched off in the settings: the tab goes.
+    // Switched off in the settings page as it shows the range: the tab goes.
+    w.tabWidget_settings->setCurrentIndex(DmxSettingsTab);
+    w.tabWidget_main->setCurrentIndex(SettingsTab);
+    QVERIFY(w.dmxSettingsPage->setWidget->gbEvGen->isChecked());
     w.dmxSettingsPage->setWidget->gbEvGen->setChecked(false);
     QVERIFY(!w.tabWidget_events->isTabEnabled(DmxOutputEventsTab));
     QCOMPARE(readU16(image, image_layout::DmxEventFirstChannel), u16(0xFFFF));
@@ -524,9 +527,15 @@ void tst_main_window::dmxOutEventsFollowTheStoredRange()
     QCOMPARE(w.scenePage->selFrom->maximum(), 48);
     QCOMPARE(w.scenePage->selTo->maximum(), 48);
     QCOMPARE(w.scenePage->selFrom->minimum(), 1);
+    QCOMPARE(w.maskPage->selFrom->maximum(), 48);
+    QCOMPARE(w.maskPage->selTo->maximum(), 48);
     w.dmxSettingsPage->setWidget->spinChnlMax->setValue(24);
-    QCOMPARE(w.scenePage->selTo->maximum(), 24);
-    QCOMPARE(w.scenePage->selFrom->maximum(), 24);
+    for (level_settings_page *page : {static_cast<level_settings_page *>(w.scenePage),
+                                      static_cast<level_settings_page *>(w.maskPage)}) {
+        QCOMPARE(page->selFrom->minimum(), 1);
+        QCOMPARE(page->selFrom->maximum(), 24);
+        QCOMPARE(page->selTo->maximum(), 24);
+    }
 }
 
 void tst_main_window::viewActionsFollowTheMonitor()
