@@ -35,6 +35,25 @@ QTime tenths(u32 n)
     return QTime(0, 0).addMSecs(int(n) * 100);
 }
 
+// The settings of a DMX output channel as the tool stores them, drawn from one number:
+// minimal value below maximal, and linear, non-linear or triggered with DOWN below UP.
+u32 consistentDmxOutSettings(u32 r)
+{
+    const u32 minimal = r & 0x7F;
+    const u32 maximal = minimal + 1 + (r >> 8) % (255 - minimal);
+    u32 down = 255;
+    u32 up = 255;
+    switch ((r >> 16) % 3) {
+    case 1: up = 0; break;
+    case 2:
+        down = 1 + (r >> 24) % 200;
+        up = down + 1 + (r >> 18) % (254 - down);
+        break;
+    default: break;
+    }
+    return minimal | maximal << 8 | down << 16 | up << 24;
+}
+
 void populateImageAreas(u8 *image, sequence_generator &g)
 {
     for (u32 scene = 0; scene < SceneCount; ++scene) {
@@ -53,7 +72,7 @@ void populateImageAreas(u8 *image, sequence_generator &g)
         writeU16(image, maskTimes(mask) + 4, u16(g.below(600)));
     }
     for (u32 channel = 0; channel < ChannelCount; ++channel)
-        writeU32(image, dmxOutSettings(channel), g.next());
+        writeU32(image, dmxOutSettings(channel), consistentDmxOutSettings(g.next()));
     for (u32 input = 0; input < InputCount; ++input)
         writeI32(image, inputType(input), i32(input % 3));
     writeU16(image, StartUpTime, 50);
