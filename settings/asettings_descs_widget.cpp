@@ -5,6 +5,7 @@
 #include "settings/showDesc_class.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 
 namespace {
@@ -105,6 +106,9 @@ void asettings_descs_widget::createWidgets()
     descTable->setGeometry(10, 44, PageWidth - 20, PageHeight - 54);
     descTable->setColumnWidth(showDesc_class::ItemColumn, 110);
     descTable->setColumnWidth(showDesc_class::DescriptionColumn, 600);
+    // The item names number the rows already; the descriptions take the rest of the width.
+    descTable->verticalHeader()->hide();
+    descTable->horizontalHeader()->setStretchLastSection(true);
 }
 
 void asettings_descs_widget::connectSignals()

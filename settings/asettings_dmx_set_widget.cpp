@@ -54,7 +54,9 @@ asettings_dmx_set_widget::asettings_dmx_set_widget(QWidget *parent)
     : QWidget(parent)
 {
     setupUi(this);
+    // A sibling of the page on the tab page: it takes the page's fonts itself.
     setFont(page_base::listFont());
+    page_base::useNormalWeight(this);
     currentChnl = 0;
     sbFromCh->setRange(FirstEventChannel, LastEventChannel);
     sbToCh->setRange(FirstEventChannel, LastEventChannel);

@@ -51,6 +51,8 @@ void asettings_dmx_widget::createWidgets()
     setup.selectionBehavior = QAbstractItemView::SelectRows;
     setUpTable(chnlTable, setup);
     chnlTable->setColumnWidth(SettingsColumn, SettingsColumnWidth);
+    // The channel names take the room the summaries leave.
+    chnlTable->horizontalHeader()->setSectionResizeMode(ChannelColumn, QHeaderView::Stretch);
     chnlTable->selectRow(0);
 
     chnlLabel = new QLabel(tr("DMX Channel: 1"), this);

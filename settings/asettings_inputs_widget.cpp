@@ -21,6 +21,7 @@ asettings_inputs_widget::asettings_inputs_widget(QWidget *parent)
     : QTableView(parent)
 {
     setFont(page_base::listFont());
+    page_base::useNormalWeight(this);
     inputsModel = new QStandardItemModel(InputRows, ColumnCount, this);
     inputsModel->setHorizontalHeaderLabels({tr("Input", "column name"), tr("Input Type", "column name"),
                                             tr("Description", "column name")});

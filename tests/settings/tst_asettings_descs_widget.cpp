@@ -74,7 +74,7 @@ void tst_asettings_descs_widget::firstDisplayShowsTheStates()
     QCOMPARE(table()->horizontalHeaderItem(0)->text(), QStringLiteral("Item"));
     QCOMPARE(table()->horizontalHeaderItem(1)->text(), QStringLiteral("Description"));
     QCOMPARE(table()->columnWidth(0), 110);
-    QCOMPARE(table()->columnWidth(1), 600);
+    QVERIFY(table()->columnWidth(1) >= 600);
     QCOMPARE(table()->selectionMode(), QAbstractItemView::NoSelection);
     QCOMPARE(table()->currentRow(), 0);
     QCOMPARE(table()->currentColumn(), 1);
