@@ -784,6 +784,14 @@ Nr. %1</translation>
         <source>Clear whole mask</source>
         <translation>Maske löschen</translation>
     </message>
+    <message>
+        <source>Choose different source mask!</source>
+        <translation>Andere Quellmaske wählen!</translation>
+    </message>
+    <message>
+        <source>Varidex 620 project/config files (*.kdg;*.cfg);;All files (*)</source>
+        <translation>Varidex 620 Projekt-/Konfigurationsdateien (*.kdg;*.cfg);;Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>aprogram_conf_delegate</name>
@@ -1255,14 +1263,87 @@ Korrigiert!</translation>
     </message>
 </context>
 <context>
+    <name>ascene_groups_widget</name>
+    <message>
+        <source>Select group:</source>
+        <translation>Gruppe wählen:</translation>
+    </message>
+    <message>
+        <source>Group %1 members:</source>
+        <translation>Mitglieder der Gruppe %1:</translation>
+    </message>
+    <message>
+        <source>Group No.</source>
+        <translation>Gruppe Nr.</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Szene</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Add selected scene</source>
+        <translation>Gewählte Szene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove selected member</source>
+        <translation>Gewählte Szene entfernen</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>Scene %1</source>
+        <translation>Szene %1</translation>
+    </message>
+    <message>
+        <source>Nothing to do!</source>
+        <translation>Nichts zu tun!</translation>
+    </message>
+    <message>
+        <source>Scene %1 already coupled with group %2!</source>
+        <translation>Szene %1 gehört bereits zur Gruppe %2!</translation>
+    </message>
+    <message>
+        <source>Unrealisable action!</source>
+        <translation>Aktion nicht ausführbar!</translation>
+    </message>
+    <message>
+        <source>To many coupled scenes!</source>
+        <translation>Zu viele gekoppelte Szenen!</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Scene %1 is coupled with group %2!</source>
+        <translation>Szene %1 gehört zur Gruppe %2!</translation>
+    </message>
+    <message>
+        <source>
+Do you really move it to group %1?</source>
+        <translation>
+Wirklich in Gruppe %1 verschieben?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>Ja!</translation>
+    </message>
+</context>
+<context>
     <name>ascene_settings_widget</name>
     <message>
         <source>Coupled Scenes</source>
         <translation>Gekoppelte Szenen</translation>
-    </message>
-    <message>
-        <source>Coupling scenes is not built yet: the coupling groups are kept as the configuration holds them.</source>
-        <translation>Das Koppeln von Szenen ist noch nicht fertig: Die Kopplungsgruppen bleiben so, wie die Konfiguration sie enthält.</translation>
     </message>
     <message>
         <source>Scene</source>
@@ -1279,6 +1360,14 @@ Korrigiert!</translation>
     <message>
         <source>Scene %1</source>
         <translation>Szene %1</translation>
+    </message>
+    <message>
+        <source>Choose different source scene!</source>
+        <translation>Andere Quellszene wählen!</translation>
+    </message>
+    <message>
+        <source>Varidex 620 project/config files (*.kdg;*.cfg;*.cfg620);;All files (*)</source>
+        <translation>Varidex 620 Projekt-/Konfigurationsdateien (*.kdg;*.cfg;*.cfg620);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -1406,20 +1495,136 @@ gesetzt!</translation>
 <context>
     <name>asettings_descs_widget</name>
     <message>
-        <source>The descriptions editor is not built yet: descriptions are kept as the configuration holds them.</source>
-        <translation>Der Beschreibungs-Editor ist noch nicht fertig: Beschreibungen bleiben so, wie die Konfiguration sie enthält.</translation>
+        <source>States</source>
+        <translation>Zustände</translation>
+    </message>
+    <message>
+        <source>State </source>
+        <translation>Zustand </translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Eingänge</translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation>Eingang %1</translation>
+    </message>
+    <message>
+        <source>RCU inputs</source>
+        <translation>Fernbedienungseingänge</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Scenes</source>
+        <translation>Szenen</translation>
+    </message>
+    <message>
+        <source>Scene %1</source>
+        <translation>Szene %1</translation>
+    </message>
+    <message>
+        <source>Masks</source>
+        <translation>Masken</translation>
+    </message>
+    <message>
+        <source>Mask %1</source>
+        <translation>Maske %1</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Program %1</source>
+        <translation>Programm %1</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>Timer %1</source>
+        <translation>Timer %1</translation>
+    </message>
+    <message>
+        <source>Delays ( Events: delay end )</source>
+        <translation>Verzögerungen ( Ereignisse: Verzögerungsende )</translation>
+    </message>
+    <message>
+        <source>Delay %1</source>
+        <translation>Verzögerung %1</translation>
+    </message>
+    <message>
+        <source>Sequences ( Events: sequence start )</source>
+        <translation>Sequenzen ( Ereignisse: Sequenzstart )</translation>
+    </message>
+    <message>
+        <source>Sequence %1</source>
+        <translation>Sequenz %1</translation>
+    </message>
+    <message>
+        <source>Events: DMX output</source>
+        <translation>Ereignisse: DMX-Ausgang</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Kanal %1: %2</translation>
+    </message>
+    <message>
+        <source>Events: internal</source>
+        <translation>Ereignisse: intern</translation>
+    </message>
+    <message>
+        <source>Internal event %1</source>
+        <translation>Internes Ereignis %1</translation>
+    </message>
+    <message>
+        <source>Events: input state changed</source>
+        <translation>Ereignisse: Eingangszustand geändert</translation>
+    </message>
+    <message>
+        <source>Input %1: %2</source>
+        <translation>Eingang %1: %2</translation>
+    </message>
+    <message>
+        <source>Events: RCU keys events</source>
+        <translation>Ereignisse: Tasten der Fernbedienung</translation>
+    </message>
+    <message>
+        <source>Btn %1: %2</source>
+        <translation>Taste %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose description category: </source>
+        <translation>Beschreibungskategorie wählen: </translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>pressed</source>
+        <translation>gedrückt</translation>
+    </message>
+    <message>
+        <source>repeated</source>
+        <translation>wiederholt</translation>
+    </message>
+    <message>
+        <source>released</source>
+        <translation>losgelassen</translation>
     </message>
 </context>
 <context>
     <name>asettings_dmx_widget</name>
-    <message>
-        <source>The settings of each DMX output channel are not built yet: they are kept as the configuration holds them.</source>
-        <translation>Die Einstellungen der einzelnen DMX-Ausgangskanäle sind noch nicht fertig: Sie bleiben so, wie die Konfiguration sie enthält.</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Kanal</translation>
-    </message>
     <message>
         <source>DMX Ch. %1</source>
         <translation>DMX-Kan. %1</translation>
@@ -1428,25 +1633,23 @@ gesetzt!</translation>
         <source>DMX Channel: %1</source>
         <translation>DMX-Kanal: %1</translation>
     </message>
+    <message>
+        <source>DMX Channel</source>
+        <comment>column title</comment>
+        <translation>DMX-Kanal</translation>
+    </message>
+    <message>
+        <source>Channel Settings</source>
+        <comment>column title</comment>
+        <translation>Kanaleinstellungen</translation>
+    </message>
+    <message>
+        <source>DMX Channel: 1</source>
+        <translation>DMX-Kanal: 1</translation>
+    </message>
 </context>
 <context>
     <name>asettings_inputs_widget</name>
-    <message>
-        <source>Input types and descriptions are shown as the configuration holds them; their editor is not built yet.</source>
-        <translation>Eingangstypen und -beschreibungen werden so gezeigt, wie die Konfiguration sie enthält; ihr Editor ist noch nicht fertig.</translation>
-    </message>
-    <message>
-        <source>Input</source>
-        <translation>Eingang</translation>
-    </message>
-    <message>
-        <source>Input Type</source>
-        <translation>Eingangstyp</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Beschreibung</translation>
-    </message>
     <message>
         <source>Normal Open</source>
         <translation>Schließer</translation>
@@ -1462,6 +1665,21 @@ gesetzt!</translation>
     <message>
         <source>Input %1</source>
         <translation>Eingang %1</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <comment>column name</comment>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>Input Type</source>
+        <comment>column name</comment>
+        <translation>Eingangstyp</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <comment>column name</comment>
+        <translation>Beschreibung</translation>
     </message>
 </context>
 <context>
@@ -1801,20 +2019,80 @@ Siehe &quot;xml_report.log&quot;.</translation>
 <context>
     <name>dmxOutputSet</name>
     <message>
-        <source>DMX output channels in use:</source>
-        <translation>Genutzte DMX-Ausgangskanäle:</translation>
+        <source>Form</source>
+        <translation>Form</translation>
     </message>
     <message>
-        <source>DMX output events</source>
-        <translation>DMX-Ausgangsereignisse</translation>
+        <source>Triggered</source>
+        <translation>Ausgelöst</translation>
     </message>
     <message>
-        <source>First channel:</source>
-        <translation>Erster Kanal:</translation>
+        <source>Hysteresis level UP:</source>
+        <translation>Hysterese auf:</translation>
     </message>
     <message>
-        <source>Last channel:</source>
-        <translation>Letzter Kanal:</translation>
+        <source>Hysteresis level DOWN:</source>
+        <translation>Hysterese ab:</translation>
+    </message>
+    <message>
+        <source>DMX Channel Values</source>
+        <translation>Werte des DMX-Kanals</translation>
+    </message>
+    <message>
+        <source>Minimal value:</source>
+        <translation>Minimalwert:</translation>
+    </message>
+    <message>
+        <source>Maximal value:</source>
+        <translation>Maximalwert:</translation>
+    </message>
+    <message>
+        <source>Events Generation</source>
+        <translation>Ereigniserzeugung</translation>
+    </message>
+    <message>
+        <source>From channel</source>
+        <translation>Ab Kanal</translation>
+    </message>
+    <message>
+        <source>To channel</source>
+        <translation>Bis Kanal</translation>
+    </message>
+    <message>
+        <source>Number Of Channels</source>
+        <translation>Anzahl der Kanäle</translation>
+    </message>
+    <message>
+        <source>Output Channels Limit </source>
+        <translation>Grenze der Ausgangskanäle </translation>
+    </message>
+    <message>
+        <source>Characteristic</source>
+        <translation>Kennlinie</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Non-linear</source>
+        <translation>Nichtlinear</translation>
+    </message>
+    <message>
+        <source>Mark Between Frame Time</source>
+        <translation>Pause zwischen Frames</translation>
+    </message>
+    <message>
+        <source>no delay</source>
+        <translation>keine Pause</translation>
+    </message>
+    <message>
+        <source> µs</source>
+        <translation> µs</translation>
+    </message>
+    <message>
+        <source>Set MBFT to</source>
+        <translation>MBFT setzen auf</translation>
     </message>
 </context>
 <context>
@@ -2868,8 +3146,52 @@ Duration will be fixed.</source>
 Die Dauer wird korrigiert.</translation>
     </message>
     <message>
-        <source>Copying, also from another configuration file, is not built yet.</source>
-        <translation>Kopieren, auch aus einer anderen Konfigurationsdatei, ist noch nicht verfügbar.</translation>
+        <source>Current Configuration</source>
+        <translation>Aktuelle Konfiguration</translation>
+    </message>
+    <message>
+        <source>Copy from range:</source>
+        <translation>Bereich kopieren:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Another Configuration</source>
+        <translation>Andere Konfiguration</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Freigeben</translation>
+    </message>
+    <message>
+        <source>copying</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>with relocation</source>
+        <translation>mit Verschiebung</translation>
+    </message>
+    <message>
+        <source>Useless action!</source>
+        <translation>Sinnlose Aktion!</translation>
+    </message>
+    <message>
+        <source>Choose a project description file for Kd620 controller</source>
+        <translation>Projektdatei für den Controller Kd620 wählen</translation>
     </message>
 </context>
 <context>
@@ -3106,6 +3428,17 @@ Versuchen Sie es erneut oder wählen Sie ein anderes Gerät.</translation>
     <message>
         <source>When unset</source>
         <translation>Nicht gesetzt</translation>
+    </message>
+</context>
+<context>
+    <name>showDesc_class</name>
+    <message>
+        <source>Item</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
     </message>
 </context>
 <context>

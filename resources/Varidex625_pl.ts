@@ -784,6 +784,14 @@ nr %1</translation>
         <source>Clear whole mask</source>
         <translation>Wyczyść maskę</translation>
     </message>
+    <message>
+        <source>Choose different source mask!</source>
+        <translation>Wybierz inną maskę źródłową!</translation>
+    </message>
+    <message>
+        <source>Varidex 620 project/config files (*.kdg;*.cfg);;All files (*)</source>
+        <translation>Pliki projektu/konfiguracji Varidex 620 (*.kdg;*.cfg);;Wszystkie pliki (*)</translation>
+    </message>
 </context>
 <context>
     <name>aprogram_conf_delegate</name>
@@ -1255,14 +1263,87 @@ Poprawiono!</translation>
     </message>
 </context>
 <context>
+    <name>ascene_groups_widget</name>
+    <message>
+        <source>Select group:</source>
+        <translation>Wybierz grupę:</translation>
+    </message>
+    <message>
+        <source>Group %1 members:</source>
+        <translation>Sceny grupy %1:</translation>
+    </message>
+    <message>
+        <source>Group No.</source>
+        <translation>Grupa nr</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Scena</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Add selected scene</source>
+        <translation>Dodaj wybraną scenę</translation>
+    </message>
+    <message>
+        <source>Remove selected member</source>
+        <translation>Usuń wybraną scenę</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Grupa %1</translation>
+    </message>
+    <message>
+        <source>Scene %1</source>
+        <translation>Scena %1</translation>
+    </message>
+    <message>
+        <source>Nothing to do!</source>
+        <translation>Nic do zrobienia!</translation>
+    </message>
+    <message>
+        <source>Scene %1 already coupled with group %2!</source>
+        <translation>Scena %1 już należy do grupy %2!</translation>
+    </message>
+    <message>
+        <source>Unrealisable action!</source>
+        <translation>Operacja niewykonalna!</translation>
+    </message>
+    <message>
+        <source>To many coupled scenes!</source>
+        <translation>Zbyt wiele powiązanych scen!</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Czy na pewno?</translation>
+    </message>
+    <message>
+        <source>Scene %1 is coupled with group %2!</source>
+        <translation>Scena %1 należy do grupy %2!</translation>
+    </message>
+    <message>
+        <source>
+Do you really move it to group %1?</source>
+        <translation>
+Czy na pewno przenieść ją do grupy %1?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>Tak!</translation>
+    </message>
+</context>
+<context>
     <name>ascene_settings_widget</name>
     <message>
         <source>Coupled Scenes</source>
         <translation>Sceny sprzężone</translation>
-    </message>
-    <message>
-        <source>Coupling scenes is not built yet: the coupling groups are kept as the configuration holds them.</source>
-        <translation>Sprzęganie scen nie jest jeszcze gotowe: grupy sprzężeń pozostają takie, jak w konfiguracji.</translation>
     </message>
     <message>
         <source>Scene</source>
@@ -1279,6 +1360,14 @@ Poprawiono!</translation>
     <message>
         <source>Scene %1</source>
         <translation>Scena %1</translation>
+    </message>
+    <message>
+        <source>Choose different source scene!</source>
+        <translation>Wybierz inną scenę źródłową!</translation>
+    </message>
+    <message>
+        <source>Varidex 620 project/config files (*.kdg;*.cfg;*.cfg620);;All files (*)</source>
+        <translation>Pliki projektu/konfiguracji Varidex 620 (*.kdg;*.cfg;*.cfg620);;Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>
@@ -1407,20 +1496,136 @@ ustawione!</translation>
 <context>
     <name>asettings_descs_widget</name>
     <message>
-        <source>The descriptions editor is not built yet: descriptions are kept as the configuration holds them.</source>
-        <translation>Edytor opisów nie jest jeszcze gotowy: opisy pozostają takie, jak w konfiguracji.</translation>
+        <source>States</source>
+        <translation>Stany</translation>
+    </message>
+    <message>
+        <source>State </source>
+        <translation>Stan </translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Wejścia</translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation>Wejście %1</translation>
+    </message>
+    <message>
+        <source>RCU inputs</source>
+        <translation>Wejścia pilota</translation>
+    </message>
+    <message>
+        <source>Button %1</source>
+        <translation>Przycisk %1</translation>
+    </message>
+    <message>
+        <source>Scenes</source>
+        <translation>Sceny</translation>
+    </message>
+    <message>
+        <source>Scene %1</source>
+        <translation>Scena %1</translation>
+    </message>
+    <message>
+        <source>Masks</source>
+        <translation>Maski</translation>
+    </message>
+    <message>
+        <source>Mask %1</source>
+        <translation>Maska %1</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programy</translation>
+    </message>
+    <message>
+        <source>Program %1</source>
+        <translation>Program %1</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>Zegary</translation>
+    </message>
+    <message>
+        <source>Timer %1</source>
+        <translation>Zegar %1</translation>
+    </message>
+    <message>
+        <source>Delays ( Events: delay end )</source>
+        <translation>Opóźnienia ( zdarzenia: koniec opóźnienia )</translation>
+    </message>
+    <message>
+        <source>Delay %1</source>
+        <translation>Opóźnienie %1</translation>
+    </message>
+    <message>
+        <source>Sequences ( Events: sequence start )</source>
+        <translation>Sekwencje ( zdarzenia: start sekwencji )</translation>
+    </message>
+    <message>
+        <source>Sequence %1</source>
+        <translation>Sekwencja %1</translation>
+    </message>
+    <message>
+        <source>Events: DMX output</source>
+        <translation>Zdarzenia: wyjście DMX</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Kanał %1: %2</translation>
+    </message>
+    <message>
+        <source>Events: internal</source>
+        <translation>Zdarzenia: wewnętrzne</translation>
+    </message>
+    <message>
+        <source>Internal event %1</source>
+        <translation>Zdarzenie wewnętrzne %1</translation>
+    </message>
+    <message>
+        <source>Events: input state changed</source>
+        <translation>Zdarzenia: zmiana stanu wejścia</translation>
+    </message>
+    <message>
+        <source>Input %1: %2</source>
+        <translation>Wejście %1: %2</translation>
+    </message>
+    <message>
+        <source>Events: RCU keys events</source>
+        <translation>Zdarzenia: przyciski pilota</translation>
+    </message>
+    <message>
+        <source>Btn %1: %2</source>
+        <translation>Prz. %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose description category: </source>
+        <translation>Wybierz kategorię opisów: </translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>wł.</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>wył.</translation>
+    </message>
+    <message>
+        <source>pressed</source>
+        <translation>wciśnięty</translation>
+    </message>
+    <message>
+        <source>repeated</source>
+        <translation>powtarzany</translation>
+    </message>
+    <message>
+        <source>released</source>
+        <translation>zwolniony</translation>
     </message>
 </context>
 <context>
     <name>asettings_dmx_widget</name>
-    <message>
-        <source>The settings of each DMX output channel are not built yet: they are kept as the configuration holds them.</source>
-        <translation>Ustawienia poszczególnych kanałów wyjścia DMX nie są jeszcze gotowe: pozostają takie, jak w konfiguracji.</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Kanał</translation>
-    </message>
     <message>
         <source>DMX Ch. %1</source>
         <translation>Kan. DMX %1</translation>
@@ -1429,25 +1634,23 @@ ustawione!</translation>
         <source>DMX Channel: %1</source>
         <translation>Kanał DMX: %1</translation>
     </message>
+    <message>
+        <source>DMX Channel</source>
+        <comment>column title</comment>
+        <translation>Kanał DMX</translation>
+    </message>
+    <message>
+        <source>Channel Settings</source>
+        <comment>column title</comment>
+        <translation>Ustawienia kanału</translation>
+    </message>
+    <message>
+        <source>DMX Channel: 1</source>
+        <translation>Kanał DMX: 1</translation>
+    </message>
 </context>
 <context>
     <name>asettings_inputs_widget</name>
-    <message>
-        <source>Input types and descriptions are shown as the configuration holds them; their editor is not built yet.</source>
-        <translation>Typy i opisy wejść są pokazane tak, jak w konfiguracji; ich edytor nie jest jeszcze gotowy.</translation>
-    </message>
-    <message>
-        <source>Input</source>
-        <translation>Wejście</translation>
-    </message>
-    <message>
-        <source>Input Type</source>
-        <translation>Typ wejścia</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Opis</translation>
-    </message>
     <message>
         <source>Normal Open</source>
         <translation>Zwierne (NO)</translation>
@@ -1463,6 +1666,21 @@ ustawione!</translation>
     <message>
         <source>Input %1</source>
         <translation>Wejście %1</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <comment>column name</comment>
+        <translation>Wejście</translation>
+    </message>
+    <message>
+        <source>Input Type</source>
+        <comment>column name</comment>
+        <translation>Typ wejścia</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <comment>column name</comment>
+        <translation>Opis</translation>
     </message>
 </context>
 <context>
@@ -1802,20 +2020,80 @@ Zobacz &quot;xml_report.log&quot;.</translation>
 <context>
     <name>dmxOutputSet</name>
     <message>
-        <source>DMX output channels in use:</source>
-        <translation>Używane kanały wyjścia DMX:</translation>
+        <source>Form</source>
+        <translation>Forma</translation>
     </message>
     <message>
-        <source>DMX output events</source>
-        <translation>Zdarzenia wyjścia DMX</translation>
+        <source>Triggered</source>
+        <translation>Wyzwalane</translation>
     </message>
     <message>
-        <source>First channel:</source>
-        <translation>Pierwszy kanał:</translation>
+        <source>Hysteresis level UP:</source>
+        <translation>Histereza w górę:</translation>
     </message>
     <message>
-        <source>Last channel:</source>
-        <translation>Ostatni kanał:</translation>
+        <source>Hysteresis level DOWN:</source>
+        <translation>Histereza w dół:</translation>
+    </message>
+    <message>
+        <source>DMX Channel Values</source>
+        <translation>Wartości kanału DMX</translation>
+    </message>
+    <message>
+        <source>Minimal value:</source>
+        <translation>Wartość min.:</translation>
+    </message>
+    <message>
+        <source>Maximal value:</source>
+        <translation>Wartość maks.:</translation>
+    </message>
+    <message>
+        <source>Events Generation</source>
+        <translation>Generowanie zdarzeń</translation>
+    </message>
+    <message>
+        <source>From channel</source>
+        <translation>Od kanału</translation>
+    </message>
+    <message>
+        <source>To channel</source>
+        <translation>Do kanału</translation>
+    </message>
+    <message>
+        <source>Number Of Channels</source>
+        <translation>Liczba kanałów</translation>
+    </message>
+    <message>
+        <source>Output Channels Limit </source>
+        <translation>Limit kanałów wyjścia </translation>
+    </message>
+    <message>
+        <source>Characteristic</source>
+        <translation>Charakterystyka</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Liniowa</translation>
+    </message>
+    <message>
+        <source>Non-linear</source>
+        <translation>Nieliniowa</translation>
+    </message>
+    <message>
+        <source>Mark Between Frame Time</source>
+        <translation>Przerwa między ramkami</translation>
+    </message>
+    <message>
+        <source>no delay</source>
+        <translation>bez opóźnienia</translation>
+    </message>
+    <message>
+        <source> µs</source>
+        <translation> µs</translation>
+    </message>
+    <message>
+        <source>Set MBFT to</source>
+        <translation>Ustaw MBFT na</translation>
     </message>
 </context>
 <context>
@@ -2873,8 +3151,52 @@ Duration will be fixed.</source>
 Czas trwania zostanie poprawiony.</translation>
     </message>
     <message>
-        <source>Copying, also from another configuration file, is not built yet.</source>
-        <translation>Kopiowanie, także z innego pliku konfiguracji, nie jest jeszcze dostępne.</translation>
+        <source>Current Configuration</source>
+        <translation>Bieżąca konfiguracja</translation>
+    </message>
+    <message>
+        <source>Copy from range:</source>
+        <translation>Kopiuj zakres:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Another Configuration</source>
+        <translation>Inna konfiguracja</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Plik:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Przeglądaj</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Zwolnij</translation>
+    </message>
+    <message>
+        <source>copying</source>
+        <translation>kopiowanie</translation>
+    </message>
+    <message>
+        <source>with relocation</source>
+        <translation>z przeniesieniem</translation>
+    </message>
+    <message>
+        <source>Useless action!</source>
+        <translation>Bezcelowa operacja!</translation>
+    </message>
+    <message>
+        <source>Choose a project description file for Kd620 controller</source>
+        <translation>Wybierz plik projektu sterownika Kd620</translation>
     </message>
 </context>
 <context>
@@ -3111,6 +3433,17 @@ Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
     <message>
         <source>When unset</source>
         <translation>Nieustawiony</translation>
+    </message>
+</context>
+<context>
+    <name>showDesc_class</name>
+    <message>
+        <source>Item</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Opis</translation>
     </message>
 </context>
 <context>
