@@ -1270,7 +1270,7 @@ Korrigiert!</translation>
     </message>
     <message>
         <source>Group %1 members:</source>
-        <translation>Mitglieder der Gruppe %1:</translation>
+        <translation>In Gruppe %1:</translation>
     </message>
     <message>
         <source>Group No.</source>
@@ -1552,7 +1552,7 @@ gesetzt!</translation>
     </message>
     <message>
         <source>Delays ( Events: delay end )</source>
-        <translation>Verzögerungen ( Ereignisse: Verzögerungsende )</translation>
+        <translation>Verzögerungen ( Ereignis: Ende )</translation>
     </message>
     <message>
         <source>Delay %1</source>
@@ -2064,7 +2064,7 @@ Siehe &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Output Channels Limit </source>
-        <translation>Grenze der Ausgangskanäle </translation>
+        <translation>Kanalanzahl </translation>
     </message>
     <message>
         <source>Characteristic</source>
@@ -3183,7 +3183,7 @@ Die Dauer wird korrigiert.</translation>
     </message>
     <message>
         <source>with relocation</source>
-        <translation>mit Verschiebung</translation>
+        <translation>verschoben</translation>
     </message>
     <message>
         <source>Useless action!</source>
