@@ -52,6 +52,42 @@ QString codeText(u8 code)
     return code <= MaxCode ? QStringLiteral("  %1").arg(code) : QStringLiteral("  - -");
 }
 
+// The system address and the selected button's code are set alike: a box that leaves the
+// value unused, a forced value with its Set button, and a button that learns it from the remote.
+struct forced_value_texts {
+    QString title, unused, caption, set, get;
+};
+
+struct forced_value_group {
+    QGroupBox *box;
+    QCheckBox *unusedBox;
+    QLabel *caption;
+    QSpinBox *spin;
+    QPushButton *setButton;
+    QPushButton *getButton;
+};
+
+forced_value_group createForcedValueGroup(QWidget *parent, int top, const forced_value_texts &texts, int maximum)
+{
+    forced_value_group group;
+    group.box = new QGroupBox(texts.title, parent);
+    group.box->setGeometry(400, top, 390, 140);
+    group.unusedBox = new QCheckBox(texts.unused, group.box);
+    group.unusedBox->setGeometry(15, 28, 250, 24);
+    group.caption = new QLabel(texts.caption, group.box);
+    group.caption->setGeometry(15, 62, 100, 26);
+    group.spin = new QSpinBox(group.box);
+    group.spin->setGeometry(120, 62, 70, 26);
+    group.spin->setRange(0, maximum);
+    group.setButton = new QPushButton(texts.set, group.box);
+    group.setButton->setGeometry(210, 60, 100, 30);
+    group.getButton = new QPushButton(texts.get, group.box);
+    group.getButton->setGeometry(15, 98, 175, 30);
+    for (QPushButton *button : {group.setButton, group.getButton})
+        button->setFont(buttonFont());
+    return group;
+}
+
 } // namespace
 
 asettings_ired_tab::asettings_ired_tab(QWidget *parent)
@@ -128,40 +164,28 @@ void asettings_ired_tab::createButtons()
 
 void asettings_ired_tab::createAddressGroup()
 {
-    addressGroup = new QGroupBox(tr("System Address"), this);
-    addressGroup->setGeometry(400, 180, 390, 140);
-    noRcuBox = new QCheckBox(tr("Do not use RCU"), addressGroup);
-    noRcuBox->setGeometry(15, 28, 250, 24);
-    forcedCaption = new QLabel(tr("Forced"), addressGroup);
-    forcedCaption->setGeometry(15, 62, 100, 26);
-    addrSpin = new QSpinBox(addressGroup);
-    addrSpin->setGeometry(120, 62, 70, 26);
-    addrSpin->setRange(0, MaxAddress);
-    setAddrButton = new QPushButton(tr("Set"), addressGroup);
-    setAddrButton->setGeometry(210, 60, 100, 30);
-    getAddrButton = new QPushButton(tr("Get from RCU"), addressGroup);
-    getAddrButton->setGeometry(15, 98, 175, 30);
-    for (QPushButton *button : {setAddrButton, getAddrButton})
-        button->setFont(buttonFont());
+    const forced_value_group group = createForcedValueGroup(
+        this, 180, {tr("System Address"), tr("Do not use RCU"), tr("Forced"), tr("Set"), tr("Get from RCU")},
+        MaxAddress);
+    addressGroup = group.box;
+    noRcuBox = group.unusedBox;
+    forcedCaption = group.caption;
+    addrSpin = group.spin;
+    setAddrButton = group.setButton;
+    getAddrButton = group.getButton;
 }
 
 void asettings_ired_tab::createButtonGroup()
 {
-    buttonGroup = new QGroupBox(tr("Selected Button"), this);
-    buttonGroup->setGeometry(400, 335, 390, 140);
-    notUsedBox = new QCheckBox(tr("Not used"), buttonGroup);
-    notUsedBox->setGeometry(15, 28, 250, 24);
-    forcedCodeCaption = new QLabel(tr("Forced code"), buttonGroup);
-    forcedCodeCaption->setGeometry(15, 62, 100, 26);
-    codeSpin = new QSpinBox(buttonGroup);
-    codeSpin->setGeometry(120, 62, 70, 26);
-    codeSpin->setRange(0, MaxCode);
-    setCodeButton = new QPushButton(tr("Set"), buttonGroup);
-    setCodeButton->setGeometry(210, 60, 100, 30);
-    getCodeButton = new QPushButton(tr("Get code from RCU"), buttonGroup);
-    getCodeButton->setGeometry(15, 98, 175, 30);
-    for (QPushButton *button : {setCodeButton, getCodeButton})
-        button->setFont(buttonFont());
+    const forced_value_group group = createForcedValueGroup(
+        this, 335, {tr("Selected Button"), tr("Not used"), tr("Forced code"), tr("Set"), tr("Get code from RCU")},
+        MaxCode);
+    buttonGroup = group.box;
+    notUsedBox = group.unusedBox;
+    forcedCodeCaption = group.caption;
+    codeSpin = group.spin;
+    setCodeButton = group.setButton;
+    getCodeButton = group.getButton;
 }
 
 void asettings_ired_tab::connectSignals()
