@@ -5,7 +5,6 @@
 #include "programs/aprogram_conf_delegate.h"
 #include "programs/aprogram_conf_widget.h"
 #include "programs/aprogram_settings_copying.h"
-#include "widgets/stand_in_page.h"
 #include "widgets/table_setup.h"
 
 #include <QApplication>

@@ -5,7 +5,6 @@
 #include "model/image_access.h"
 #include "model/image_layout.h"
 #include "programs/aprogram_settings_widget.h"
-#include "widgets/stand_in_page.h"
 #include "tests/sim/sim_event_engine.h"
 #include "tests/support/main_window_fixture.h"
 

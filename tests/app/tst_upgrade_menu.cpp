@@ -1,4 +1,3 @@
-#include "widgets/stand_in_page.h"
 #include "app/upgrade_page_launcher.h"
 #include "settings/monitor/ctrl_monitor.h"
 #include "tests/support/main_window_fixture.h"
