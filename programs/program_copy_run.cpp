@@ -8,6 +8,10 @@
 
 #include <cstring>
 
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
 using namespace image_layout;
 
 namespace {
@@ -125,15 +129,26 @@ void program_copy_run::inform(const QString &title, const QString &text)
 
 void program_copy_run::copyScenes(const scene_pool_map &scenes)
 {
+    // The pool may start on scenes the copied programs use, so within one configuration a
+    // pair may read a scene that an earlier pair has already written. Every source scene is
+    // therefore read whole before the first one is written.
+    struct scene_copy {
+        int newScene;
+        QByteArray levels;
+        QString description;
+    };
+    QList<scene_copy> copies;
     for (const scene_pool_map::pair &p : scenes.pairs()) {
         const bool inRange = p.oldScene >= 0 && p.oldScene < int(SceneCount) && p.newScene >= 0
             && p.newScene < int(SceneCount);
         if (!inRange || (&source == &target && p.oldScene == p.newScene))
             continue;
-        // memmove: within one image a scene may be copied onto one copied before.
-        std::memmove(target.confData + sceneLevel(u32(p.newScene), 0), source.confData + sceneLevel(u32(p.oldScene), 0),
-                     ChannelCount);
-        target.sceneDescs[size_t(p.newScene)] = source.sceneDescs[size_t(p.oldScene)];
+        const char *levels = reinterpret_cast<const char *>(source.confData + sceneLevel(u32(p.oldScene), 0));
+        copies.append({p.newScene, QByteArray(levels, int(ChannelCount)), source.sceneDescs[size_t(p.oldScene)]});
+    }
+    for (const scene_copy &copy : std::as_const(copies)) {
+        std::memcpy(target.confData + sceneLevel(u32(copy.newScene), 0), copy.levels.constData(), ChannelCount);
+        target.sceneDescs[size_t(copy.newScene)] = copy.description;
     }
 }
 

@@ -162,6 +162,8 @@ private slots:
     void rangeBounds();
     void scenesGoIntoThePool_data();
     void scenesGoIntoThePool();
+    void poolOverlappingTheSources_data();
+    void poolOverlappingTheSources();
     void rangeChecks_data();
     void rangeChecks();
     void reversalMovesTheFadeDown();
@@ -353,6 +355,80 @@ void tst_program_copying::scenesGoIntoThePool()
     QCOMPARE(readU16(c().confData, programStepCount(19)), u16(2));
     const u32 slot20 = stepSlotOfAddress(readU32(c().confData, programFirstStep(20)));
     QCOMPARE(program_step_record::read(c().confData, slot20).scene, u16(scenes6[0]));
+}
+
+void tst_program_copying::poolOverlappingTheSources_data()
+{
+    // Scenes from 1, as the page shows them. The pool may start on scenes the copied
+    // program uses; every copy still gets what its source scene held before the copy.
+    QTest::addColumn<bool>("fromFile");
+    QTest::addColumn<QList<int>>("sourceScenes");  // of program 5, in step order
+    QTest::addColumn<int>("pool");
+    QTest::addColumn<QList<int>>("copyScenes");
+    QTest::newRow("pool on the second source") << false << QList<int>{10, 11} << 11 << QList<int>{11, 12};
+    QTest::newRow("pool below the sources, met downwards")
+        << false << QList<int>{13, 12, 11} << 10 << QList<int>{10, 11, 12};
+    QTest::newRow("pool repeating a source") << false << QList<int>{10, 11, 10} << 11 << QList<int>{11, 12, 11};
+    QTest::newRow("another file, pool on the second source") << true << QList<int>{10, 11} << 11
+                                                             << QList<int>{11, 12};
+    QTest::newRow("another file, pool below the sources")
+        << true << QList<int>{13, 12, 11} << 10 << QList<int>{10, 11, 12};
+}
+
+void tst_program_copying::poolOverlappingTheSources()
+{
+    QFETCH(bool, fromFile);
+    QFETCH(QList<int>, sourceScenes);
+    QFETCH(int, pool);
+    QFETCH(QList<int>, copyScenes);
+    kd620_controller_class other;
+    controller_configuration_class &source = fromFile ? static_cast<controller_configuration_class &>(other) : c();
+    step_list steps;
+    for (int scene : sourceScenes)
+        steps << test_step{scene - 1, 0, 10, 0};
+    putProgram(source, 4, steps);
+    // Each scene from 9 to 14 is recognisable by its levels and its description, in both
+    // configurations.
+    for (int scene = 9; scene <= 14; ++scene) {
+        setLevels(c(), scene - 1, levelsFor(scene));
+        c().sceneDescs[size_t(scene - 1)] = QStringLiteral("scene %1").arg(scene);
+        setLevels(other, scene - 1, levelsFor(100 + scene));
+        other.sceneDescs[size_t(scene - 1)] = QStringLiteral("other scene %1").arg(scene);
+    }
+    makePage();
+    select(19);
+    if (fromFile) {
+        tab()->altFileEdit->setText(writeFile(other, QStringLiteral("other.cfg625")));
+        tab()->altOpenButton->click();
+        QVERIFY(page->tmpDev);
+        f->ui.clear();
+        tab()->altFromSpin->setValue(5);
+        tab()->altToSpin->setValue(5);
+        tab()->scenePoolSpin->setValue(pool);
+        tab()->altCopyButton->click();
+    } else {
+        copy(5, 5, pool);
+    }
+
+    QVERIFY(f->ui.messages.isEmpty());
+    QList<int> expectedScenes;
+    for (int scene : copyScenes)
+        expectedScenes << scene - 1;
+    QCOMPARE(scenesOf(c(), 19), expectedScenes);
+    // Which scene's levels a scene holds, by the seed they were made with (-1: none of them).
+    auto levelsSeed = [this](int scene) {
+        for (int seed : {9, 10, 11, 12, 13, 14, 109, 110, 111, 112, 113, 114}) {
+            if (levelsOf(c(), scene - 1) == levelsFor(seed))
+                return seed;
+        }
+        return -1;
+    };
+    const int seedBase = fromFile ? 100 : 0;
+    const QString descBase = fromFile ? QStringLiteral("other scene %1") : QStringLiteral("scene %1");
+    for (int i = 0; i < copyScenes.size(); ++i) {
+        QCOMPARE(levelsSeed(copyScenes[i]), seedBase + sourceScenes[i]);
+        QCOMPARE(c().sceneDescs[size_t(copyScenes[i] - 1)], descBase.arg(sourceScenes[i]));
+    }
 }
 
 void tst_program_copying::rangeChecks_data()
