@@ -153,7 +153,15 @@ aprogram_conf_widget::key_operation aprogram_conf_widget::keyOperation(int key, 
 
 void aprogram_conf_widget::keyPressEvent(QKeyEvent *event)
 {
-    switch (keyOperation(event->key(), event->modifiers())) {
+    const key_operation operation = keyOperation(event->key(), event->modifiers());
+    // A key that an open editor does not use comes on to the table. The edit belongs to the
+    // step it was opened on: it is stored there before the operation moves the steps, as
+    // when a click on one of the page's buttons takes the focus from the editor.
+    if (operation != NoOperation && !closeEditorWithFocus()) {
+        event->accept();
+        return;
+    }
+    switch (operation) {
     case DeleteOperation: deleteStep(); break;
     case InsertOperation: insertStep(); break;
     case CopyOperation: copyStep(); break;
@@ -161,6 +169,23 @@ void aprogram_conf_widget::keyPressEvent(QKeyEvent *event)
     case NoOperation: QTableView::keyPressEvent(event); return;
     }
     event->accept();
+}
+
+bool aprogram_conf_widget::closeEditorWithFocus()
+{
+    if (state() != EditingState)
+        return true;
+    // The editor is the viewport's child that holds the focus, or one of whose parts does.
+    QWidget *editor = focusWidget();
+    while (editor && editor->parentWidget() != viewport())
+        editor = editor->parentWidget();
+    if (editor) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+        setFocus();
+    }
+    // Should an editor stay open all the same, no step moves under it.
+    return state() != EditingState;
 }
 
 void aprogram_conf_widget::stopEditing(QWidget *editor)

@@ -107,7 +107,8 @@ public slots:
     void fillSteps();
 
     // Delete, Insert, Ctrl+C and Ctrl+V run the step operations; every other key is the
-    // view's.
+    // view's. An editor whose key comes on to the table is stored into its own step and
+    // closed before the operation runs.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -120,6 +121,9 @@ private:
         void stop() { tenths = -1; }
     };
 
+    // Stores the open editor into its own step and closes it; false when an editor stays
+    // open.
+    bool closeEditorWithFocus();
     void fitHeaderFont();
     void fillRows();
     void fillRow(int row, program_clock &clock, bool &fixAll);

@@ -85,6 +85,34 @@ QList<int> durationsOf(const kd620_controller_class &c, int program)
     return tenths;
 }
 
+// Every field of one step as one line: scene, fade-up, duration ("inf" when infinite),
+// fade-down (times in tenths) and event code.
+QString stepText(const test_step &s)
+{
+    const QString duration = s.duration == Infinite ? QStringLiteral("inf") : QString::number(s.duration);
+    return QStringLiteral("s%1 up%2 d%3 down%4 e%5").arg(s.scene).arg(s.fadeUp).arg(duration).arg(s.fadeDown)
+        .arg(s.event, 0, 16);
+}
+
+QStringList stepTexts(const step_list &steps)
+{
+    QStringList texts;
+    for (const test_step &s : steps)
+        texts << stepText(s);
+    return texts;
+}
+
+QStringList stepTexts(const kd620_controller_class &c, int program)
+{
+    const program_list_class &list = c.programList;
+    step_list steps;
+    for (int i = 0; i < list.stepCount(program); ++i)
+        steps << test_step{list.scene(program, i), timeToTenths(list.riseTime(program, i)),
+                           list.isLastTimeInf(program, i) ? Infinite : timeToTenths(list.lastTime(program, i)),
+                           timeToTenths(list.fallTime(program, i)), list.stepEvent(program, i)};
+    return stepTexts(steps);
+}
+
 QStringList column(const aprogram_conf_widget *table, int col)
 {
     QStringList texts;
@@ -154,6 +182,8 @@ private slots:
     void scenesSequence_data();
     void scenesSequence();
     void keysRunTheOperations();
+    void keyOperationInAnOpenEditor_data();
+    void keyOperationInAnOpenEditor();
     void buttonsRunTheOperations();
 
 private:
@@ -1362,6 +1392,102 @@ void tst_program_step_editing::keysRunTheOperations()
     // The keys of the operations never open an editor.
     for (int col = 0; col < aprogram_conf_widget::StepColumnCount; ++col)
         QVERIFY(!table()->indexWidget(cell(2, col)));
+}
+
+void tst_program_step_editing::keyOperationInAnOpenEditor_data()
+{
+    // An editor opened by the view on a step; a value typed into it; then a key of a step
+    // operation that the editor does not use, so it reaches the table, and Return. The edit
+    // belongs to the step the editor was opened on, wherever the operation moves it.
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<bool>("onTheBox");  // the duration editor's focus on its check box
+    QTest::addColumn<int>("section");    // a time editor's section typed into; -1 for a spin box
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<step_list>("expected");
+
+    using t = aprogram_conf_widget;
+    const test_step s0{0, 0, 10, 0};
+    const test_step added{0, 0, 10, 0};
+    const test_step s2{2, 0, 10, 0};
+    const int none = -1;
+    QTest::newRow("scene, Insert") << 1 << int(t::SceneColumn) << false << none << "12" << int(Qt::Key_Insert)
+                                   << QList<int>{} << step_list{s0, added, {11, 0, 10, 0}, s2};
+    QTest::newRow("fade-up, Insert") << 1 << int(t::FadeUpColumn) << false << int(QDateTimeEdit::SecondSection)
+                                     << "09" << int(Qt::Key_Insert) << QList<int>{}
+                                     << step_list{s0, added, {1, 90, 10, 0}, s2};
+    QTest::newRow("duration, Insert") << 1 << int(t::DurationColumn) << false << int(QDateTimeEdit::SecondSection)
+                                      << "09" << int(Qt::Key_Insert) << QList<int>{}
+                                      << step_list{s0, added, {1, 0, 90, 0}, s2};
+    QTest::newRow("fade-down of the last step, Insert")
+        << 2 << int(t::FadeDownColumn) << false << int(QDateTimeEdit::SecondSection) << "05" << int(Qt::Key_Insert)
+        << QList<int>{} << step_list{s0, {1, 0, 10, 0}, added, {2, 0, 10, 50}};
+    // Row 1 ends at 2 s; its end moved to 2.5 s takes half a second from row 2.
+    QTest::newRow("program time, Insert")
+        << 1 << int(t::ProgramTimeColumn) << false << int(QDateTimeEdit::MSecSection) << "500"
+        << int(Qt::Key_Insert) << QList<int>{} << step_list{s0, added, {1, 0, 15, 0}, {2, 0, 5, 0}};
+    QTest::newRow("event, Insert") << 1 << int(t::EventColumn) << false << none << "7" << int(Qt::Key_Insert)
+                                   << QList<int>{} << step_list{s0, added, {1, 0, 10, 0, 0x406}, s2};
+    // The check box uses no Delete: the edited step is stored, then deleted after "Yes!".
+    QTest::newRow("duration from its box, Delete")
+        << 1 << int(t::DurationColumn) << true << int(QDateTimeEdit::SecondSection) << "09"
+        << int(Qt::Key_Delete) << QList<int>{1} << step_list{s0, s2};
+    QTest::newRow("duration from its box, Insert")
+        << 1 << int(t::DurationColumn) << true << int(QDateTimeEdit::SecondSection) << "09"
+        << int(Qt::Key_Insert) << QList<int>{} << step_list{s0, added, {1, 0, 90, 0}, s2};
+}
+
+void tst_program_step_editing::keyOperationInAnOpenEditor()
+{
+    QFETCH(int, row);
+    QFETCH(int, col);
+    QFETCH(bool, onTheBox);
+    QFETCH(int, section);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QList<int>, answers);
+    QFETCH(step_list, expected);
+    putProgram(c(), 0, numbered(3));
+    makePage();
+    showPage();
+    QWidget *editor = openEditor(row, col);
+    QVERIFY(editor);
+    QWidget *typing = editor;
+    if (auto *inf = qobject_cast<infTime_class *>(editor))
+        typing = inf->timeEdit;
+    QTRY_VERIFY(typing->hasFocus());
+    if (auto *time = qobject_cast<QDateTimeEdit *>(typing))
+        time->setSelectedSection(QDateTimeEdit::Section(section));
+    QTest::keyClicks(typing, typed);
+    if (onTheBox) {
+        auto *box = qobject_cast<infTime_class *>(editor)->checkBox;
+        box->setFocus();
+        typing = box;
+    }
+    for (int answer : answers)
+        f->ui.answers.enqueue(answer);
+
+    QTest::keyClick(typing, Qt::Key(key));
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, Qt::Key_Return);
+    // The keys go on to the table, whichever part of the editor had the focus.
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(table()));
+    QCoreApplication::processEvents();
+
+    QCOMPARE(stepTexts(c(), 0), stepTexts(expected));
+    QVERIFY(f->ui.answers.isEmpty());
+    // The table shows the store, and no editor is left open.
+    QStringList scenes;
+    for (const test_step &s : std::as_const(expected))
+        scenes << QStringLiteral("   %1").arg(s.scene + 1);
+    QCOMPARE(column(table(), aprogram_conf_widget::SceneColumn), scenes);
+    for (int r = 0; r < table()->stepModel->rowCount(); ++r) {
+        for (int col = 0; col < aprogram_conf_widget::StepColumnCount; ++col)
+            QVERIFY(!table()->indexWidget(cell(r, col)));
+    }
 }
 
 void tst_program_step_editing::buttonsRunTheOperations()
