@@ -155,6 +155,7 @@ void aevents_conf_widget::pushButton_insClicked(bool)
 {
     if (!editable())
         return;
+    actionTable->endEditing();  // the actions after the new one move down a place
     for (int row = 0; row < actionTable->rowCount(); ++row) {
         if (actionTable->selectionModel()->isRowSelected(row, QModelIndex())) {
             currentController->eventActions.insertAction(eventCode, actionTable->actionIndex(row));
@@ -168,6 +169,7 @@ void aevents_conf_widget::pushButton_delClicked(bool)
 {
     if (!editable())
         return;
+    actionTable->endEditing();  // the edited action may go, the ones after it move up
     event_actions_class &store = currentController->eventActions;
     QList<u16> &delaysInUse = currentController->delaysInUse;
     bool enablingRemoved = false;
@@ -212,6 +214,7 @@ void aevents_conf_widget::pasteActions()
 {
     if (event_actions_class::clipboard.isEmpty() || !editable())
         return;
+    actionTable->endEditing();  // the actions after the copies move down
     const int current = actionTable->currentRow();
     const int row = current < 0 ? 0 : beforeBox->isChecked() ? current : current + 1;
     int at = actionTable->actionIndex(row);

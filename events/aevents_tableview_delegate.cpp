@@ -186,6 +186,22 @@ int aevents_tableview_delegate::actionIndexOfRow(int row) const
     return table ? table->actionIndex(row) : row;
 }
 
+int aevents_tableview_delegate::locateEditedAction() const
+{
+    const event_action_ptr record = editedRecord.lock();
+    if (!record || eventCode != editedEvent)
+        return -1;
+    const event_actions_class &store = currentController->eventActions;
+    if (store.sharedAction(u32(eventCode), editedIndex) == record)
+        return editedIndex;
+    const int count = store.count(u32(eventCode));
+    for (int j = 0; j < count; ++j) {
+        if (store.sharedAction(u32(eventCode), j) == record)
+            return j;
+    }
+    return -1;
+}
+
 bool aevents_tableview_delegate::lockedAction(int j) const
 {
     const event_actions_class &store = currentController->eventActions;
@@ -202,7 +218,10 @@ QWidget *aevents_tableview_delegate::createEditor(QWidget *parent, const QStyleO
     const int j = actionIndexOfRow(index.row());
     if (j < 0 || j >= store.count(u32(eventCode)))
         return nullptr;
+    editedEvent = eventCode;
+    editedRecord = store.sharedAction(u32(eventCode), j);
     editedIndex = j;
+    lastEditedCell = index;
     editedAction->no = u16(store.no(eventCode, j));
     editedAction->setType(store.type(eventCode, j));
     editedAction->setOperation(store.operation(eventCode, j));
@@ -327,7 +346,10 @@ void aevents_tableview_delegate::updateEditorGeometry(QWidget *editor, const QSt
 void aevents_tableview_delegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
     const event_actions_class &store = currentController->eventActions;
-    const int j = editedIndex;
+    const int j = locateEditedAction();
+    if (j < 0)
+        return;  // what the editor shows is of an action no longer here
+    editedIndex = j;
     const int type = store.type(eventCode, j);
     const int number = store.no(eventCode, j);
     switch (index.column()) {
@@ -395,8 +417,11 @@ void aevents_tableview_delegate::setModelData(QWidget *editor, QAbstractItemMode
                                               const QModelIndex &index) const
 {
     auto *self = const_cast<aevents_tableview_delegate *>(this);
-    if (editedIndex < 0 || editedIndex >= currentController->eventActions.count(u32(eventCode)))
+    // An edit stores into the action it was opened on, nowhere else.
+    const int j = locateEditedAction();
+    if (j < 0)
         return;
+    editedIndex = j;
     switch (index.column()) {
     case aevents_tableview_widget::TypeColumn:
         if (auto *box = qobject_cast<QComboBox *>(editor))

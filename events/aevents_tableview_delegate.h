@@ -3,6 +3,7 @@
 #include "model/types.h"
 
 #include <QItemDelegate>
+#include <QPersistentModelIndex>
 
 #include <memory>
 
@@ -32,6 +33,9 @@ public:
 
     int eventCode = 0;
     const int pageKind;
+
+    // The cell whose editor was opened last; invalid before the first one.
+    QModelIndex editedCell() const { return lastEditedCell; }
 
     // ============================================================ the rules
     // Masks per operation (rows 0..10) and type (columns 0..8): bit k allows the operation
@@ -67,10 +71,18 @@ private:
     aevents_tableview_widget *const table;
     // Number, type and operation of the action being edited, copied when its editor opens.
     const std::unique_ptr<event_action_class> editedAction;
-    // Its index in the event's list.
+    // The action an editor was opened on: its event, its record and its index in the
+    // event's list then. An editor loads from and stores into that record only.
+    mutable int editedEvent = -1;
+    mutable std::weak_ptr<event_action_class> editedRecord;
     mutable int editedIndex = -1;
+    mutable QPersistentModelIndex lastEditedCell;
 
     int actionIndexOfRow(int row) const;
+    // The index of the edited record in its event's list now (found again when actions
+    // came or went before it); -1 when the delegate shows another event, or the record
+    // left the list or the configuration it was taken from.
+    int locateEditedAction() const;
     bool lockedAction(int j) const;
 
     QWidget *createTypeEditor(QWidget *parent) const;

@@ -1,5 +1,6 @@
 #include "events/aevents_tableview_widget.h"
 
+#include "events/StL_widget.h"
 #include "events/aevents_tableview_delegate.h"
 #include "events/delay_lock.h"
 #include "events/event_page_kind.h"
@@ -86,6 +87,13 @@ aevents_tableview_widget::aevents_tableview_widget(int kind, QWidget *parent)
     });
     connect(delegate, &aevents_tableview_delegate::actionNoChgd, this, &aevents_tableview_widget::slotNoChgd);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, &aevents_tableview_widget::rowChgd);
+    // Another configuration replaces the actions an open editor was loaded from.
+    if (currentController) {
+        connect(currentController, &kd620_controller_class::readFileFinished, this,
+                &aevents_tableview_widget::endEditing);
+        connect(currentController, &kd620_controller_class::readKd620Finished, this,
+                &aevents_tableview_widget::endEditing);
+    }
 }
 
 int aevents_tableview_widget::columnsWidth(int kind)
@@ -98,6 +106,8 @@ int aevents_tableview_widget::columnsWidth(int kind)
 
 void aevents_tableview_widget::setEvent(int code)
 {
+    if (code != eventCode)
+        endEditing();
     eventCode = code;
     delegate->setEvent(code);
     refresh();
@@ -243,6 +253,16 @@ void aevents_tableview_widget::stopEditing(QWidget *editor)
     if (inside)
         return;
     commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void aevents_tableview_widget::endEditing()
+{
+    QWidget *editor = indexWidget(delegate->editedCell());
+    if (!editor)
+        return;
+    if (!qobject_cast<StL_widget *>(editor))
+        commitData(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 

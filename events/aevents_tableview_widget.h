@@ -30,7 +30,8 @@ public:
     static int columnsWidth(int kind);
 
     // ============================================================ the actions shown
-    // Shows the actions of an event; a code above 4975 shows none.
+    // Shows the actions of an event; a code above 4975 shows none. An edit still open on
+    // the event shown before ends first (endEditing).
     void setEvent(int code);
     // 1 when the event's first action is a hidden chain link, else 0.
     int rowOffset() const;
@@ -86,6 +87,12 @@ public slots:
     void refresh();
     // Stores and closes the daytime editor once the mouse has really left it.
     void stopEditing(QWidget *editor);
+    // Ends an open cell edit before its action's place can change: another event shown,
+    // actions inserted, deleted or pasted, another configuration opened or read. A cell
+    // editor stores into its own action first, as when the current cell moves on; the
+    // state-limit window stores only on "Set", so it closes without storing, as on
+    // "Cancel".
+    void endEditing();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -1,22 +1,37 @@
+#include "events/DTL_widget.h"
+#include "events/StL_widget.h"
 #include "events/aevents_conf_widget.h"
 #include "events/aevents_tableview_widget.h"
 #include "events/aevents_vkeys_widget.h"
+#include "events/setStateClass.h"
+#include "tests/sim/sim_config_memory_engine.h"
 #include "tests/support/page_fixture.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The Internal Events page: "Power On" first, the rows' texts with and without a
-// description, and the row change.
+// description, the row change, and where an open daytime or state-limit editor stores
+// when the event, the list or the configuration changes under it.
 class tst_aevents_vkeys_widget : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init() { f = std::make_unique<page_fixture>(); }
-    void cleanup() { QVERIFY(page_fixture::tearDown(f).isEmpty()); }
+    void cleanup()
+    {
+        event_actions_class::clipboard.clear();
+        QVERIFY(page_fixture::tearDown(f).isEmpty());
+    }
 
     void startsOnPowerOn();
     void rowTexts_data();
@@ -24,12 +39,43 @@ private slots:
     void confirmedDescriptionRewritesItsRow_data();
     void confirmedDescriptionRewritesItsRow();
     void rowChangeShowsTheEvent();
+    void openEditorStoresIntoItsOwnAction_data();
+    void openEditorStoresIntoItsOwnAction();
 
 private:
     std::unique_ptr<page_fixture> f;
 
     aevents_vkeys_widget *page() { return new aevents_vkeys_widget(f->tabPage.get()); }
     kd620_controller_class &c() { return *f->controller; }
+
+    // Scene actions with the numbers given, appended to an event.
+    void addScenes(int event, const QList<int> &numbers)
+    {
+        for (int number : numbers) {
+            const int j = c().eventActions.appendAction(event);
+            c().eventActions.setNo(event, j, number);
+        }
+    }
+    // What an action holds of its target and its limits: "#number from to statesA word0",
+    // the bytes in hex; "none" when the event has no such action.
+    QString actionBytes(int event, int j) const
+    {
+        const event_actions_class &store = f->controller->eventActions;
+        if (j < 0 || j >= store.count(u32(event)))
+            return QStringLiteral("none");
+        u32 words[4];
+        const int statesA = store.stateLimit(event, j, words);
+        return QStringLiteral("#%1 %2 %3 %4 %5")
+            .arg(store.no(event, j))
+            .arg(store.daytimeLimitFrom(event, j), 2, 16, QLatin1Char('0'))
+            .arg(store.daytimeLimitTo(event, j), 2, 16, QLatin1Char('0'))
+            .arg(statesA, 2, 16, QLatin1Char('0'))
+            .arg(words[0], 8, 16, QLatin1Char('0'));
+    }
+    static void click(QTableWidget *table, int row, int column)
+    {
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(row, column)).center());
+    }
 };
 
 void tst_aevents_vkeys_widget::startsOnPowerOn()
@@ -105,6 +151,148 @@ void tst_aevents_vkeys_widget::rowChangeShowsTheEvent()
     p->eventList->setCurrentCell(0, 0);
     QCOMPARE(p->titleLabel->text(), QStringLiteral("Power On"));
     QCOMPARE(p->actionEditor->actionTable->rowCount(), 0);
+}
+
+void tst_aevents_vkeys_widget::openEditorStoresIntoItsOwnAction_data()
+{
+    // The editor is opened on row 1 of event 0x400 (actions #0 #1 #2); event 0x401 holds
+    // #10 #11 #12. "daytime": "Daytime only" is picked; "states": "When set" is ticked on A1.
+    // Then the change; then the user ends the edit: "Set" while the state window is still
+    // open, a click on row 0 of the action table for the daytime editor.
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("otherDiffers");  // 0x401's action 1 reads otherwise in both cells
+    QTest::addColumn<int>("oldEvent");       // where the edited action stands afterwards
+    QTest::addColumn<int>("oldIndex");       // -1: gone
+    QTest::addColumn<QString>("oldBytes");
+    QTest::addColumn<int>("otherEvent");     // where a misdirected edit would land
+    QTest::addColumn<int>("otherIndex");
+    QTest::addColumn<QString>("otherBytes");
+
+    const QString plain1 = QStringLiteral("#1 ff ff ff ffffffff");
+    const QString daytime1 = QStringLiteral("#1 fe ff ff ffffffff");
+    const QString plain11 = QStringLiteral("#11 ff ff ff ffffffff");
+    const QString own11 = QStringLiteral("#11 fe fe db ffffffff");
+    const QString plain2 = QStringLiteral("#2 ff ff ff ffffffff");
+    const QString inserted = QStringLiteral("#0 ff ff ff ffffffff");
+    const QString pasted = QStringLiteral("#99 ff ff ff ffffffff");
+    auto row = [](const char *name, const char *editor, const char *change, bool differs, int oldEvent, int oldIndex,
+                  const QString &oldBytes, int otherEvent, int otherIndex, const QString &otherBytes) {
+        QTest::newRow(name) << QString::fromLatin1(editor) << QString::fromLatin1(change) << differs << oldEvent
+                            << oldIndex << oldBytes << otherEvent << otherIndex << otherBytes;
+    };
+    // Another event chosen in the list: the daytime choice stays with its own action, the
+    // state window closes without storing, the new event's action keeps what it held.
+    row("states, next event", "states", "event list", false, 0x400, 1, plain1, 0x401, 1, plain11);
+    row("states, next event reading otherwise", "states", "event list", true, 0x400, 1, plain1, 0x401, 1, own11);
+    row("daytime, next event", "daytime", "event list", false, 0x400, 1, daytime1, 0x401, 1, plain11);
+    row("daytime, next event reading otherwise", "daytime", "event list", true, 0x400, 1, daytime1, 0x401, 1, own11);
+    // The list changes under the editor: Insert before it, Del of it, Paste before it.
+    row("states, insert", "states", "insert", false, 0x400, 2, plain1, 0x400, 1, inserted);
+    row("daytime, insert", "daytime", "insert", false, 0x400, 2, daytime1, 0x400, 1, inserted);
+    row("states, del", "states", "del", false, 0x400, -1, QString(), 0x400, 1, plain2);
+    row("daytime, del", "daytime", "del", false, 0x400, -1, QString(), 0x400, 1, plain2);
+    row("states, paste before", "states", "paste", false, 0x400, 2, plain1, 0x400, 1, pasted);
+    row("daytime, paste before", "daytime", "paste", false, 0x400, 2, daytime1, 0x400, 1, pasted);
+    // Another configuration replaces the one the editor was opened on: nothing of the edit
+    // reaches the action now at that place.
+    row("states, file opened", "states", "file open", false, 0x400, -1, QString(), 0x400, 1, plain1);
+    row("daytime, file opened", "daytime", "file open", false, 0x400, -1, QString(), 0x400, 1, plain1);
+    row("states, read from the controller", "states", "read", false, 0x400, -1, QString(), 0x400, 1, plain1);
+    row("daytime, read from the controller", "daytime", "read", false, 0x400, -1, QString(), 0x400, 1, plain1);
+    // Clearing (here the scenes only) rebuilds every action from the image: an editor left
+    // open finds its action gone and stores nothing when it ends.
+    row("states, configuration cleared", "states", "clear", false, 0x400, -1, QString(), 0x400, 1, plain1);
+    row("daytime, configuration cleared", "daytime", "clear", false, 0x400, -1, QString(), 0x400, 1, plain1);
+}
+
+void tst_aevents_vkeys_widget::openEditorStoresIntoItsOwnAction()
+{
+    QFETCH(QString, editor);
+    QFETCH(QString, change);
+    QFETCH(bool, otherDiffers);
+
+    addScenes(0x400, {0, 1, 2});
+    addScenes(0x401, {10, 11, 12});
+    if (otherDiffers) {
+        const u32 words[4] = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
+        c().eventActions.setDaytimeLimit(0x401, 1, 0xFE, 0xFE);  // "Night-time only"
+        // "A2 ", and A3 with the code 1, which reads as "Ignore" like 3 but is not stored
+        // so by the editor.
+        c().eventActions.setStateLimit(0x401, 1, 0xDB, words);
+    }
+    event_action_class record = event_action_class::newAction(0x400);
+    record.no = 99;
+    event_actions_class::clipboard = {std::make_shared<event_action_class>(record)};
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("same.cfg625"));
+    if (change == QLatin1String("file open")) {
+        c().write_confDataToFile(file, false);
+        QVERIFY(QFile::exists(file));
+    } else if (change == QLatin1String("read")) {
+        QVERIFY(f->connectAndReset());
+        QVERIFY(c().packStores());
+        f->bus.device(1).findEngine<sim_config_memory_engine>()->memory =
+            QByteArray(reinterpret_cast<const char *>(c().confData), int(image_layout::ImageSize));
+    }
+
+    aevents_vkeys_widget *p = page();
+    aevents_tableview_widget *t = p->actionEditor->actionTable;
+    p->actionEditor->beforeBox->setChecked(true);
+    f->tabPage->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f->tabPage.get()));
+
+    // The editor opened by the view, and the user's choice in it.
+    const int column = editor == QLatin1String("daytime") ? aevents_tableview_widget::DaytimeColumn
+                                                         : aevents_tableview_widget::StatesColumn;
+    const QModelIndex cell = t->model()->index(1, column);
+    const QPoint at = t->visualRect(cell).center();
+    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, at);
+    QPointer<QWidget> open = t->indexWidget(cell);
+    QVERIFY(open);
+    if (auto *daytime = qobject_cast<DTL_widget *>(open.data())) {
+        // Picked in the mode list, which takes the focus from the editor.
+        daytime->modeBox->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(daytime->modeBox, Qt::Key_Down);
+        QCOMPARE(daytime->modeBox->currentIndex(), int(DTL_widget::DaytimeOnly));
+    } else {
+        auto *states = qobject_cast<StL_widget *>(open.data());
+        QVERIFY(states && states->isVisible());
+        QTest::mouseClick(states->stateRow(0)->whenSetButton, Qt::LeftButton);
+        QVERIFY(states->stateRow(0)->whenSetButton->isChecked());
+    }
+
+    if (change == QLatin1String("event list"))
+        click(p->eventList, 1, 0);
+    else if (change == QLatin1String("insert"))
+        QTest::mouseClick(p->actionEditor->insButton, Qt::LeftButton);
+    else if (change == QLatin1String("del"))
+        QTest::mouseClick(p->actionEditor->delButton, Qt::LeftButton);
+    else if (change == QLatin1String("paste"))
+        QTest::mouseClick(p->actionEditor->pasteButton, Qt::LeftButton);
+    else if (change == QLatin1String("file open"))
+        QCOMPARE(c().read_confDataFromFile(file), 0);
+    else if (change == QLatin1String("read"))
+        c().read_alldata();
+    else
+        c().ClearConfig(controller_configuration_class::ClearScenes);
+    if (change != QLatin1String("clear"))
+        QVERIFY2(!open || !open->isVisible(), "the editor is still open");
+
+    // The user ends the edit as the editor offers it, if it is still there.
+    if (auto *states = qobject_cast<StL_widget *>(open.data()); states && states->isVisible())
+        QTest::mouseClick(states->pbSet, Qt::LeftButton);
+    else if (t->rowCount() > 0)
+        click(t, 0, aevents_tableview_widget::TypeColumn);
+
+    QFETCH(int, oldEvent);
+    QFETCH(int, oldIndex);
+    QFETCH(int, otherEvent);
+    QFETCH(int, otherIndex);
+    if (oldIndex >= 0)
+        QTEST(actionBytes(oldEvent, oldIndex), "oldBytes");
+    QTEST(actionBytes(otherEvent, otherIndex), "otherBytes");
 }
 
 QTEST_MAIN(tst_aevents_vkeys_widget)
