@@ -1,6 +1,7 @@
 #include "programs/aseq_settings_widget.h"
 
 #include "events/aevents_conf_widget.h"
+#include "events/aevents_tableview_widget.h"
 #include "events/event_page_kind.h"
 #include "link/kd620_controller_class.h"
 #include "model/event_code.h"
@@ -161,6 +162,9 @@ void aseq_settings_widget::createStepControls()
 void aseq_settings_widget::connectSignals()
 {
     connect(stepCountSpin, &QSpinBox::valueChanged, this, &aseq_settings_widget::stepCountChange);
+    // Inserting a step moves the current row's actions on to the new step: an open action
+    // edit ends on its own action before they move.
+    connect(insertButton, &QPushButton::clicked, actionEditor->actionTable, &aevents_tableview_widget::endEditing);
     connect(insertButton, &QPushButton::clicked, stepTable, &aseq_conf_widget::insertStep);
     connect(deleteButton, &QPushButton::clicked, stepTable, &aseq_conf_widget::deleteStep);
     connect(finishButton, &QPushButton::clicked, stepTable, &aseq_conf_widget::cleanPrevStep);

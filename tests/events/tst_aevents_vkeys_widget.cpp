@@ -74,7 +74,8 @@ private:
     }
     static void click(QTableWidget *table, int row, int column)
     {
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(row, column)).center());
+        const QPoint at = table->visualRect(table->model()->index(row, column)).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
     }
 };
 

@@ -1,5 +1,8 @@
+#include "events/DTL_widget.h"
+#include "events/StL_widget.h"
 #include "events/aevents_conf_widget.h"
 #include "events/aevents_tableview_widget.h"
+#include "events/setStateClass.h"
 #include "events/event_page_kind.h"
 #include "link/kd620_controller_class.h"
 #include "model/delay_entry_class.h"
@@ -12,20 +15,25 @@
 #include "tests/support/page_fixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
 // The Sequences page: the list of sequences with its descriptions and colours, choosing a
 // sequence, the step count, the event each step row puts into the action editor, the
-// description line, and what the page leaves alone.
+// description line, what the page leaves alone, and where an open daytime or state-limit
+// editor of the action editor stores when the step, the sequence or the configuration
+// changes under it.
 class tst_aseq_settings_widget : public QObject
 {
     Q_OBJECT
@@ -54,6 +62,8 @@ private slots:
     void descriptionIsStoredAsTyped();
     void longDescriptionElidedUntilTheNextRefresh();
     void actionEditorHidesTheStepLinks();
+    void openActionEditorStoresIntoItsOwnAction_data();
+    void openActionEditorStoresIntoItsOwnAction();
     void rebuiltPageLeavesNothingBehind();
 
 private:
@@ -92,6 +102,31 @@ private:
         store.setOperation(event, j, operation);
     }
     void selectStepRow(int row) { page->stepTable->setCurrentIndex(page->stepTable->model()->index(row, 0)); }
+    static void click(QTableView *table, int row, int column)
+    {
+        const QPoint at = table->visualRect(table->model()->index(row, column)).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+    }
+    // The limits of the Scene action on `scene` (0-based), wherever it stands now:
+    // "from to statesA word0" in hex; "none" when there is no such action.
+    QString sceneActionLimits(int scene) const
+    {
+        const event_actions_class &store = f->controller->eventActions;
+        for (int event = 0; event < int(EventCount); ++event) {
+            for (int j = 0; j < store.count(u32(event)); ++j) {
+                if (store.type(event, j) != ActionScene || store.no(event, j) != scene)
+                    continue;
+                u32 words[4];
+                const int statesA = store.stateLimit(event, j, words);
+                return QStringLiteral("%1 %2 %3 %4")
+                    .arg(store.daytimeLimitFrom(event, j), 2, 16, QLatin1Char('0'))
+                    .arg(store.daytimeLimitTo(event, j), 2, 16, QLatin1Char('0'))
+                    .arg(statesA, 2, 16, QLatin1Char('0'))
+                    .arg(words[0], 8, 16, QLatin1Char('0'));
+            }
+        }
+        return QStringLiteral("none");
+    }
     QString listText(int q) const { return page->sequenceTable->item(q, 0)->text(); }
     QColor listColour(int q) const
     {
@@ -447,6 +482,113 @@ void tst_aseq_settings_widget::actionEditorHidesTheStepLinks()
     page->finishButton->click();
     QCOMPARE(page->actionEditor->eventCode, int(delayEndEvent(31)));
     QCOMPARE(page->actionEditor->actionTable->rowCount(), 2);
+}
+
+void tst_aseq_settings_widget::openActionEditorStoresIntoItsOwnAction_data()
+{
+    // Sequence Q runs on delays 4 and 6: its start event holds a Scene 10 action after its
+    // chain link, the end of delay 4 a Scene 20 action. Sequence Q + 1 runs on delays 8 and 9,
+    // its start event holds a Scene 30 action. The editor is opened on the action of the step
+    // row given (0: Scene 10, 1: Scene 20); "daytime": "Daytime only" is picked; "states":
+    // "When set" is ticked on A1. Then the change; then the user ends the edit: "Set" while
+    // the state window is still open, a click on another cell of the action table for the
+    // daytime editor. The Scene 30 action takes nothing of the edit.
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<int>("stepRow");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("scene10");
+    QTest::addColumn<QString>("scene20");
+
+    const QString plain = QStringLiteral("ff ff ff ffffffff");
+    const QString daytime = QStringLiteral("fe ff ff ffffffff");
+    // The daytime choice stays with its own action; the state window closes without
+    // storing, as on "Cancel".
+    QTest::newRow("states, step row 1") << "states" << 0 << "step row" << plain << plain;
+    QTest::newRow("daytime, step row 1") << "daytime" << 0 << "step row" << daytime << plain;
+    // Another sequence, a step inserted before the edited action (which moves on with its
+    // step) and one step more: the daytime choice is stored before they run. (The state
+    // window closes there as the rows are rebuilt, storing nothing.)
+    QTest::newRow("daytime, another sequence") << "daytime" << 0 << "sequence" << daytime << plain;
+    QTest::newRow("daytime, a step inserted") << "daytime" << 0 << "insert step" << daytime << plain;
+    QTest::newRow("daytime, one step more") << "daytime" << 0 << "step count" << daytime << plain;
+    // Another configuration: nothing of the edit reaches the action now at that place.
+    QTest::newRow("states, file opened") << "states" << 0 << "file open" << plain << plain;
+    QTest::newRow("daytime, file opened") << "daytime" << 0 << "file open" << plain << plain;
+}
+
+void tst_aseq_settings_widget::openActionEditorStoresIntoItsOwnAction()
+{
+    QFETCH(QString, editor);
+    QFETCH(int, stepRow);
+    QFETCH(QString, change);
+    storeSequence(Q, {4, 6});
+    addAction(sequenceStartEvent(Q), ActionScene, 9, OperationOn);
+    addAction(delayEndEvent(4), ActionScene, 19, OperationOn);
+    storeSequence(Q + 1, {8, 9});
+    addAction(sequenceStartEvent(Q + 1), ActionScene, 29, OperationOn);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("same.cfg625"));
+    if (change == QLatin1String("file open")) {
+        c().write_confDataToFile(file, false);
+        QVERIFY(QFile::exists(file));
+    }
+    makePage();
+    f->tabPage->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f->tabPage.get()));
+    click(page->sequenceTable, Q, 0);
+    click(page->stepTable, stepRow, 0);
+    aevents_tableview_widget *t = page->actionEditor->actionTable;
+    QCOMPARE(t->eventCode, int(stepRow == 0 ? sequenceStartEvent(Q) : delayEndEvent(4)));
+    QCOMPARE(t->rowCount(), 1);
+
+    // The editor opened by the view on the row's action, and the user's choice in it.
+    const int column = editor == QLatin1String("daytime") ? aevents_tableview_widget::DaytimeColumn
+                                                         : aevents_tableview_widget::StatesColumn;
+    const QModelIndex cell = t->model()->index(0, column);
+    const QPoint at = t->visualRect(cell).center();
+    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, at);
+    QPointer<QWidget> open = t->indexWidget(cell);
+    QVERIFY(open);
+    if (auto *daytimeEditor = qobject_cast<DTL_widget *>(open.data())) {
+        // Picked in the mode list, which takes the focus from the editor.
+        daytimeEditor->modeBox->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(daytimeEditor->modeBox, Qt::Key_Down);
+        QCOMPARE(daytimeEditor->modeBox->currentIndex(), int(DTL_widget::DaytimeOnly));
+    } else {
+        auto *states = qobject_cast<StL_widget *>(open.data());
+        QVERIFY(states && states->isVisible());
+        QTest::mouseClick(states->stateRow(0)->whenSetButton, Qt::LeftButton);
+        QVERIFY(states->stateRow(0)->whenSetButton->isChecked());
+    }
+
+    if (change == QLatin1String("step row")) {
+        click(page->stepTable, 1, 0);
+        QCOMPARE(t->eventCode, int(delayEndEvent(4)));
+    } else if (change == QLatin1String("sequence")) {
+        click(page->sequenceTable, Q + 1, 0);
+        QCOMPARE(t->eventCode, int(sequenceStartEvent(Q + 1)));
+    } else if (change == QLatin1String("insert step")) {
+        QTest::mouseClick(page->insertButton, Qt::LeftButton);
+        QCOMPARE(c().sequenceDelays[Q].size(), 3);
+    } else if (change == QLatin1String("step count")) {
+        page->stepCountSpin->setFocus();
+        QTest::keyClick(page->stepCountSpin, Qt::Key_Up);
+        QCOMPARE(c().sequenceDelays[Q].size(), 3);
+    } else {
+        QCOMPARE(c().read_confDataFromFile(file), 0);
+    }
+    QVERIFY2(!open || !open->isVisible(), "the editor is still open");
+
+    // The user ends the edit as the editor offers it, if it is still there.
+    if (auto *states = qobject_cast<StL_widget *>(open.data()); states && states->isVisible())
+        QTest::mouseClick(states->pbSet, Qt::LeftButton);
+    else if (t->rowCount() > 0)
+        click(t, 0, aevents_tableview_widget::TypeColumn);
+
+    QTEST(sceneActionLimits(9), "scene10");
+    QTEST(sceneActionLimits(19), "scene20");
+    QCOMPARE(sceneActionLimits(29), QStringLiteral("ff ff ff ffffffff"));
 }
 
 void tst_aseq_settings_widget::rebuiltPageLeavesNothingBehind()
