@@ -250,6 +250,12 @@ void tst_aevents_tableview_widget::sequencePageHidesChainLinks_data()
                                         << QStringList{"1", "2"} << 0 << QList<int>{0, 2, 3};
     QTest::newRow("only the link") << int(SequencePageKind) << 0x1202 << QList<int>{10} << QStringList{} << 1
                                    << QList<int>{1};
+    // Numbers of 512 and more (All among them) name no delay and so no owner, whatever the
+    // image holds where the entry of a delay of that number would stand.
+    QTest::newRow("a start of delay 513") << int(SequencePageKind) << 0x1202 << QList<int>{512, 0}
+                                          << QStringList{"513", "1"} << 0 << QList<int>{0, 1, 2};
+    QTest::newRow("a start of all delays") << int(SequencePageKind) << 0x1202 << QList<int>{0x8000, 0}
+                                           << QStringList{"All", "1"} << 0 << QList<int>{0, 1, 2};
 }
 
 void tst_aevents_tableview_widget::sequencePageHidesChainLinks()
@@ -263,6 +269,9 @@ void tst_aevents_tableview_widget::sequencePageHidesChainLinks()
 
     lockDelay(10, 2);
     lockDelay(11, 3);
+    // Past the delay table: never read as owners.
+    lockDelay(int(image_layout::DelayCount), 2);
+    lockDelay(event_action_class::AllObjects, 2);
     f->controller->sequenceDelays[3] = {11, 10};
     int scene = 0;
     for (int delay : delays) {
