@@ -1,16 +1,19 @@
 #include "events/aevents_conf_widget.h"
 #include "events/aevents_dmxout_widget.h"
 #include "events/aevents_tableview_widget.h"
+#include "tests/support/action_cell_edit.h"
 #include "tests/support/page_fixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
 
 // The DMX Output page: the rows of the channel range it is given, kept within the
-// channels 1..512, and the current event as the range changes.
+// channels 1..512, the current event as the range changes, and an edit left open across
+// that change.
 class tst_aevents_dmxout_widget : public QObject
 {
     Q_OBJECT
@@ -26,6 +29,8 @@ private slots:
     void rowChangeShowsTheEvent();
     void rangeChangeTakesUpTheCurrentRow_data();
     void rangeChangeTakesUpTheCurrentRow();
+    void rangeChangeEndsAnOpenEdit_data();
+    void rangeChangeEndsAnOpenEdit();
     void confirmedDescriptionRewritesItsRow();
 
 private:
@@ -173,6 +178,43 @@ void tst_aevents_dmxout_widget::rangeChangeTakesUpTheCurrentRow()
              QStringLiteral("Dmx Ch. %1 (%2)").arg(channel).arg(event % 2 ? QStringLiteral("Off") : QStringLiteral("On")));
     QVERIFY(p->eventList->selectionModel()->isRowSelected(currentRow, QModelIndex()));
     QVERIFY(rowChanges.count() <= 1);
+}
+
+void tst_aevents_dmxout_widget::rangeChangeEndsAnOpenEdit_data()
+{
+    // The editor is opened on action 1 of channel 32 On (0xC3E); the range then moves to
+    // channel 40, whose On event (0xC4E) has actions too. "daytime": "Daytime only" picked;
+    // "states": "When set" ticked on A1.
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("oldLimits");
+    QTest::newRow("daytime: stored into its own action") << "daytime" << "fe ff ff ffffffff";
+    QTest::newRow("states: closed without storing") << "states" << "ff ff ff ffffffff";
+}
+
+void tst_aevents_dmxout_widget::rangeChangeEndsAnOpenEdit()
+{
+    QFETCH(QString, editor);
+    for (int event : {0xC3E, 0xC4E}) {
+        for (int j = 0; j < 2; ++j)
+            c().eventActions.appendAction(event);
+    }
+    aevents_dmxout_widget *p = page();
+    f->tabPage->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f->tabPage.get()));
+    aevents_tableview_widget *t = p->actionEditor->actionTable;
+    const int column = editor == QLatin1String("daytime") ? aevents_tableview_widget::DaytimeColumn
+                                                         : aevents_tableview_widget::StatesColumn;
+    QPointer<QWidget> open = openCellEditor(t, 1, column);
+    QVERIFY(open);
+    QVERIFY(makeTheChoice(open));
+
+    p->setChannelRange(40, 41);
+    p->refresh();
+    QCOMPARE(p->currentEvent, 0xC4E);
+    QVERIFY2(!open || !open->isVisible(), "the editor is still open");
+    endTheEdit(t, open);
+    QTEST(actionLimits(0xC3E, 1), "oldLimits");
+    QCOMPARE(actionLimits(0xC4E, 1), QStringLiteral("ff ff ff ffffffff"));
 }
 
 void tst_aevents_dmxout_widget::confirmedDescriptionRewritesItsRow()

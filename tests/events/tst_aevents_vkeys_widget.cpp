@@ -1,19 +1,15 @@
-#include "events/DTL_widget.h"
-#include "events/StL_widget.h"
 #include "events/aevents_conf_widget.h"
 #include "events/aevents_tableview_widget.h"
 #include "events/aevents_vkeys_widget.h"
-#include "events/setStateClass.h"
 #include "tests/sim/sim_config_memory_engine.h"
+#include "tests/support/action_cell_edit.h"
 #include "tests/support/page_fixture.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -56,26 +52,14 @@ private:
             c().eventActions.setNo(event, j, number);
         }
     }
-    // What an action holds of its target and its limits: "#number from to statesA word0",
-    // the bytes in hex; "none" when the event has no such action.
+    // What an action holds: "#number" and its limits; "none" when the event has no such
+    // action.
     QString actionBytes(int event, int j) const
     {
         const event_actions_class &store = f->controller->eventActions;
         if (j < 0 || j >= store.count(u32(event)))
             return QStringLiteral("none");
-        u32 words[4];
-        const int statesA = store.stateLimit(event, j, words);
-        return QStringLiteral("#%1 %2 %3 %4 %5")
-            .arg(store.no(event, j))
-            .arg(store.daytimeLimitFrom(event, j), 2, 16, QLatin1Char('0'))
-            .arg(store.daytimeLimitTo(event, j), 2, 16, QLatin1Char('0'))
-            .arg(statesA, 2, 16, QLatin1Char('0'))
-            .arg(words[0], 8, 16, QLatin1Char('0'));
-    }
-    static void click(QTableWidget *table, int row, int column)
-    {
-        const QPoint at = table->visualRect(table->model()->index(row, column)).center();
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+        return QStringLiteral("#%1 ").arg(store.no(event, j)) + actionLimits(event, j);
     }
 };
 
@@ -246,26 +230,12 @@ void tst_aevents_vkeys_widget::openEditorStoresIntoItsOwnAction()
     // The editor opened by the view, and the user's choice in it.
     const int column = editor == QLatin1String("daytime") ? aevents_tableview_widget::DaytimeColumn
                                                          : aevents_tableview_widget::StatesColumn;
-    const QModelIndex cell = t->model()->index(1, column);
-    const QPoint at = t->visualRect(cell).center();
-    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, at);
-    QPointer<QWidget> open = t->indexWidget(cell);
+    QPointer<QWidget> open = openCellEditor(t, 1, column);
     QVERIFY(open);
-    if (auto *daytime = qobject_cast<DTL_widget *>(open.data())) {
-        // Picked in the mode list, which takes the focus from the editor.
-        daytime->modeBox->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(daytime->modeBox, Qt::Key_Down);
-        QCOMPARE(daytime->modeBox->currentIndex(), int(DTL_widget::DaytimeOnly));
-    } else {
-        auto *states = qobject_cast<StL_widget *>(open.data());
-        QVERIFY(states && states->isVisible());
-        QTest::mouseClick(states->stateRow(0)->whenSetButton, Qt::LeftButton);
-        QVERIFY(states->stateRow(0)->whenSetButton->isChecked());
-    }
+    QVERIFY(makeTheChoice(open));
 
     if (change == QLatin1String("event list"))
-        click(p->eventList, 1, 0);
+        clickCell(p->eventList, 1, 0);
     else if (change == QLatin1String("insert"))
         QTest::mouseClick(p->actionEditor->insButton, Qt::LeftButton);
     else if (change == QLatin1String("del"))
@@ -281,11 +251,7 @@ void tst_aevents_vkeys_widget::openEditorStoresIntoItsOwnAction()
     if (change != QLatin1String("clear"))
         QVERIFY2(!open || !open->isVisible(), "the editor is still open");
 
-    // The user ends the edit as the editor offers it, if it is still there.
-    if (auto *states = qobject_cast<StL_widget *>(open.data()); states && states->isVisible())
-        QTest::mouseClick(states->pbSet, Qt::LeftButton);
-    else if (t->rowCount() > 0)
-        click(t, 0, aevents_tableview_widget::TypeColumn);
+    endTheEdit(t, open);
 
     QFETCH(int, oldEvent);
     QFETCH(int, oldIndex);

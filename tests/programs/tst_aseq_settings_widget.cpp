@@ -1,8 +1,5 @@
-#include "events/DTL_widget.h"
-#include "events/StL_widget.h"
 #include "events/aevents_conf_widget.h"
 #include "events/aevents_tableview_widget.h"
-#include "events/setStateClass.h"
 #include "events/event_page_kind.h"
 #include "link/kd620_controller_class.h"
 #include "model/delay_entry_class.h"
@@ -11,17 +8,16 @@
 #include "model/image_layout.h"
 #include "programs/aseq_conf_widget.h"
 #include "programs/aseq_settings_widget.h"
+#include "tests/support/action_cell_edit.h"
 #include "tests/support/configuration_fixture.h"
 #include "tests/support/page_fixture.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -102,27 +98,15 @@ private:
         store.setOperation(event, j, operation);
     }
     void selectStepRow(int row) { page->stepTable->setCurrentIndex(page->stepTable->model()->index(row, 0)); }
-    static void click(QTableView *table, int row, int column)
-    {
-        const QPoint at = table->visualRect(table->model()->index(row, column)).center();
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
-    }
-    // The limits of the Scene action on `scene` (0-based), wherever it stands now:
-    // "from to statesA word0" in hex; "none" when there is no such action.
+    // The limits of the Scene action on `scene` (0-based), wherever it stands now; "none"
+    // when there is no such action.
     QString sceneActionLimits(int scene) const
     {
         const event_actions_class &store = f->controller->eventActions;
         for (int event = 0; event < int(EventCount); ++event) {
             for (int j = 0; j < store.count(u32(event)); ++j) {
-                if (store.type(event, j) != ActionScene || store.no(event, j) != scene)
-                    continue;
-                u32 words[4];
-                const int statesA = store.stateLimit(event, j, words);
-                return QStringLiteral("%1 %2 %3 %4")
-                    .arg(store.daytimeLimitFrom(event, j), 2, 16, QLatin1Char('0'))
-                    .arg(store.daytimeLimitTo(event, j), 2, 16, QLatin1Char('0'))
-                    .arg(statesA, 2, 16, QLatin1Char('0'))
-                    .arg(words[0], 8, 16, QLatin1Char('0'));
+                if (store.type(event, j) == ActionScene && store.no(event, j) == scene)
+                    return actionLimits(event, j);
             }
         }
         return QStringLiteral("none");
@@ -535,8 +519,8 @@ void tst_aseq_settings_widget::openActionEditorStoresIntoItsOwnAction()
     makePage();
     f->tabPage->show();
     QVERIFY(QTest::qWaitForWindowExposed(f->tabPage.get()));
-    click(page->sequenceTable, Q, 0);
-    click(page->stepTable, stepRow, 0);
+    clickCell(page->sequenceTable, Q, 0);
+    clickCell(page->stepTable, stepRow, 0);
     aevents_tableview_widget *t = page->actionEditor->actionTable;
     QCOMPARE(t->eventCode, int(stepRow == 0 ? sequenceStartEvent(Q) : delayEndEvent(4)));
     QCOMPARE(t->rowCount(), 1);
@@ -544,29 +528,15 @@ void tst_aseq_settings_widget::openActionEditorStoresIntoItsOwnAction()
     // The editor opened by the view on the row's action, and the user's choice in it.
     const int column = editor == QLatin1String("daytime") ? aevents_tableview_widget::DaytimeColumn
                                                          : aevents_tableview_widget::StatesColumn;
-    const QModelIndex cell = t->model()->index(0, column);
-    const QPoint at = t->visualRect(cell).center();
-    QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, at);
-    QPointer<QWidget> open = t->indexWidget(cell);
+    QPointer<QWidget> open = openCellEditor(t, 0, column);
     QVERIFY(open);
-    if (auto *daytimeEditor = qobject_cast<DTL_widget *>(open.data())) {
-        // Picked in the mode list, which takes the focus from the editor.
-        daytimeEditor->modeBox->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(daytimeEditor->modeBox, Qt::Key_Down);
-        QCOMPARE(daytimeEditor->modeBox->currentIndex(), int(DTL_widget::DaytimeOnly));
-    } else {
-        auto *states = qobject_cast<StL_widget *>(open.data());
-        QVERIFY(states && states->isVisible());
-        QTest::mouseClick(states->stateRow(0)->whenSetButton, Qt::LeftButton);
-        QVERIFY(states->stateRow(0)->whenSetButton->isChecked());
-    }
+    QVERIFY(makeTheChoice(open));
 
     if (change == QLatin1String("step row")) {
-        click(page->stepTable, 1, 0);
+        clickCell(page->stepTable, 1, 0);
         QCOMPARE(t->eventCode, int(delayEndEvent(4)));
     } else if (change == QLatin1String("sequence")) {
-        click(page->sequenceTable, Q + 1, 0);
+        clickCell(page->sequenceTable, Q + 1, 0);
         QCOMPARE(t->eventCode, int(sequenceStartEvent(Q + 1)));
     } else if (change == QLatin1String("insert step")) {
         QTest::mouseClick(page->insertButton, Qt::LeftButton);
@@ -580,11 +550,7 @@ void tst_aseq_settings_widget::openActionEditorStoresIntoItsOwnAction()
     }
     QVERIFY2(!open || !open->isVisible(), "the editor is still open");
 
-    // The user ends the edit as the editor offers it, if it is still there.
-    if (auto *states = qobject_cast<StL_widget *>(open.data()); states && states->isVisible())
-        QTest::mouseClick(states->pbSet, Qt::LeftButton);
-    else if (t->rowCount() > 0)
-        click(t, 0, aevents_tableview_widget::TypeColumn);
+    endTheEdit(t, open);
 
     QTEST(sceneActionLimits(9), "scene10");
     QTEST(sceneActionLimits(19), "scene20");
