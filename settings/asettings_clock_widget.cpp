@@ -85,6 +85,10 @@ void asettings_clock_widget::connectSignals()
                 dstBox->setChecked(daylightSaving);
                 showCalibration(value);
             });
+    // The group was opened for the controller of that moment: after a connection change it
+    // must pass its gate again before anything is sent.
+    connect(currentController, &kd620_controller_class::setConnectionStatus, this,
+            [this](bool) { calibrationGroup->setChecked(false); });
 }
 
 void asettings_clock_widget::refresh()
@@ -162,9 +166,18 @@ void asettings_clock_widget::calibEnable(bool open)
 
 void asettings_clock_widget::setCalibration(bool)
 {
+    kd620_controller_class &c = *currentController;
     const int value = calibrationSpin->value();
-    // Sending reports nothing: the next clock reading shows what the controller holds.
-    currentController->setClockCalibration(value);
+    const int held = c.clockCalibration;
+    if (c.setClockCalibration(value) < 0) {
+        // The controller keeps its calibration, and so does the page: closing the group puts
+        // the spin box back to it.
+        c.clockCalibration = held;
+        calibrationGroup->setChecked(false);
+        showMessage(message_icon::Critical, application_identity::name(), tr("Calibration setting\nerror!"),
+                    message_button::Ok, message_button::NoButton, this);
+        return;
+    }
     calibration = value;
     calibrationGroup->setChecked(false);
 }

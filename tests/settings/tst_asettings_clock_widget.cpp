@@ -4,6 +4,7 @@
 #include "model/image_layout.h"
 #include "settings/asettings_clock_widget.h"
 #include "tests/sim/sim_clock_engine.h"
+#include "tests/sim/sim_device_protocol.h"
 #include "tests/support/message_summary.h"
 #include "tests/support/page_fixture.h"
 
@@ -55,6 +56,8 @@ private slots:
     void calibrationNeedsCoreG_data();
     void calibrationNeedsCoreG();
     void calibrationSetSendsAndCloses();
+    void calibrationClosesWhenTheConnectionChanges();
+    void calibrationSetThatFailsSaysSo();
     void clockReadingsFollowTheController();
 
 private:
@@ -274,6 +277,82 @@ void tst_asettings_clock_widget::calibrationSetSendsAndCloses()
     p->calibrationSpin->setValue(31);
     p->calibrationSetButton->click();
     QCOMPARE(clock->calibrationCodes.last(), 0x3F);
+}
+
+// The group was opened for one controller: when the connection drops it closes, dropping
+// the edit, and after reconnecting to a controller whose firmware takes no calibration it
+// only opens through its gate, which refuses.
+void tst_asettings_clock_widget::calibrationClosesWhenTheConnectionChanges()
+{
+    QVERIFY(f->connectAndReset());
+    p->calibrationGroup->setChecked(true);
+    p->calibrationSpin->setValue(12);
+
+    sim_device &device = f->bus.device(1);
+    device.vanish();
+    c().controllerTimeText();  // the clock display's next tick finds the controller gone
+    QVERIFY(!c().isConnected());
+    QVERIFY(!p->calibrationGroup->isChecked());
+    QVERIFY(!p->calibrationSetButton->isEnabled());
+    QCOMPARE(p->calibrationSpin->value(), -4);
+    QCOMPARE(c().clockCalibration, -4);
+
+    device.firmwareMajor = 2;
+    device.firmwareMinor = 99;
+    device.firmwareBuild = 11;
+    device.reappear();
+    f->ui.clear();
+    c().setConnection(true);
+    QVERIFY(c().isConnected());
+    QCOMPARE(c().firmwareText(), QStringLiteral("F/W ver. 2.99.0011"));
+    QVERIFY(!p->calibrationGroup->isChecked());
+    QVERIFY(!p->calibrationSetButton->isEnabled());
+    p->calibrationGroup->setChecked(true);
+    QVERIFY(!p->calibrationGroup->isChecked());
+    QCOMPARE(messageSummaries(f->ui), QStringList{critical("Overdue firmware version!", "Required core \"G\" or newer!")});
+    QVERIFY(clock->calibrationCodes.isEmpty());
+
+    // A reconnect to a controller that takes a calibration closes an open group as well.
+    device.firmwareMajor = 3;
+    device.firmwareMinor = 0;
+    c().setConnection(false);
+    c().setConnection(true);
+    p->calibrationGroup->setChecked(true);
+    QVERIFY(p->calibrationGroup->isChecked());
+    p->calibrationSpin->setValue(5);
+    c().setConnection(false);
+    c().setConnection(true);
+    QVERIFY(!p->calibrationGroup->isChecked());
+    QCOMPARE(p->calibrationSpin->value(), -4);
+    QVERIFY(clock->calibrationCodes.isEmpty());
+}
+
+// A calibration the controller did not take is reported, and neither the page nor the
+// controller object holds it as set.
+void tst_asettings_clock_widget::calibrationSetThatFailsSaysSo()
+{
+    QVERIFY(f->connectAndReset());
+    p->calibrationGroup->setChecked(true);
+    p->calibrationSpin->setValue(-7);
+    f->bus.device(1).injectOnRequest(sim_protocol::request::ClockCalibration, 1, sim_fault::fail());
+    p->calibrationSetButton->click();
+    QCOMPARE(messageSummaries(f->ui), QStringList{critical("Varidex625", "Calibration setting\nerror!")});
+    QCOMPARE(f->ui.messages.first().parentWidget.data(), static_cast<QObject *>(p));
+    QVERIFY(clock->calibrationCodes.isEmpty());
+    QCOMPARE(c().clockCalibration, -4);
+    QCOMPARE(p->calibration, -4);
+    QVERIFY(!p->calibrationGroup->isChecked());
+    QCOMPARE(p->calibrationSpin->value(), -4);
+
+    // The next Set goes through.
+    f->ui.clear();
+    p->calibrationGroup->setChecked(true);
+    p->calibrationSpin->setValue(-7);
+    p->calibrationSetButton->click();
+    QCOMPARE(clock->calibrationCodes, QList<int>{0x07});
+    QCOMPARE(c().clockCalibration, -7);
+    QCOMPARE(p->calibrationSpin->value(), -7);
+    QVERIFY(f->ui.messages.isEmpty());
 }
 
 void tst_asettings_clock_widget::clockReadingsFollowTheController()
