@@ -111,20 +111,38 @@ public:
             warn(tr("Undetermined key codes table!"));
             return;
         }
-        for (const xml_node_class &button : buttons->children) {
-            if (button.name == Button)
-                takeKey(button.attribute(Number), firstLeaf(button, Code), firstLeaf(button, Description));
-        }
-        // An entry without elements of its own (<button nr="5"/>) lists a key with neither
-        // a code nor a description. The tree keeps such entries apart from the others, so
-        // they come last.
-        for (const xml_leaf_class &button : buttons->leaves) {
-            if (button.name == Button)
-                takeKey(button.attribute(Number), nullptr, nullptr);
-        }
+        for (const key_entry &entry : keyEntries(*buttons))
+            takeKey(entry.numberText, entry.code, entry.description);
     }
 
 private:
+    struct key_entry {
+        int readOrder;
+        QString numberText;
+        const xml_leaf_class *code;
+        const xml_leaf_class *description;
+    };
+
+    // The key table's entries in file order. The tree keeps entries with elements of their
+    // own apart from those without (<button nr="5"/>, a key with neither a code nor a
+    // description); a key listed twice must end with its last entry, whichever kind.
+    static QList<key_entry> keyEntries(const xml_node_class &buttons)
+    {
+        QList<key_entry> entries;
+        for (const xml_node_class &button : buttons.children) {
+            if (button.name == Button)
+                entries.append({button.readOrder, button.attribute(Number), firstLeaf(button, Code),
+                                firstLeaf(button, Description)});
+        }
+        for (const xml_leaf_class &button : buttons.leaves) {
+            if (button.name == Button)
+                entries.append({button.readOrder, button.attribute(Number), nullptr, nullptr});
+        }
+        std::stable_sort(entries.begin(), entries.end(),
+                         [](const key_entry &a, const key_entry &b) { return a.readOrder < b.readOrder; });
+        return entries;
+    }
+
     void takeKey(const QString &numberText, const xml_leaf_class *code, const xml_leaf_class *description)
     {
         const std::optional<quint32> key = rcu_settings_file::parseNumber(numberText);

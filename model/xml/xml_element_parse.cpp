@@ -181,22 +181,24 @@ private:
 
     // Hands the element to its parent: as a leaf when nothing is nested in it, else as a
     // child node, whose text (when not blank) becomes a leaf "value". False when nothing
-    // was read.
+    // was read. The parent keeps leaves and child nodes apart; readOrder tells where the
+    // element stood among them.
     static bool complete(xml_element_class &parent, xml_element_class &element)
     {
         if (element.children.isEmpty() && element.leaves.isEmpty() && element.text.isEmpty()
             && element.name.isEmpty() && element.comment.isEmpty() && element.attributes.isEmpty())
             return false;
+        const int order = int(parent.leaves.size() + parent.children.size());
         element.hasChildren = !element.leaves.isEmpty() || !element.children.isEmpty();
         if (!element.hasChildren) {
-            parent.leaves.append(xml_leaf_class(element, parent.level + 1));
+            parent.leaves.append(xml_leaf_class(element, parent.level + 1)).readOrder = order;
             return true;
         }
         if (!element.text.trimmed().isEmpty()) {
             element.leaves.append(xml_leaf_class(xml_names::TextLeaf, element.text, parent.level + 2));
             element.text.clear();
         }
-        parent.children.append(xml_node_class(std::move(element), parent.level + 1));
+        parent.children.append(xml_node_class(std::move(element), parent.level + 1)).readOrder = order;
         return true;
     }
 

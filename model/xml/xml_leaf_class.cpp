@@ -15,7 +15,7 @@ xml_leaf_class::xml_leaf_class(const QString &name, const QString &text, int lev
 
 xml_leaf_class::xml_leaf_class(const xml_leaf_class &leaf, int level)
     : name(leaf.name), text(leaf.text), attributes(xml_mergedAttributes(leaf.attributes)),
-      level(level >= 0 ? level : leaf.level)
+      level(level >= 0 ? level : leaf.level), readOrder(leaf.readOrder)
 {
 }
 

@@ -40,6 +40,10 @@ public:
     QString text;  // may be empty; may hold line breaks, written unchanged
     xml_attribute_list attributes;
     int level = 0;  // the line is indented by this many blanks
+    // Where the reader met this entry among its parent's leaves and child nodes, counted
+    // together (the two lists each keep their own order only); -1 when it was not read
+    // from a document. Copies keep it.
+    int readOrder = -1;
 };
 
 // The validity test of one entry: a name that is neither empty nor "@error", and no

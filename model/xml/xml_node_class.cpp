@@ -21,14 +21,15 @@ xml_node_class::xml_node_class(const xml_node_class &node) : xml_node_class(node
 
 xml_node_class::xml_node_class(const xml_node_class &node, int level)
     : name(node.name), comment(node.comment), attributes(xml_mergedAttributes(node.attributes)),
-      children(node.children), level(level)
+      children(node.children), level(level), readOrder(node.readOrder)
 {
     copyLeavesFrom(node.leaves);
 }
 
 xml_node_class::xml_node_class(xml_node_class &&node, int level)
     : name(std::move(node.name)), comment(std::move(node.comment)),
-      attributes(xml_mergedAttributes(node.attributes)), children(std::move(node.children)), level(level)
+      attributes(xml_mergedAttributes(node.attributes)), children(std::move(node.children)), level(level),
+      readOrder(node.readOrder)
 {
     // Leaves are small: rebuilding them applies the copy rules (level, merged attributes).
     copyLeavesFrom(node.leaves);

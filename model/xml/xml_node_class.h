@@ -81,6 +81,9 @@ public:
     xml_owning_list<xml_node_class> children;
     int level = 0;
     int iterator = -1;  // position of the child found last by a search, -1 none
+    // Where the reader met this node among its parent's leaves and child nodes, counted
+    // together; -1 when it was not read from a document. Copies keep it.
+    int readOrder = -1;
 
 private:
     void copyLeavesFrom(const xml_owning_list<xml_leaf_class> &source);

@@ -325,6 +325,20 @@ void tst_rcu_settings_file::validation_data()
         << QByteArray("<sysaddress>4</sysaddress>\n<buttons>\n <button nr=\"2\"/>\n"
                       " <button nr=\"0\">\n  <code>1</code>\n </button>\n</buttons>\n")
         << QList<int>() << 4 << QList<int>{1, 62, 0xFF} << QStringList{"", "old 1", ""} << QStringList();
+    QTest::newRow("an entry without elements, then one with a code: the last counts")
+        << QByteArray("<sysaddress>4</sysaddress>\n<buttons>\n <button nr=\"2\"/>\n"
+                      " <button nr=\"2\">\n  <code>5</code>\n </button>\n</buttons>\n")
+        << QList<int>() << 4 << QList<int>{63, 62, 5} << QStringList{"old 0", "old 1", ""} << QStringList();
+    QTest::newRow("an entry with a code, then one without elements: the last counts")
+        << QByteArray("<sysaddress>4</sysaddress>\n<buttons>\n"
+                      " <button nr=\"2\">\n  <code>5</code>\n  <description>a</description>\n </button>\n"
+                      " <button nr=\"2\"></button>\n</buttons>\n")
+        << QList<int>() << 4 << QList<int>{63, 62, 0xFF} << QStringList{"old 0", "old 1", ""} << QStringList();
+    QTest::newRow("entries of both kinds asked about in file order")
+        << QByteArray("<sysaddress>4</sysaddress>\n<buttons>\n <button nr=\"64\"/>\n"
+                      " <button nr=\"1\">\n  <code>99</code>\n </button>\n <button nr=\"0\"/>\n"
+                      " <button nr=\"0\">\n  <code>7</code>\n </button>\n</buttons>\n")
+        << QList<int>{1} << 4 << QList<int>{7, 0xFF, 61} << QStringList{"", "", "old 2"} << QStringList{invalidKey};
     QTest::newRow("names compared exactly")
         << QByteArray("<SysAddress>4</SysAddress>\n<Buttons>\n <button nr=\"0\">\n  <code>1</code>\n </button>\n"
                       "</Buttons>\n")

@@ -430,6 +430,31 @@ private slots:
         QCOMPARE(currentLine, QStringLiteral(" tail"));
     }
 
+    // Leaves and child nodes are kept in two lists; each entry tells where it stood among
+    // both, and copies keep that.
+    void readOrderTellsWhereEntriesStood()
+    {
+        for (xml_feed feed : {xml_feed::Buffer, xml_feed::Trickle, xml_feed::String}) {
+            xml_element_class root = makeRoot();
+            QVERIFY(readDocument(root, "<r>\n<a/>\n<n>\n <x>1</x>\n</n>\n<b>2</b> <m><y/></m>\n<c></c>\n</r>\n",
+                                 feed) > 0);
+            QCOMPARE(root.children.size(), 1);
+            const xml_node_class copy(root.children[0], 3);
+            for (const xml_node_class *r : {&root.children.at(0), &copy}) {
+                QCOMPARE(r->readOrder, 0);
+                QCOMPARE(r->leaves.size(), 3);
+                QCOMPARE(r->children.size(), 2);
+                QCOMPARE(QList<int>({r->leaves.at(0).readOrder, r->leaves.at(1).readOrder, r->leaves.at(2).readOrder}),
+                         QList<int>({0, 2, 4}));
+                QCOMPARE(QList<int>({r->children.at(0).readOrder, r->children.at(1).readOrder}), QList<int>({1, 3}));
+                QCOMPARE(r->children.at(1).leaves.at(0).readOrder, 0);
+            }
+            // Entries built otherwise stand nowhere.
+            QCOMPARE(xml_leaf_class(QStringLiteral("a"), QString(), 0).readOrder, -1);
+            QCOMPARE(xml_node_class(0).readOrder, -1);
+        }
+    }
+
     void leafFromLine_data()
     {
         QTest::addColumn<QString>("line");
