@@ -334,9 +334,10 @@ void level_settings_page::refresh()
     showRows();
     descEdit->setText(description(currentScene));
     sliders->setSliders(sliders->firstStripChannel);
-    // Showing the times stored nothing; times that break the rule (where setting them
-    // would have run it) are still repaired.
-    if (kind.durationInRule || times().duration == 0)
+    // Showing the times stored nothing; a scene whose times break its rule is still
+    // repaired. A mask's times stay as stored: its rule guards only the setting of its
+    // duration to 0, so all three of them may be 0.
+    if (kind.durationInRule)
         CheckTimes();
     refreshMore();
     if (kind.live && currentController->uiMode == kd620_controller_class::UiModeLive)

@@ -32,7 +32,7 @@ namespace {
 // One step of a times case: choose a mask (its 0-based number), set an editor to a time in
 // tenths, or set "Infinite".
 struct times_step {
-    enum kind { Choose, Rise, Last, Fall, Infinite } what;
+    enum kind { Choose, Rise, Last, Fall, Infinite, Clear, Refresh } what;
     int value;
 };
 
@@ -227,8 +227,15 @@ void tst_mask_page::times_data()
         << QList<S>{{S::Choose, 2}, {S::Fall, 0}, {S::Last, 0}, {S::Rise, 0}} << finite << QList<int>{0, 0, 0} << 0;
     QTest::newRow("setting fades to 0 never checks")
         << QList<S>{{S::Choose, 2}, {S::Rise, 0}, {S::Fall, 0}} << QList<int>{5, 0, 7} << QList<int>{0, 0, 0} << 0;
-    QTest::newRow("stored all 0: shown, one box, 1.0 s")
-        << QList<S>{{S::Choose, 2}} << QList<int>{0, 0, 0} << QList<int>{0, 10, 0} << 1;
+    QTest::newRow("stored all 0: shown as stored, no box")
+        << QList<S>{{S::Choose, 2}} << QList<int>{0, 0, 0} << QList<int>{0, 0, 0} << 0;
+    QTest::newRow("all three made 0, then Clear whole mask: kept, no box")
+        << QList<S>{{S::Choose, 2}, {S::Fall, 0}, {S::Last, 0}, {S::Rise, 0}, {S::Clear, 0}} << finite
+        << QList<int>{0, 0, 0} << 0;
+    QTest::newRow("all three made 0, then another mask and back: kept, no box")
+        << QList<S>{{S::Choose, 2}, {S::Fall, 0}, {S::Last, 0}, {S::Rise, 0}, {S::Choose, 5}, {S::Choose, 2},
+                    {S::Refresh, 0}}
+        << finite << QList<int>{0, 0, 0} << 0;
     QTest::newRow("duration 0 with a fade shown: no box")
         << QList<S>{{S::Choose, 2}} << QList<int>{0, 0, 3} << QList<int>{0, 0, 3} << 0;
     QTest::newRow("infinite, fades 0: no box")
@@ -255,6 +262,8 @@ void tst_mask_page::times()
         case times_step::Last: page->lastTimeEdit->setTime(tenthsToTime(u32(step.value))); break;
         case times_step::Fall: page->fallTimeEdit->setTime(tenthsToTime(u32(step.value))); break;
         case times_step::Infinite: page->infiniteBox->setChecked(step.value != 0); break;
+        case times_step::Clear: page->clearChannelsButton->click(); break;
+        case times_step::Refresh: page->refresh(); break;
         }
     }
     QCOMPARE(page->currentMask, 2);
