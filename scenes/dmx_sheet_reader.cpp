@@ -92,6 +92,10 @@ dmx_sheet_reader::result dmx_sheet_reader::read(QList<dmx_sheet_record_class *> 
     records.clear();
     sheet_line line;
     while (readLine(line)) {
+        if (line.tooLong) {
+            qDebug() << "Row longer than" << RowLimit << "bytes passed over:" << QString::fromLatin1(line.text.left(KeyLimit));
+            continue;
+        }
         if (!applyLine(line, records)) {
             qDeleteAll(records);
             records.clear();
@@ -135,7 +139,8 @@ bool dmx_sheet_reader::readHeader(QByteArray &header)
 }
 
 // A row, joined again over the pieces it was read in. Separators beyond the column limit
-// are not kept: their values would be dropped.
+// are not kept: their values would be dropped. A row that grows beyond the longest a sheet
+// can hold is read to its end but not kept.
 bool dmx_sheet_reader::readLine(sheet_line &line)
 {
     if (!readPiece(PieceLimit, line.text))
@@ -143,13 +148,18 @@ bool dmx_sheet_reader::readLine(sheet_line &line)
     bool complete = removeLineEnd(line.text);
     qsizetype separators = line.text.count(';');
     line.firstPieceValues = int(std::max<qsizetype>(1, separators));
+    line.tooLong = false;
     QByteArray piece;
     while (!complete && readPiece(PieceLimit, piece)) {
         complete = removeLineEnd(piece);
-        if (separators <= ColumnLimit) {
-            separators += piece.count(';');
-            line.text += piece;
+        if (line.tooLong || separators > ColumnLimit)
+            continue;
+        if (line.text.size() + piece.size() > RowLimit) {
+            line.tooLong = true;
+            continue;
         }
+        separators += piece.count(';');
+        line.text += piece;
     }
     return true;
 }

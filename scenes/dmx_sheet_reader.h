@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/controller_configuration_class.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -29,6 +31,13 @@ public:
     static constexpr int PieceLimit = 1999;
     // More columns than there are scenes can't come from an export; values beyond are dropped.
     static constexpr int ColumnLimit = 3072;
+    // The longest row a sheet can hold, line end aside: its key (room for blanks and leading
+    // zeros in a channel key), then a full column of the widest field, a description of
+    // 100 characters at up to three bytes each in the local 8-bit encoding. A longer row
+    // is passed over, so that a line without end never has to be held whole.
+    static constexpr int KeyLimit = 32;
+    static constexpr int FieldLimit = 3 * controller_configuration_class::DescriptionLength;
+    static constexpr qsizetype RowLimit = KeyLimit + qsizetype(ColumnLimit) * (1 + FieldLimit);
 
     dmx_sheet_reader(QIODevice &device, const dmx_sheet_kind &kind);
 
@@ -44,6 +53,7 @@ private:
     struct sheet_line {
         QByteArray text;        // line end removed
         int firstPieceValues;   // values within the line's first piece
+        bool tooLong;           // longer than RowLimit: text holds only its start
     };
 
     bool readPiece(int limit, QByteArray &piece);

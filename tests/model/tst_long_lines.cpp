@@ -1,6 +1,9 @@
 #include "link/kd620_controller_class.h"
 #include "model/application_identity.h"
 #include "model/image_layout.h"
+#include "scenes/dmx_sheet_kind.h"
+#include "scenes/dmx_sheet_reader.h"
+#include "scenes/dmx_sheet_record_class.h"
 #include "tests/support/config_file_builder.h"
 #include "tests/support/scripted_interaction.h"
 
@@ -20,6 +23,8 @@ namespace {
 
 // A line of this many bytes would take twice as much as a string, and more while it grows.
 constexpr qint64 LineBytes = 8 * 1024 * 1024;
+// A sheet is read in small pieces that are joined again: a line of this many bytes.
+constexpr qint64 SheetLineBytes = 64 * 1024 * 1024;
 // What a reader may take beyond what it held before, whatever the length of the line.
 constexpr long MemoryBoundKiB = 16 * 1024;
 
@@ -32,8 +37,8 @@ long peakResidentKiB()
 }
 
 // Writes head, then count bytes c without a line break, piece by piece so that the test
-// itself never holds the line.
-bool writeLongLine(const QString &path, const QByteArray &head, char c, qint64 count)
+// itself never holds the line, then tail.
+bool writeLongLine(const QString &path, const QByteArray &head, char c, qint64 count, const QByteArray &tail = {})
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(head) != head.size())
@@ -44,7 +49,7 @@ bool writeLongLine(const QString &path, const QByteArray &head, char c, qint64 c
         if (file.write(part) != part.size())
             return false;
     }
-    return file.flush();
+    return file.write(tail) == tail.size() && file.flush();
 }
 
 } // namespace
@@ -94,6 +99,29 @@ private slots:
         QVERIFY2(grown < MemoryBoundKiB, qPrintable(QStringLiteral("grew by %1 KiB").arg(grown)));
         QCOMPARE(ui.messageTitles(), QStringList{"Incomplete file!"});
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(c.confData) + image_layout::SunTable, 4 * image_layout::SunTableDays), table);
+    }
+
+    // A DMX sheet row without ";" far longer than any sheet's row is passed over; the rows
+    // after it are read.
+    void dmxSheet()
+    {
+        QVERIFY(writeLongLine(path("long.dmx"), "QVR DMX sheet\nC1", '0', SheetLineBytes, "\nC2;7\n"));
+        QFile file(path("long.dmx"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("Row longer than %1 bytes passed over: \"C1%2\"")
+                                                        .arg(dmx_sheet_reader::RowLimit)
+                                                        .arg(QString(dmx_sheet_reader::KeyLimit - 2, u'0'))));
+        QList<dmx_sheet_record_class *> records;
+        const long before = peakResidentKiB();
+        const dmx_sheet_reader::result result = dmx_sheet_reader(file, dmx_sheet_kind::scenes()).read(records);
+        const long grown = peakResidentKiB() - before;
+        const int count = int(records.size());
+        const int level = count == 1 ? records.first()->levels[1] : -1;
+        qDeleteAll(records);
+        QVERIFY2(grown < MemoryBoundKiB, qPrintable(QStringLiteral("grew by %1 KiB").arg(grown)));
+        QCOMPARE(result, dmx_sheet_reader::Read);
+        QCOMPARE(count, 1);
+        QCOMPARE(level, 7);
     }
 };
 

@@ -102,6 +102,8 @@ private slots:
     void parse();
     void wholeConfigurationRoundTrip();
     void readingIsBounded();
+    void rowLength_data();
+    void rowLength();
 };
 
 // Scenes 5 and 6: scene 5 fades up in 1 s, lasts for ever, has channel 1 at full; scene 6
@@ -379,6 +381,54 @@ void tst_dmx_sheet::readingIsBounded()
         QCOMPARE(outcome.records.size(), 256);
         for (int i = 0; i < 256; ++i)
             QCOMPARE(outcome.records[i]->number, u16(i + 1));
+    }
+}
+
+void tst_dmx_sheet::rowLength_data()
+{
+    QTest::addColumn<QByteArray>("row");
+    QTest::addColumn<bool>("kept");
+
+    // The widest row a sheet can hold: 3072 descriptions of 100 characters of three bytes.
+    const QByteArray euros = QString(100, QChar(0x20AC)).toUtf8();
+    QByteArray widest = "desc";
+    for (int column = 0; column < dmx_sheet_reader::ColumnLimit; ++column)
+        widest += ";" + euros;
+    QTest::newRow("3072 descriptions of 100 three-byte characters") << widest << true;
+    const qsizetype limit = dmx_sheet_reader::RowLimit;
+    QTest::newRow("as long as a row may be")
+        << QByteArray("desc;" + QByteArray(limit - 5, 'a')) << true;
+    QTest::newRow("as long as a row may be, CR LF")
+        << QByteArray("desc;" + QByteArray(limit - 5, 'a') + "\r") << true;
+    QTest::newRow("one byte longer") << QByteArray("desc;" + QByteArray(limit - 4, 'a')) << false;
+    QTest::newRow("one byte longer, without separator") << QByteArray(limit + 1, 'd') << false;
+    QTest::newRow("one byte longer, CR LF") << QByteArray("desc;" + QByteArray(limit - 4, 'a') + "\r") << false;
+}
+
+// A row longer than any a sheet can hold is passed over whole, with a debug line; the rows
+// around it are read. What a row may be is read whole, however long.
+void tst_dmx_sheet::rowLength()
+{
+    QFETCH(QByteArray, row);
+    QFETCH(bool, kept);
+    if (!kept) {
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("Row longer than %1 bytes passed over: \"%2\"")
+                                                        .arg(dmx_sheet_reader::RowLimit)
+                                                        .arg(QString::fromLatin1(row.left(dmx_sheet_reader::KeyLimit)))));
+    }
+    // The first row makes every column, which the description row then fills.
+    const QByteArray everyColumn = "C1" + QByteArray(";5").repeated(dmx_sheet_reader::ColumnLimit);
+    read_outcome outcome;
+    readSheet("QVR DMX sheet\n" + everyColumn + "\n" + row + "\nC2;6\n", dmx_sheet_kind::scenes(), outcome);
+    QCOMPARE(outcome.result, dmx_sheet_reader::Read);
+    QCOMPARE(outcome.records.size(), dmx_sheet_reader::ColumnLimit);
+    QCOMPARE(outcome.records.last()->levels[0], u8(5));
+    QCOMPARE(outcome.records.first()->levels[1], u8(6));
+    const QByteArray text = row.endsWith('\r') ? row.chopped(1) : row;
+    const QList<QByteArray> descriptions = kept ? text.mid(text.indexOf(';') + 1).split(';') : QList<QByteArray>();
+    for (qsizetype i = 0; i < outcome.records.size(); ++i) {
+        const QString expected = i < descriptions.size() ? QString::fromUtf8(descriptions[i]) : QString();
+        QVERIFY2(outcome.records[i]->description == expected, qPrintable(QString::number(i + 1)));
     }
 }
 
