@@ -19,7 +19,9 @@
 #include "tests/support/message_summary.h"
 #include "tests/support/page_fixture.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -44,6 +46,44 @@ const QString stopDmx = QStringLiteral("#1 MONITOR v=3 i=0");
 const QString readDmx = QStringLiteral("#1 READ_DMX_OUTPUT v=0 i=0");
 const QString reportLength = QStringLiteral("#1 MONITOR v=6 i=0 in 2");
 const QString readBlock = QStringLiteral("#1 READ_BLOCKS_8K v=1 i=64");
+
+// The name the ticker's thread runs under: Qt names a thread after its object when it starts.
+const QByteArray TickerThreadName = "monitor ticker";
+
+// A thread of this process as the kernel sees it: its task number (0 when there is none)
+// and whether it is asleep, blocked in a wait.
+struct os_thread {
+    int task = 0;
+    bool asleep = false;
+};
+
+os_thread osThread(const QString &task)
+{
+    QFile stat(QStringLiteral("/proc/self/task/%1/stat").arg(task));
+    if (!stat.open(QIODevice::ReadOnly))
+        return {};
+    // The state follows the command name, which stands in parentheses.
+    const QByteArray line = stat.readAll();
+    const qsizetype nameEnd = line.lastIndexOf(')');
+    return {task.toInt(), nameEnd >= 0 && line.mid(nameEnd + 2, 1) == "S"};
+}
+
+os_thread osThread(int task)
+{
+    return osThread(QString::number(task));
+}
+
+// The ticker's thread while it runs.
+os_thread tickerThread()
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == TickerThreadName)
+            return osThread(task);
+    }
+    return {};
+}
 
 // Report words by number; the report's last whole 32-bit word balances the sum to zero,
 // so the words given must leave it free.
@@ -1210,12 +1250,20 @@ void tst_monitor::ticksArrive()
 void tst_monitor::reopenDuringTheOldSleepTicksAgain()
 {
     QVERIFY(f->connectAndReset());
+    monitor->ticker.setObjectName(QString::fromLatin1(TickerThreadName));
     monitor->rateSpin->setValue(100);  // ten seconds
     monitor->inputsButton->click();
     QVERIFY(monitor->ticker.running);
+    // Stopped only once its thread sleeps: a thread stopped before it sleeps never needs
+    // waking.
+    QTRY_VERIFY(tickerThread().asleep);
+    const int oldThread = tickerThread().task;
     monitor->stopShows(MonitorInputs);
     QVERIFY(!monitor->ticker.running);
-    // At once, while the old thread may still be in its sleep.
+    // The stop wakes it; it does not sleep out the ten seconds, which would block the
+    // reopening below as long.
+    QTRY_VERIFY(!osThread(oldThread).asleep);
+    // At once, while the old thread may still be ending.
     monitor->rateSpin->setValue(1);
     monitor->inputsButton->click();
     QVERIFY(monitor->ticker.running);
