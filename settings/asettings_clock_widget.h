@@ -41,7 +41,7 @@ public:
 
     // ============================================================ calibration
     // Closed, it follows the controller; opened (only when connected to a controller that
-    // can take a calibration), the user edits and sends one.
+    // can take a calibration), the user edits and sends one. A connection change closes it.
     QGroupBox *calibrationGroup = nullptr;
     QSpinBox *calibrationSpin = nullptr;
     QPushButton *calibrationSetButton = nullptr;
