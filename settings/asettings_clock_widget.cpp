@@ -9,6 +9,7 @@
 #include "model/user_interaction.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateTimeEdit>
 #include <QGroupBox>
 #include <QLabel>
@@ -174,8 +175,10 @@ void asettings_clock_widget::setCalibration(bool)
         // the spin box back to it.
         c.clockCalibration = held;
         calibrationGroup->setChecked(false);
-        showMessage(message_icon::Critical, application_identity::name(), tr("Calibration setting\nerror!"),
-                    message_button::Ok, message_button::NoButton, this);
+        // The link's own words for a request the controller did not take.
+        showMessage(message_icon::Critical, tr("USB Interface"),
+                    QCoreApplication::translate("kd620_controller_class", "Operation failed!"), message_button::Ok,
+                    message_button::NoButton, this);
         return;
     }
     calibration = value;

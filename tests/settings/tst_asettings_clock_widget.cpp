@@ -336,7 +336,7 @@ void tst_asettings_clock_widget::calibrationSetThatFailsSaysSo()
     p->calibrationSpin->setValue(-7);
     f->bus.device(1).injectOnRequest(sim_protocol::request::ClockCalibration, 1, sim_fault::fail());
     p->calibrationSetButton->click();
-    QCOMPARE(messageSummaries(f->ui), QStringList{critical("Varidex625", "Calibration setting\nerror!")});
+    QCOMPARE(messageSummaries(f->ui), QStringList{critical("USB Interface", "Operation failed!")});
     QCOMPARE(f->ui.messages.first().parentWidget.data(), static_cast<QObject *>(p));
     QVERIFY(clock->calibrationCodes.isEmpty());
     QCOMPARE(c().clockCalibration, -4);
