@@ -31,10 +31,33 @@ void dropOnce(kd620_controller_class &controller)
 
 } // namespace
 
+bool kd620_controller_class::liveSceneWaitsForTransfer(int scene_number)
+{
+    // Even a send's pauses between block cycles are closed to live requests: a live scene
+    // switches the controller out of the configuration mode that the next block needs.
+    if (transfersRunning == 0)
+        return false;
+    deferredLiveScene = scene_number;
+    return true;
+}
+
+void kd620_controller_class::sendDeferredLiveScene()
+{
+    const int scene = deferredLiveScene;
+    deferredLiveScene = NoDeferredLiveScene;
+    // Live may have been left, or the connection lost, during the transfer: send_sc_prep
+    // looks at that again.
+    if (scene != NoDeferredLiveScene)
+        send_sc_prep(scene);
+}
+
 void kd620_controller_class::send_new_val(int sc, int ch)
 {
     // Until the first scene has put the controller into live mode, levels are not sent.
     if (uiMode != UiModeLive || controllerMode != MODE_LIVE || !validScene(sc) || !validChannel(ch))
+        return;
+    // The whole scene, this level included, goes out once the transfer is over.
+    if (liveSceneWaitsForTransfer(sc))
         return;
     if (waitStatusClear(STATUS_BUSY, BusyPolls) != 0) {
         dropOnce(*this);
@@ -48,6 +71,8 @@ void kd620_controller_class::send_new_val(int sc, int ch)
 void kd620_controller_class::send_sc_prep(int scene_number)
 {
     if (uiMode != UiModeLive || !validScene(scene_number))
+        return;
+    if (liveSceneWaitsForTransfer(scene_number))
         return;
     if (controllerMode != MODE_LIVE && setWorkingMode(MODE_LIVE) != MODE_LIVE) {
         dropOnce(*this);

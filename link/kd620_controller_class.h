@@ -164,7 +164,9 @@ public slots:
     void send_alldata();
     void read_alldata();
     // While Live is chosen: shows one scene (0-based) on the controller, entering live mode
-    // first when needed; sends one channel's level of the scene.
+    // first when needed; sends one channel's level of the scene. While a transfer runs
+    // (its pauses between block cycles included) neither asks anything of the controller:
+    // the scene is shown when the transfer is over, if Live is still chosen then.
     void send_sc_prep(int scene_number);
     void send_new_val(int sc, int ch);
 
@@ -198,6 +200,12 @@ private:
     friend class transfer_hold;
     int transfersRunning = 0;
     bool betweenBlockCycles = false;
+    // The live scene asked for while a transfer ran, shown when the last one ends.
+    static constexpr int NoDeferredLiveScene = -1;
+    int deferredLiveScene = NoDeferredLiveScene;
+    // True, with the scene kept for later, while a transfer runs.
+    bool liveSceneWaitsForTransfer(int scene_number);
+    void sendDeferredLiveScene();
 
 public slots:
     // Connects (true) or disconnects (false); announces the outcome with

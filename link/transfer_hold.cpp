@@ -16,5 +16,6 @@ transfer_hold::~transfer_hold()
 {
     userInteraction().releaseUserInput();
     controller.betweenBlockCycles = openedBetweenBlockCycles;
-    --controller.transfersRunning;
+    if (--controller.transfersRunning == 0)
+        controller.sendDeferredLiveScene();
 }

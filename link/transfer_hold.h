@@ -7,6 +7,8 @@ class kd620_controller_class;
 // true, so the clock display and the monitor leave the controller alone, and the user's
 // input is held off, so nothing the user does runs inside the transfer. A hold begun
 // between two block cycles of a send holds the link again until it ends. Holds nest.
+// Live scenes and levels asked for meanwhile wait: when the last hold ends, the scene
+// last asked for is shown.
 class transfer_hold
 {
 public:

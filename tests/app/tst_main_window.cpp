@@ -31,6 +31,7 @@
 #include "settings/monitor/ctrl_monitor.h"
 #include "settings/monitor/pokaz.h"
 #include "tests/sim/sim_clock_engine.h"
+#include "tests/sim/sim_config_memory_engine.h"
 #include "tests/sim/sim_monitor_engine.h"
 #include "tests/support/image_compare.h"
 #include "tests/support/main_window_fixture.h"
@@ -143,6 +144,8 @@ private slots:
     void hoveringAMenuTitleShowsItsTip();
     void clockFollowsTheController();
     void liveModeShowsTheScene();
+    void liveSceneWaitsForTheReadsOutcome_data();
+    void liveSceneWaitsForTheReadsOutcome();
     void settingsTablesShowTheConfiguration();
 
 private:
@@ -804,6 +807,87 @@ void tst_main_window::liveModeShowsTheScene()
     writeU16(f->controller->confData, image_layout::OutputChannelLimit, 50);
     f->window.reset();
     QCOMPARE(f->controller->channelsInUse(), 50);
+}
+
+void tst_main_window::liveSceneWaitsForTheReadsOutcome_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("step");        // the program page's current step, -1 none
+    QTest::addColumn<int>("shownScene");  // the scene the page shows after the read, -1 none
+
+    // The scene page shows its scene again when the read refreshes it.
+    QTest::newRow("Scenes tab") << int(ScenesTab) << -1 << 11;
+    // The program page's current step goes when the program read has fewer steps: the step
+    // that becomes current shows its scene.
+    QTest::newRow("Programs tab") << int(ProgramsTab) << 2 << 4;
+    QTest::newRow("Events tab: no page shows a scene") << int(EventsTab) << -1 << -1;
+}
+
+// In Live mode a read from the controller refreshes the pages, which ask for their scene:
+// nothing of that may go out before the read has told its outcome.
+void tst_main_window::liveSceneWaitsForTheReadsOutcome()
+{
+    QFETCH(int, tab);
+    QFETCH(int, step);
+    QFETCH(int, shownScene);
+    gui_class &w = *f->window;
+    kd620_controller_class &c = *f->controller;
+    // The controller holds program 1 with one step, on scene 5; the window edits it with
+    // three steps.
+    c.programList.setStepCount(0, 1);
+    c.programList.setScene(0, 0, 4);
+    for (int scene : {4, 11})
+        std::fill_n(c.confData + image_layout::sceneLevel(u32(scene), 0), 512, u8(scene));
+    QVERIFY(c.packStores());
+    auto *memory = f->bus.device(1).findEngine<sim_config_memory_engine>();
+    QVERIFY(memory);
+    memory->memory = QByteArray(reinterpret_cast<const char *>(c.confData), int(image_layout::ImageSize));
+    c.programList.setStepCount(0, 3);
+    w.programPage->sceneCountChange(3, true);
+    if (step >= 0)
+        w.programPage->stepTable->setCurrentIndex(w.programPage->stepTable->model()->index(step, 0));
+    w.scenePage->sceneTable->setCurrentCell(11, 0);
+    w.tabWidget_main->setCurrentIndex(tab);
+    QVERIFY(f->connectAndReset());
+    w.rightPanel->liveModeButton->click();
+    QCOMPARE(c.uiMode, int(kd620_controller_class::UiModeLive));
+
+    // For each request, the boxes shown before it.
+    f->reset();
+    QList<int> boxesBefore;
+    f->bus.beforeOperation = [&] { boxesBefore << int(f->ui.messages.size()); };
+    w.rightPanel->readConfButton->click();
+    f->bus.beforeOperation = nullptr;
+    QCOMPARE(f->ui.messageTexts(), QStringList{"Configuration reading\nsuccessful!"});
+    QCOMPARE(c.programList.stepCount(0), 1);
+
+    const QStringList log = f->bus.logTexts();
+    QCOMPARE(boxesBefore.size(), log.size());
+    const QRegularExpression liveRequest(QStringLiteral("LIVE_SCENE|LIVE_CHANNEL|bulk out 524"));
+    QStringList liveBeforeOutcome;
+    int liveScenesAfter = 0;
+    for (int i = 0; i < log.size(); ++i) {
+        if (!log[i].contains(liveRequest))
+            continue;
+        if (boxesBefore[i] == 0)
+            liveBeforeOutcome << log[i];
+        else if (log[i].contains(QLatin1String("LIVE_SCENE")))
+            ++liveScenesAfter;
+    }
+    QVERIFY2(liveBeforeOutcome.isEmpty(), qPrintable(log.join('\n')));
+    // Then the scene the page shows is shown on the controller, once.
+    QCOMPARE(liveScenesAfter, shownScene < 0 ? 0 : 1);
+    if (shownScene >= 0) {
+        const QByteArray levels(reinterpret_cast<const char *>(c.confData + image_layout::sceneLevel(u32(shownScene), 0)), 512);
+        QCOMPARE(f->bus.log.last().kind, sim_log_entry::Control);  // the poll that saw it done
+        QByteArray lastShown;
+        for (const sim_log_entry &entry : f->bus.log) {
+            if (entry.what.startsWith(QLatin1String("bulk out 524")))
+                lastShown = entry.data.mid(8, 512);
+        }
+        QCOMPARE(lastShown, levels);
+    }
+    QVERIFY(c.isConnected());
 }
 
 void tst_main_window::settingsTablesShowTheConfiguration()

@@ -1,3 +1,4 @@
+#include "link/transfer_hold.h"
 #include "link/usb_protocol.h"
 #include "model/image_layout.h"
 #include "tests/sim/sim_link_fixture.h"
@@ -37,6 +38,8 @@ QStringList times(const QStringList &texts, int n)
 
 // Makes the controller or the connection misbehave before a call.
 using shaper = std::function<void(sim_link_fixture &)>;
+// What the pages ask of the controller while a transfer holds the link.
+using live_asks = std::function<void(kd620_controller_class &)>;
 
 sim_live_engine &liveOf(sim_link_fixture &f)
 {
@@ -46,6 +49,7 @@ sim_live_engine &liveOf(sim_link_fixture &f)
 } // namespace
 
 Q_DECLARE_METATYPE(shaper)
+Q_DECLARE_METATYPE(live_asks)
 
 class tst_live_editing : public QObject
 {
@@ -62,6 +66,8 @@ private slots:
     void setupBytesAndLevels();
     void failuresDropOnce_data();
     void failuresDropOnce();
+    void liveWaitsForTheTransfer_data();
+    void liveWaitsForTheTransfer();
 
 private:
     kd620_controller_class &c() { return *f->controller; }
@@ -259,6 +265,69 @@ void tst_live_editing::failuresDropOnce()
     QCOMPARE(f->statusSignals.size(), 1);  // dropped once
     QVERIFY(!f->statusSignals.first());
     QCOMPARE(c().connected, 0);
+}
+
+void tst_live_editing::liveWaitsForTheTransfer_data()
+{
+    QTest::addColumn<bool>("controllerLive");  // the controller in live mode before the transfer
+    QTest::addColumn<live_asks>("asks");
+    QTest::addColumn<QStringList>("after");    // what goes out once the transfer is over
+    QTest::addColumn<int>("shownScene");       // the scene the outputs show then, -1 none
+
+    const QStringList shown = sceneCycle() << status1;
+    QTest::newRow("a scene: shown afterwards, live mode entered then")
+        << false << live_asks([](kd620_controller_class &c) { c.send_sc_prep(3); }) << enterLive + shown << 3;
+    QTest::newRow("two scenes: the last one shown") << false << live_asks([](kd620_controller_class &c) {
+        c.send_sc_prep(3);
+        c.send_sc_prep(5);
+    }) << enterLive + shown << 5;
+    QTest::newRow("a level: its whole scene shown afterwards")
+        << true << live_asks([](kd620_controller_class &c) { c.send_new_val(5, 9); }) << shown << 5;
+    QTest::newRow("Normal chosen before the end: nothing") << false << live_asks([](kd620_controller_class &c) {
+        c.send_sc_prep(3);
+        c.uiMode = kd620_controller_class::UiModeNormal;
+    }) << QStringList() << -1;
+    QTest::newRow("connection lost before the end: nothing") << false << live_asks([](kd620_controller_class &c) {
+        c.send_sc_prep(3);
+        c.dropConnection();
+    }) << QStringList() << -1;
+    QTest::newRow("a transfer within the transfer: shown when the outer one ends")
+        << false << live_asks([](kd620_controller_class &c) {
+               const transfer_hold inner(c);
+               c.send_sc_prep(5);
+           })
+        << enterLive + shown << 5;
+    QTest::newRow("nothing asked: nothing sent") << false << live_asks([](kd620_controller_class &) {})
+                                                 << QStringList() << -1;
+}
+
+// A request slipped between a transfer's frames would break the transfer: live scenes and
+// levels wait until the last transfer is over, and then the scene last asked for is shown.
+void tst_live_editing::liveWaitsForTheTransfer()
+{
+    QFETCH(bool, controllerLive);
+    QFETCH(live_asks, asks);
+    QFETCH(int, shownScene);
+    for (int scene : {3, 5})
+        std::fill_n(c().confData + image_layout::sceneLevel(u32(scene), 0), 512, u8(0x30 + scene));
+    if (controllerLive)
+        QCOMPARE(c().setWorkingMode(MODE_LIVE), int(MODE_LIVE));
+    liveOf(*f).levels.fill('\0');
+    f->reset();
+    {
+        const transfer_hold hold(c());
+        asks(c());
+        const QStringList disconnect = f->statusSignals.isEmpty() ? QStringList() : F::disconnect(1);
+        QCOMPARE(f->bus.logTexts(), disconnect);
+        f->reset();
+    }
+    QTEST(f->bus.logTexts(), "after");
+    const QByteArray expected(512, char(shownScene < 0 ? 0 : 0x30 + shownScene));
+    QCOMPARE(liveOf(*f).levels, expected);
+    // Nothing waits any more: the next scene goes out at once.
+    f->reset();
+    c().send_sc_prep(3);
+    QCOMPARE(f->bus.logTexts().contains(liveScene), c().uiMode == kd620_controller_class::UiModeLive);
 }
 
 QTEST_GUILESS_MAIN(tst_live_editing)
