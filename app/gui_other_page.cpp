@@ -271,9 +271,12 @@ void gui_class::saveSunEventsTimes()
         return;
     if (selectedFilter == tr("CSV sheets (*.csv)") && !name.endsWith(QLatin1String(".csv")))
         name += QLatin1String(".csv");
-    controller->currentFile = QFileInfo(name).path();
     switch (controller->writeSunTable(name)) {
-    case 0: return;
+    case 0:
+        // The next file dialog starts in this folder; a folder that refused the table is
+        // not remembered.
+        controller->currentFile = QFileInfo(name).path();
+        return;
     case -1: showCritical(tr("Cannot open file \"%1\" to write!").arg(name)); return;
     default: showCritical(tr("Cannot save times!")); return;
     }

@@ -172,6 +172,10 @@ void right_panel_widget::connectSignals(kd620_controller_class *controller)
     connect(this, &panel::setConnection, controller, &kd620_controller_class::setConnection);
     connect(controller, &kd620_controller_class::setConnectionStatus, this, &panel::setConnectionStatus);
     connect(this, &panel::setWorkingMode, controller, &kd620_controller_class::ch_mode);
+    // Only a file saved or opened whole moves the dialogs: one that failed may lie where
+    // no configuration can be kept (or where the dialog itself would hang reading the folder).
+    connect(controller, &kd620_controller_class::fileSavedOrOpened, this,
+            [controller](const QString &fileName) { controller->currentFile = fileName; });
 }
 
 void right_panel_widget::complain(const QString &text)
@@ -345,7 +349,6 @@ void right_panel_widget::saveConfToFileClick(bool)
     if (chosen.isEmpty())
         return;
     const save_name name = saveNameFor(chosen);
-    currentController->currentFile = name.fileName;
     emit saveConfToFileClicked(name.fileName, name.oldFormat);
 }
 
@@ -356,6 +359,5 @@ void right_panel_widget::readConfFromFileClick(bool)
         tr("Varidex 620 project/config files (*.cfg625;*.cfg620;*.kdg;*.cfg);;All files (*)"), dialog_parent::None);
     if (chosen.isEmpty())
         return;
-    currentController->currentFile = chosen;
     emit readConfFromFileClicked(chosen);
 }

@@ -59,7 +59,8 @@ public:
 
     // The configuration image, 0x200000 bytes; owned.
     u8 *confData = nullptr;
-    // Path of the current project file (set by the right panel's save dialog).
+    // Path of the current project file, where the next file dialog starts (set by the
+    // right panel once a file was saved or opened whole).
     QString currentFile;
     // Whether opening a file names it in the main window's title. A temporary other
     // configuration, read only to copy from, leaves the title to the one the window edits.
@@ -171,6 +172,9 @@ public slots:
 
 signals:
     void readFileFinished();
+    // A configuration file was written whole, or opened and taken whole: the next file
+    // dialog starts there. A file that failed is not announced.
+    void fileSavedOrOpened(QString fileName);
 
 private:
     static u8 *allocateImage();

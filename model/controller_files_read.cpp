@@ -141,6 +141,7 @@ int controller_configuration_class::read_confDataFromFile(QString fileName)
 
     rebuildStores();
     emit readFileFinished();
+    emit fileSavedOrOpened(fileName);
     reportConfigFileOutcome(
         true, QCoreApplication::translate("kd620_controller_class", "Data read from file\n    successful!"), fileName,
         retitlesWindow);

@@ -131,6 +131,8 @@ void controller_configuration_class::write_confDataToFile(QString fileName, bool
     if (!saved)
         file.cancelWriting();
 
+    if (saved)
+        emit fileSavedOrOpened(fileName);
     const QString text = saved ? outcomeText(fileName, QCoreApplication::translate("kd620_controller_class", "successful!"))
                                : failureText(fileName);
     reportConfigFileOutcome(saved, text, fileName);

@@ -121,6 +121,8 @@ private slots:
     void saveName();
     void saveAndOpenAgain();
     void fileDialogs();
+    void onlyAGoodFileMovesTheDialogs_data();
+    void onlyAGoodFileMovesTheDialogs();
 
 private:
     // Builds the panel over the fixture's controller, with what the main window adds: after
@@ -807,8 +809,11 @@ void tst_right_panel::fileDialogs()
     QVERIFY(opened.isEmpty());
     QVERIFY(f->controller->currentFile.isEmpty());
 
-    // A chosen file is remembered and is where both dialogs start next.
-    const QString file = QStringLiteral("/nonexistent-folder/show.cfg625");
+    // A chosen file opened is remembered and is where both dialogs start next.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("show.cfg625"));
+    f->controller->write_confDataToFile(file, false);
+    f->controller->currentFile.clear();
     ui->fileAnswers.enqueue(file);
     panel->readConfFromFileButton->click();
     QCOMPARE(opened.size(), 1);
@@ -819,6 +824,68 @@ void tst_right_panel::fileDialogs()
     QCOMPARE(ui->fileCalls[3].dir, file);
     QCOMPARE(ui->fileCalls[4].dir, file);
     QCOMPARE(f->controller->currentFile, file);
+}
+
+void tst_right_panel::onlyAGoodFileMovesTheDialogs_data()
+{
+    QTest::addColumn<bool>("saving");
+    QTest::addColumn<QString>("chosen");      // "@" stands for a folder of the test
+    QTest::addColumn<int>("answer");          // to the old-format question
+    QTest::addColumn<QString>("remembered");  // where the next dialog starts; "" the one before
+
+    const int yes = int(message_button::Yes);
+    const int no = int(message_button::No);
+    QTest::newRow("saved") << true << "@/new" << yes << "@/new.cfg625";
+    QTest::newRow("saved in the old format") << true << "@/old.cfg" << yes << "@/old.cfg";
+    QTest::newRow("old format declined") << true << "@/old.cfg" << no << "";
+    QTest::newRow("save refused by a special folder") << true << "/proc/x.cfg625" << yes << "";
+    QTest::newRow("save into a missing folder") << true << "@/missing/x.cfg625" << yes << "";
+    QTest::newRow("opened") << false << "@/good.cfg625" << yes << "@/good.cfg625";
+    QTest::newRow("open a missing file") << false << "@/missing.cfg625" << yes << "";
+    QTest::newRow("open a corrupted file") << false << "@/corrupted.cfg625" << yes << "";
+    QTest::newRow("open a file of another kind") << false << "@/notes.txt" << yes << "";
+}
+
+// The folder of the last file saved or opened whole is where the next file dialog starts;
+// one that failed is not remembered.
+void tst_right_panel::onlyAGoodFileMovesTheDialogs()
+{
+    QFETCH(bool, saving);
+    QFETCH(QString, chosen);
+    QFETCH(int, answer);
+    QFETCH(QString, remembered);
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    chosen.replace(QLatin1Char('@'), folder);
+    remembered.replace(QLatin1Char('@'), folder);
+    buildPanel();
+    kd620_controller_class &c = *f->controller;
+    c.write_confDataToFile(folder + QStringLiteral("/good.cfg625"), false);
+    QFile::copy(folder + QStringLiteral("/good.cfg625"), folder + QStringLiteral("/corrupted.cfg625"));
+    QFile corrupted(folder + QStringLiteral("/corrupted.cfg625"));
+    QVERIFY(corrupted.open(QIODevice::ReadWrite));
+    QVERIFY(corrupted.seek(corrupted.size() / 2));
+    QVERIFY(corrupted.write(QByteArray(64, '\x5A')) == 64);
+    corrupted.close();
+    QFile notes(folder + QStringLiteral("/notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("not a configuration");
+    notes.close();
+    const QString before = folder + QStringLiteral("/before.cfg625");
+    c.currentFile = before;
+    forget();
+
+    ui->fileCalls.clear();
+    ui->fileAnswers.enqueue(chosen);
+    if (chosen.endsWith(QLatin1String(".cfg")))
+        ui->answers.enqueue(answer);
+    (saving ? panel->saveConfToFileButton : panel->readConfFromFileButton)->click();
+    QCOMPARE(c.currentFile, remembered.isEmpty() ? before : remembered);
+    panel->saveConfToFileButton->click();
+    panel->readConfFromFileButton->click();
+    QCOMPARE(ui->fileCalls.size(), 3);
+    QCOMPARE(ui->fileCalls[1].dir, c.currentFile);
+    QCOMPARE(ui->fileCalls[2].dir, c.currentFile);
 }
 
 QTEST_MAIN(tst_right_panel)

@@ -315,6 +315,13 @@ void tst_settings_other::sunTableFiles()
     f->ui.filterAnswers << QStringLiteral("All files (*)");
     w().saveSunTimesButton->click();
     QCOMPARE(f->ui.messageTexts(), QStringList{"Cannot open file \"" + dir.path() + "\" to write!"});
+    // A folder that refused the table is not where the next dialog starts.
+    QCOMPARE(f->controller->currentFile, dir.path());
+    f->ui.clear();
+    f->ui.fileAnswers << QStringLiteral("/proc/times.csv");
+    w().saveSunTimesButton->click();
+    QCOMPARE(f->ui.messageTexts(), QStringList{"Cannot open file \"/proc/times.csv\" to write!"});
+    QCOMPARE(f->controller->currentFile, dir.path());
 
     // Cancelled dialogs do nothing.
     f->ui.clear();
