@@ -112,6 +112,7 @@ gui_class::gui_class(kd620_controller_class *controller, QWidget *parent)
     // The first window shows the configuration it is built over (the file given with -C,
     // or the one kept across a language change) as a window shows a file just read.
     fileRead();
+    takeOverFromReplacedWindow();
 }
 
 gui_class::~gui_class()

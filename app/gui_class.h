@@ -213,4 +213,7 @@ private:
     void showScene(int row);
     // The upgrade file the user chooses; empty when cancelled.
     QString chooseUpgradeFile();
+    // After a language change: the title and the right panel's view of the connection of
+    // the window this one replaces (gui_language.cpp).
+    void takeOverFromReplacedWindow();
 };

@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QSignalBlocker>
+
+#include <utility>
 
 namespace {
 
@@ -248,6 +251,8 @@ void right_panel_widget::setConnectionStatus(bool)
 
 void right_panel_widget::showConnected()
 {
+    announced = true;
+    shownConnected = true;
     setColour(statusLabel, statusLabel->palette(), QPalette::WindowText, ConnectedGreen);
     statusLabel->setText(tr("Connected"));
     const bool stateFlag = currentController->readStateFlag();
@@ -259,6 +264,8 @@ void right_panel_widget::showConnected()
 
 void right_panel_widget::showDisconnected()
 {
+    announced = true;
+    shownConnected = false;
     setColour(statusLabel, statusLabel->palette(), QPalette::WindowText, DisconnectedRed);
     deviceInfoBox->setPalette(palette());
     deviceInfoBox->update();
@@ -270,6 +277,49 @@ void right_panel_widget::showDisconnected()
     // Tries to unfreeze over the closed connection, which tells the user it could not.
     if (freezeModeButton->isChecked())
         emit freezeModeCheck(false);
+}
+
+right_panel_widget::connection_view right_panel_widget::connectionView() const
+{
+    connection_view view;
+    view.announced = announced;
+    view.connected = shownConnected;
+    view.statusPalette = statusLabel->palette();
+    view.deviceBoxPalette = deviceInfoBox->palette();
+    view.clockText = clockLabel->text();
+    view.serialText = serialLabel->text();
+    view.firmwareText = firmwareLabel->text();
+    view.normalChecked = normalModeButton->isChecked();
+    view.liveChecked = liveModeButton->isChecked();
+    view.freezeChecked = freezeModeButton->isChecked();
+    view.freezeEnabled = freezeModeButton->isEnabled();
+    return view;
+}
+
+void right_panel_widget::showConnectionView(const connection_view &view)
+{
+    announced = view.announced;
+    shownConnected = view.connected;
+    statusLabel->setPalette(view.statusPalette);
+    statusLabel->setText(shownConnected ? tr("Connected") : tr("Disconnected"));
+    deviceInfoBox->setPalette(view.deviceBoxPalette);
+    deviceInfoBox->update();
+    // The clock text is the controller's, and so are the serial number and the firmware
+    // once a connection change wrote them; before that the labels keep this language's
+    // placeholders.
+    clockLabel->setText(view.clockText);
+    if (announced) {
+        serialLabel->setText(view.serialText);
+        firmwareLabel->setText(view.firmwareText);
+    }
+    // The mode is the controller's already: checking the buttons must not ask for it again.
+    const std::pair<QPushButton *, bool> checks[] = {
+        {normalModeButton, view.normalChecked}, {liveModeButton, view.liveChecked}, {freezeModeButton, view.freezeChecked}};
+    for (const auto &[button, checked] : checks) {
+        const QSignalBlocker quiet(button);
+        button->setChecked(checked);
+    }
+    freezeModeButton->setEnabled(view.freezeEnabled);
 }
 
 void right_panel_widget::connectButtonClicked(bool)

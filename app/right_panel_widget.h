@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFrame>
+#include <QPalette>
+#include <QString>
 
 class QGroupBox;
 class QLabel;
@@ -53,6 +55,28 @@ public:
     };
     static save_name saveNameFor(const QString &chosen);
 
+    // What the panel shows of the connection and the working mode that the controller does
+    // not hold itself (the user's Freeze, the state flag's colour as of the last connection
+    // change). A language change builds the window anew over the same, still connected
+    // controller: its new panel shows what the old one showed, in the new language.
+    struct connection_view {
+        bool announced = false;  // a connection change has reached the panel
+        bool connected = false;  // and the last one showed the controller connected
+        QPalette statusPalette;
+        QPalette deviceBoxPalette;
+        QString clockText;
+        QString serialText;
+        QString firmwareText;
+        bool normalChecked = false;
+        bool liveChecked = false;
+        bool freezeChecked = false;
+        bool freezeEnabled = false;
+    };
+    connection_view connectionView() const;
+    // Shows a view taken from another panel; asks nothing of the controller and runs none
+    // of the mode buttons' slots.
+    void showConnectionView(const connection_view &view);
+
 signals:
     void normalModeCheck(bool on);
     void liveModeCheck(bool on);
@@ -88,4 +112,7 @@ private:
     void showDisconnected();
     // A critical box over the panel with the application name as its title.
     void complain(const QString &text);
+
+    bool announced = false;
+    bool shownConnected = false;
 };

@@ -2,16 +2,21 @@
 #include "app/gui_class.h"
 #include "app/language_list.h"
 #include "app/parameters_file.h"
+#include "app/right_panel_widget.h"
 #include "app/varidex_main.h"
 #include "app/widget_user_interaction.h"
 #include "link/kd620_controller_class.h"
 #include "settings/monitor/ctrl_monitor.h"
+#include "tests/sim/sim_device_protocol.h"
 #include "tests/sim/sim_usb_bus.h"
 #include "tests/support/scripted_interaction.h"
 #include "tests/support/virtual_clock.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QGroupBox>
+#include <QPushButton>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -32,7 +37,56 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The scripted boxes and file choosers, with the main window's title set as the program
+// sets it.
+struct titling_interaction : scripted_interaction {
+    widget_user_interaction widgets;
+    void setMainWindowTitle(const QString &title) override
+    {
+        scripted_interaction::setMainWindowTitle(title);
+        widgets.setMainWindowTitle(title);
+    }
+};
+
+// What the window shows of the connection and the file: the title and the right panel's
+// status, clock, serial and firmware labels, their colours, and every button of the panel
+// as enabled (e) or not, checked (+) or not.
+struct connection_look {
+    QString title;
+    QString status;
+    QString clock;
+    QString serial;
+    QString firmware;
+    QColor statusColour;
+    QColor deviceBoxColour;
+    QStringList buttons;
+
+    static connection_look of(const gui_class &w)
+    {
+        const right_panel_widget &p = *w.rightPanel;
+        connection_look look{w.windowTitle(), p.statusLabel->text(), p.clockLabel->text(), p.serialLabel->text(),
+                             p.firmwareLabel->text(), p.statusLabel->palette().color(QPalette::WindowText),
+                             p.deviceInfoBox->palette().color(QPalette::Window), {}};
+        for (const QPushButton *b : {p.sendConfButton, p.readConfButton, p.saveConfToFileButton, p.readConfFromFileButton,
+                                     p.clearConfButton, p.connectButton, p.disconnectButton, p.resetButton,
+                                     p.liveModeButton, p.normalModeButton, p.freezeModeButton})
+            look.buttons << QStringLiteral("%1%2").arg(b->isEnabled() ? "e" : "-", b->isChecked() ? "+" : "-");
+        return look;
+    }
+    // All but the texts that the language decides.
+    QStringList untranslated() const
+    {
+        return QStringList{title, clock, statusColour.name(), deviceBoxColour.name()} + buttons;
+    }
+    QStringList all() const { return untranslated() + QStringList{status, serial, firmware}; }
+};
+
+// What the user did on the first window after opening the file.
+using window_step = std::function<void(gui_class &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(window_step)
 
 class tst_window_loop : public QObject
 {
@@ -44,6 +98,8 @@ private slots:
     void languageChangeRebuildsTheWindow();
     void unwritableParametersFile();
     void startsWithTheFileGiven();
+    void languageChangeKeepsTheConnectionAndTheTitle_data();
+    void languageChangeKeepsTheConnectionAndTheTitle();
 
 private:
     // Starts the program in the working directory and runs its windows; each step runs
@@ -51,6 +107,7 @@ private:
     int run(const QStringList &arguments, const QList<std::function<void(gui_class &)>> &steps);
 
     scripted_interaction *ui = nullptr;
+    sim_usb_bus *bus = nullptr;
 
     QTemporaryDir dir;
     QString previousDir;
@@ -75,10 +132,11 @@ void tst_window_loop::cleanup()
 int tst_window_loop::run(const QStringList &arguments, const QList<std::function<void(gui_class &)>> &steps)
 {
     virtual_clock clock;
-    scripted_interaction interaction;
+    titling_interaction interaction;
     ui = &interaction;
-    sim_usb_bus bus;
-    bus.addDevice(QStringLiteral("005F1234-0042")).stateFlag = 1;
+    sim_usb_bus simulatedBus;
+    bus = &simulatedBus;
+    simulatedBus.addDevice(QStringLiteral("005F1234-0042")).stateFlag = 1;
     QObject translators;
     startUp(arguments, &translators);
     // Each step waits for the window the previous one asked for.
@@ -100,6 +158,7 @@ int tst_window_loop::run(const QStringList &arguments, const QList<std::function
     const int result = runMainWindows();
     shutDown();
     ui = nullptr;
+    bus = nullptr;
     return result;
 }
 
@@ -185,6 +244,112 @@ void tst_window_loop::startsWithTheFileGiven()
         }});
     QCOMPARE(scene, QStringLiteral("from the file"));
     QCOMPARE(title, application_identity::name());
+}
+
+void tst_window_loop::languageChangeKeepsTheConnectionAndTheTitle_data()
+{
+    QTest::addColumn<bool>("connecting");
+    QTest::addColumn<window_step>("step");
+    QTest::addColumn<QString>("status");  // in English afterwards
+    QTest::addColumn<QString>("buttons"); // Normal, Live, Freeze checked, Freeze enabled
+
+    const window_step nothing = [](gui_class &) {};
+    QTest::newRow("connected, Normal") << true << nothing << "Connected" << "N+ L- F- f+";
+    QTest::newRow("connected, frozen") << true
+                                       << window_step([](gui_class &w) { w.rightPanel->freezeModeButton->click(); })
+                                       << "Connected" << "N+ L- F+ f+";
+    QTest::newRow("connected, Live") << true
+                                     << window_step([](gui_class &w) { w.rightPanel->liveModeButton->click(); })
+                                     << "Connected" << "N- L+ F- f-";
+    // Freeze stays enabled after a lost connection.
+    QTest::newRow("connection lost")
+        << true << window_step([](gui_class &w) { w.controller->dropConnection(); }) << "Disconnected"
+        << "N- L- F- f+";
+    QTest::newRow("never connected") << false << nothing << "Disconnected" << "N- L- F- f-";
+}
+
+// The controller keeps the configuration and the connection across a language change; the
+// new window shows them as the old one did: the file in the title, the connection, the
+// working mode, the Freeze the user chose. Nothing is asked of the controller for that.
+void tst_window_loop::languageChangeKeepsTheConnectionAndTheTitle()
+{
+    QFETCH(bool, connecting);
+    QFETCH(window_step, step);
+    QFETCH(QString, status);
+    QFETCH(QString, buttons);
+    const QString file = dir.filePath(QStringLiteral("evening.cfg625"));
+    {
+        scripted_interaction quiet;
+        kd620_controller_class saved;
+        saved.sceneDescs[0] = QStringLiteral("evening");
+        saved.write_confDataToFile(file, false);
+    }
+    auto modeButtons = [](const gui_class &w) {
+        const right_panel_widget &p = *w.rightPanel;
+        auto mark = [](bool on) { return on ? QStringLiteral("+") : QStringLiteral("-"); };
+        return QStringLiteral("N%1 L%2 F%3 f%4")
+            .arg(mark(p.normalModeButton->isChecked()), mark(p.liveModeButton->isChecked()),
+                 mark(p.freezeModeButton->isChecked()), mark(p.freezeModeButton->isEnabled()));
+    };
+    const QRegularExpression modeRequest(QStringLiteral("SET_MODE|FREEZE|STATE_FLAG"));
+    connection_look german;
+    connection_look english;
+    connection_look germanAgain;
+    qsizetype logBefore = 0;
+    QStringList requestsDuringTheChanges;
+    bool frozenAfter = false;
+    QStringList controllerTexts;
+
+    run({"varidex625"},
+        {
+            [&](gui_class &w) {
+                QCOMPARE(currentLanguage, 1);
+                if (connecting) {
+                    w.rightPanel->connectButton->click();
+                    QVERIFY(QMetaObject::invokeMethod(w.clockTimer, "timeout"));
+                }
+                ui->fileAnswers.enqueue(file);
+                w.rightPanel->readConfFromFileButton->click();
+                QCOMPARE(w.controller->sceneDescs[0], QStringLiteral("evening"));
+                step(w);
+                QCOMPARE(modeButtons(w), buttons);
+                german = connection_look::of(w);
+                logBefore = bus->log.size();
+                w.languageMenu->actions()[0]->trigger();  // English
+            },
+            [&](gui_class &w) {
+                QCOMPARE(currentLanguage, 0);
+                english = connection_look::of(w);
+                controllerTexts = QStringList{w.controller->serialText(), w.controller->firmwareText()};
+                QCOMPARE(modeButtons(w), buttons);
+                w.languageMenu->actions()[1]->trigger();  // and back to German
+            },
+            [&](gui_class &w) {
+                germanAgain = connection_look::of(w);
+                for (const QString &request : bus->logTexts(int(logBefore))) {
+                    if (request.contains(modeRequest))
+                        requestsDuringTheChanges << request;
+                }
+                frozenAfter = (bus->device(1).status & sim_protocol::status::Frozen) != 0;
+                w.exitAction->trigger();
+            },
+        });
+    QCOMPARE(windows.size(), 3);
+
+    QCOMPARE(german.title, QStringLiteral("Varidex625 - evening.cfg625"));
+    QCOMPARE(english.untranslated(), german.untranslated());
+    QCOMPARE(english.status, status);
+    QCOMPARE(germanAgain.all(), german.all());
+    if (connecting) {
+        // The controller's own texts, whatever the language.
+        QCOMPARE(QStringList({english.serial, english.firmware}), controllerTexts);
+        QCOMPARE(QStringList({german.serial, german.firmware}), controllerTexts);
+    } else {
+        QCOMPARE(english.serial, QStringLiteral("S/N ----"));
+        QCOMPARE(english.firmware, QStringLiteral("F/W ver. ----"));
+    }
+    QCOMPARE(requestsDuringTheChanges, QStringList());
+    QCOMPARE(frozenAfter, buttons.contains(QLatin1String("F+")));
 }
 
 QTEST_MAIN(tst_window_loop)
