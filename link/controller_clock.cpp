@@ -147,6 +147,9 @@ int kd620_controller_class::setControllerClock(QDateTime dateTime, bool daylight
 
 int kd620_controller_class::setClockCalibration(int calibration)
 {
+    // The calibration is the controller's once it took it: a refused one is not kept.
+    if (sendRequest(REQ_CLOCK_CALIBRATION, calibrationCode(calibration), 0) < 0)
+        return -1;
     clockCalibration = calibration;
-    return sendRequest(REQ_CLOCK_CALIBRATION, calibrationCode(calibration), 0) >= 0 ? 0 : -1;
+    return 0;
 }

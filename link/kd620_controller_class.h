@@ -156,7 +156,8 @@ public:
     QString controllerTimeText();
     // Sets the controller's clock: 0, or -1 (a busy controller also drops the connection).
     int setControllerClock(QDateTime dateTime, bool daylightSaving);
-    // Stores and sends the calibration -31..31: 0 when the controller took it, else -1.
+    // Sends the calibration -31..31 and keeps it once the controller took it: 0, else -1
+    // (a refused calibration leaves clockCalibration as it was).
     int setClockCalibration(int calibration);
 
 public slots:

@@ -167,13 +167,10 @@ void asettings_clock_widget::calibEnable(bool open)
 
 void asettings_clock_widget::setCalibration(bool)
 {
-    kd620_controller_class &c = *currentController;
     const int value = calibrationSpin->value();
-    const int held = c.clockCalibration;
-    if (c.setClockCalibration(value) < 0) {
+    if (currentController->setClockCalibration(value) < 0) {
         // The controller keeps its calibration, and so does the page: closing the group puts
         // the spin box back to it.
-        c.clockCalibration = held;
         calibrationGroup->setChecked(false);
         // The link's own words for a request the controller did not take.
         showMessage(message_icon::Critical, tr("USB Interface"),

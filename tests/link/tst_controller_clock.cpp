@@ -302,10 +302,11 @@ void tst_controller_clock::calibration()
     QCOMPARE(c().clockCalibration, calibration);
     QCOMPARE(c().lastRequest[0], int(wire::request::ClockCalibration));
 
-    // A refused request reports -1 and keeps the connection; the value is kept all the same.
+    // A refused request reports -1 and keeps the connection; the controller keeps its
+    // calibration, and so does the controller object.
     f->bus.device(1).injectOnRequest(wire::request::ClockCalibration, 1, sim_fault::fail());
-    QCOMPARE(c().setClockCalibration(-calibration), -1);
-    QCOMPARE(c().clockCalibration, -calibration);
+    QCOMPARE(c().setClockCalibration(calibration == 0 ? 5 : -calibration), -1);
+    QCOMPARE(c().clockCalibration, calibration);
     QCOMPARE(c().connected, 1);
 }
 
