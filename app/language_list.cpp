@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 const std::array<built_in_language_name, 6> builtInLanguageNames = {{
@@ -58,7 +59,7 @@ language_selection buildLanguageList(const QDir &dir, const QString &savedCode, 
         QString name = builtInName(code);
         if (name.isEmpty())
             name = code == wanted ? savedName : QCoreApplication::translate("QObject", "unknown");
-        selection.entries.append({name, code, translator, nullptr});
+        selection.entries.append({name, code, translator, nullptr, qtTranslationFor(code, translatorOwner)});
     }
 
     if (selection.requested == -1)
@@ -66,11 +67,30 @@ language_selection buildLanguageList(const QDir &dir, const QString &savedCode, 
     return selection;
 }
 
+QTranslator *qtTranslationFor(const QString &code, QObject *owner)
+{
+    auto *translator = new QTranslator(owner);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (translator->load(QStringLiteral("qtbase_") + code, folder))
+        return translator;
+    delete translator;
+    return nullptr;
+}
+
 void installLanguage(int index)
 {
-    if (currentLanguage > 0)
-        QCoreApplication::removeTranslator(languageList[currentLanguage].translator);
+    if (currentLanguage > 0) {
+        const language_entry_class &current = languageList[currentLanguage];
+        QCoreApplication::removeTranslator(current.translator);
+        if (current.qtTranslator)
+            QCoreApplication::removeTranslator(current.qtTranslator);
+    }
     currentLanguage = index;
-    if (currentLanguage > 0)
-        QCoreApplication::installTranslator(languageList[currentLanguage].translator);
+    if (currentLanguage > 0) {
+        // The translator installed last is asked first: the program's texts before Qt's.
+        const language_entry_class &chosen = languageList[currentLanguage];
+        if (chosen.qtTranslator)
+            QCoreApplication::installTranslator(chosen.qtTranslator);
+        QCoreApplication::installTranslator(chosen.translator);
+    }
 }

@@ -17,6 +17,8 @@ struct language_entry_class
     QString code;                        // two-letter code ("en", "pl", ...)
     QTranslator *translator = nullptr;   // null for English, the built-in texts
     QAction *action = nullptr;           // its action in the current window's Language menu
+    QTranslator *qtTranslator = nullptr; // Qt's own texts (standard buttons, file dialogs) in
+                                         // this language; null where Qt has no translation
 };
 
 struct built_in_language_name
@@ -44,9 +46,14 @@ struct language_selection
 // lists them, and chooses the entry of the saved code (an empty code counts as "pl"; the
 // last file that matches wins). Without a match the last translation found is taken, and
 // English only when it was saved or no translation exists. Each file gets a translator,
-// a child of translatorOwner, whether or not it loads.
+// a child of translatorOwner, whether or not it loads; beside it Qt's own translation of
+// the language where the Qt installation has one (qtTranslationFor).
 language_selection buildLanguageList(const QDir &dir, const QString &savedCode, const QString &savedName,
                                      QObject *translatorOwner);
+
+// Qt's own translation of the language of code ("qtbase_de.qm" from the Qt installation's
+// translations folder), loaded into a translator owned by owner; null when there is none.
+QTranslator *qtTranslationFor(const QString &code, QObject *owner);
 
 // Process-wide state of the language switch. languageList is built once at start;
 // requestedLanguage is the index the next window is to use (-1: none requested);
@@ -55,6 +62,7 @@ extern QList<language_entry_class> languageList;
 extern int requestedLanguage;
 extern int currentLanguage;
 
-// Removes the current language's translator from the application and installs the one of
-// languageList[index]; English (index 0) installs none. currentLanguage becomes index.
+// Removes the current language's translators from the application and installs those of
+// languageList[index], Qt's own and the program's; English (index 0) installs none.
+// currentLanguage becomes index.
 void installLanguage(int index);

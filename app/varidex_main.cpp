@@ -7,6 +7,7 @@
 #include "app/start_options.h"
 #include "app/widget_user_interaction.h"
 #include "link/kd620_controller_class.h"
+#include "widgets/font_substitutes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,6 +66,7 @@ void shutDown()
 int varidexMain(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    substituteWindowsFonts();
     initApplicationResources();
     widget_user_interaction interaction;
     installUserInteraction(&interaction);

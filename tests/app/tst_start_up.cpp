@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -60,6 +61,7 @@ private slots:
     void languageList_data();
     void languageList();
     void languageTranslatorsOwned();
+    void qtTranslationsSwapped();
 
     void savedLanguageRead_data();
     void savedLanguageRead();
@@ -144,7 +146,14 @@ void tst_start_up::languageTranslatorsOwned()
     QObject owner;
     const language_selection selection = buildLanguageList(QDir(dir.path()), QString(), QString(), &owner);
     QCOMPARE(selection.entries.size(), 3);
-    QCOMPARE(owner.findChildren<QTranslator *>().size(), 2);
+    int qtTranslations = 0;  // Qt's own, where the Qt installation has them
+    for (const language_entry_class &entry : selection.entries) {
+        if (entry.qtTranslator) {
+            QCOMPARE(entry.qtTranslator->parent(), &owner);
+            ++qtTranslations;
+        }
+    }
+    QCOMPARE(owner.findChildren<QTranslator *>().size(), 2 + qtTranslations);
     for (qsizetype i = 1; i < selection.entries.size(); ++i) {
         QVERIFY(selection.entries[i].translator);
         QCOMPARE(selection.entries[i].translator->parent(), &owner);
@@ -153,6 +162,48 @@ void tst_start_up::languageTranslatorsOwned()
     }
     // Nothing saved means "pl", which matches nothing here: the last file listed wins.
     QCOMPARE(selection.requested, 2);
+}
+
+// Beside the program's translation each language gets Qt's own (the standard buttons, the
+// file dialog) where the Qt installation has one; a language change swaps both, and a
+// language Qt does not speak, like English, leaves Qt's texts English.
+void tst_start_up::qtTranslationsSwapped()
+{
+    const QDir qtFolder(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    for (const char *code : {"de", "pl"}) {
+        if (!qtFolder.exists(QStringLiteral("qtbase_%1.qm").arg(QLatin1String(code))))
+            QSKIP("Qt's own translations are not installed");
+    }
+    QTemporaryDir dir;
+    for (const char *code : {"de", "pl", "xx"})
+        touch(dir.filePath(QStringLiteral("Varidex625_%1.qm").arg(QLatin1String(code))));
+    QObject owner;
+    ::languageList = buildLanguageList(QDir(dir.path()), QStringLiteral("de"), QString(), &owner).entries;
+    currentLanguage = -1;
+    auto indexOf = [](const char *code) {
+        for (int i = 0; i < ::languageList.size(); ++i) {
+            if (::languageList[i].code == QLatin1String(code))
+                return i;
+        }
+        return -1;
+    };
+    QVERIFY(!::languageList[0].qtTranslator);
+    QVERIFY(!::languageList[indexOf("xx")].qtTranslator);
+    QVERIFY(::languageList[indexOf("de")].qtTranslator);
+    QVERIFY(::languageList[indexOf("pl")].qtTranslator);
+
+    auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    installLanguage(indexOf("de"));
+    QCOMPARE(cancel(), QStringLiteral("Abbrechen"));
+    installLanguage(indexOf("pl"));
+    QCOMPARE(cancel(), QStringLiteral("Anuluj"));
+    installLanguage(indexOf("xx"));
+    QCOMPARE(cancel(), QStringLiteral("Cancel"));
+    installLanguage(indexOf("de"));
+    installLanguage(0);
+    QCOMPARE(cancel(), QStringLiteral("Cancel"));
+    ::languageList.clear();
+    currentLanguage = -1;
 }
 
 void tst_start_up::savedLanguageRead_data()

@@ -37,6 +37,7 @@
 #include "tests/sim/sim_usb_bus.h"
 #include "tests/support/configuration_fixture.h"
 #include "tests/support/page_tabs.h"
+#include "widgets/font_substitutes.h"
 #include "widgets/main_tabs.h"
 
 #include <QApplication>
@@ -82,7 +83,7 @@ bool chooseLanguage(const QString &translationFile, QTranslator &translator)
         if (code == QLatin1String(language.code))
             name = QString::fromUtf8(language.name);
     }
-    languageList.append({name, code, &translator, nullptr});
+    languageList.append({name, code, &translator, nullptr, qtTranslationFor(code, &translator)});
     installLanguage(int(languageList.size()) - 1);
     languageSuffix = QLatin1Char('-') + code;
     return true;
@@ -262,6 +263,7 @@ int main(int argc, char **argv)
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    substituteWindowsFonts();
     initApplicationResources();
     sim_usb_bus bus;
     bus.addDevice(QStringLiteral("005F1234-0042")).stateFlag = 1;

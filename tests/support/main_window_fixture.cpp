@@ -3,11 +3,13 @@
 #include "app/application_resources.h"
 #include "app/language_list.h"
 #include "app/widget_user_interaction.h"
+#include "widgets/font_substitutes.h"
 
 #include <QTabWidget>
 
 main_window_fixture::main_window_fixture()
 {
+    substituteWindowsFonts();  // texts measured with the faces the program shows
     initApplicationResources();
     bus.addDevice(QStringLiteral("005F1234-0042")).stateFlag = 1;
     languageList = {{QStringLiteral("English"), QStringLiteral("en"), nullptr, nullptr}};
