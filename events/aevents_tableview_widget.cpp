@@ -55,9 +55,12 @@ constexpr int MinutesPerUnit = 10;
 constexpr int SpecialLimit = 0xFE;
 constexpr int LimitNotSet = 0xFF;
 
+// The minutes always take two digits: "23:0" would read as a time cut short.
 QString timeOfDay(int units)
 {
-    return QStringLiteral("%1:%2").arg(units / UnitsPerHour).arg(units % UnitsPerHour * MinutesPerUnit);
+    return QStringLiteral("%1:%2")
+        .arg(units / UnitsPerHour)
+        .arg(units % UnitsPerHour * MinutesPerUnit, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace

@@ -793,8 +793,8 @@ void tst_aevents_tableview_delegate::daytimeEdits_data()
     QTest::newRow("not set") << int(DTL_widget::NotSet) << 0 << 0 << 0xFF << 0xFF << "Not set";
     QTest::newRow("daytime only") << int(DTL_widget::DaytimeOnly) << 0 << 0 << 0xFE << 0xFF << "Daytime only";
     QTest::newRow("night-time only") << int(DTL_widget::NightTimeOnly) << 0 << 0 << 0xFE << 0xFE << "Night-time only";
-    QTest::newRow("the whole day") << int(DTL_widget::SetManually) << -1 << -1 << 0 << 144 << "0:0 - 24:00";
-    QTest::newRow("evening") << int(DTL_widget::SetManually) << 111 << 138 << 111 << 138 << "18:30 - 23:0";
+    QTest::newRow("the whole day") << int(DTL_widget::SetManually) << -1 << -1 << 0 << 144 << "0:00 - 24:00";
+    QTest::newRow("evening") << int(DTL_widget::SetManually) << 111 << 138 << 111 << 138 << "18:30 - 23:00";
 }
 
 void tst_aevents_tableview_delegate::daytimeEdits()
@@ -848,7 +848,7 @@ void tst_aevents_tableview_delegate::leavingTheDaytimeEditorStoresIt()
     QCOMPARE(store().daytimeLimitFrom(InternalEvent, 0), 48);
     QCOMPARE(store().daytimeLimitTo(InternalEvent, 0), 120);
     QVERIFY(!t->indexWidget(t->model()->index(0, aevents_tableview_widget::DaytimeColumn)));
-    QCOMPARE(t->item(0, aevents_tableview_widget::DaytimeColumn)->text(), QStringLiteral("8:0 - 20:0"));
+    QCOMPARE(t->item(0, aevents_tableview_widget::DaytimeColumn)->text(), QStringLiteral("8:00 - 20:00"));
 }
 
 void tst_aevents_tableview_delegate::stateLimitWindow()

@@ -117,11 +117,11 @@ void tst_aevents_tableview_widget::cellTexts_data()
     row("operation 12", 0, 0, 12, N, N, N, none, 2, {"Scene", "1", "Oops!", "Not set", ""});
     row("freeze unfreeze", 5, 0, 5, N, N, N, none, 2, {"Delay", "1", "Unfreeze", "Not set", ""});
     // Daytime limits.
-    row("8 to 17", 0, 0, 4, 48, 102, N, none, 2, {"Scene", "1", "Off", "8:0 - 17:0", ""});
-    row("whole day", 0, 0, 4, 0, 144, N, none, 2, {"Scene", "1", "Off", "0:0 - 24:00", ""});
-    row("to past the end", 0, 0, 4, 48, 0xFF, N, none, 2, {"Scene", "1", "Off", "8:0 - 24:00", ""});
+    row("8 to 17", 0, 0, 4, 48, 102, N, none, 2, {"Scene", "1", "Off", "8:00 - 17:00", ""});
+    row("whole day", 0, 0, 4, 0, 144, N, none, 2, {"Scene", "1", "Off", "0:00 - 24:00", ""});
+    row("to past the end", 0, 0, 4, 48, 0xFF, N, none, 2, {"Scene", "1", "Off", "8:00 - 24:00", ""});
     row("half hours", 0, 0, 4, 3, 141, N, none, 2, {"Scene", "1", "Off", "0:30 - 23:30", ""});
-    row("from the end", 0, 0, 4, 144, 144, N, none, 2, {"Scene", "1", "Off", "24:0 - 24:00", ""});
+    row("from the end", 0, 0, 4, 144, 144, N, none, 2, {"Scene", "1", "Off", "24:00 - 24:00", ""});
     row("daytime only", 0, 0, 4, 0xFE, 0xFF, N, none, 2, {"Scene", "1", "Off", "Daytime only", ""});
     row("night-time only", 0, 0, 4, 0xFE, 0xFE, N, none, 2, {"Scene", "1", "Off", "Night-time only", ""});
     row("not set, odd pair", 0, 0, 4, 0xFF, 0xFE, N, none, 2, {"Scene", "1", "Off", "Not set", ""});
