@@ -28,7 +28,8 @@ constexpr int TableMargin = 45;
 constexpr int ControlsX = 540;
 constexpr int ClockControlsX = 520;
 constexpr int SequenceLift = 20;
-constexpr int ButtonWidth = 60;
+// Wide enough for the longest translation of the button texts ("Einsetzen").
+constexpr int ButtonWidth = 66;
 constexpr int ButtonHeight = 30;
 constexpr int BoxHeight = 22;
 

@@ -22,7 +22,7 @@ constexpr int ProgramCount = int(image_layout::ProgramCount);
 constexpr int SceneCount = int(image_layout::SceneCount);
 constexpr int MostSteps = int(image_layout::MaxStepsPerProgram);
 constexpr int MostRecurrences = 100;
-constexpr int ProgramColumnWidth = 115;
+constexpr int ProgramColumnWidth = 127;  // holds "no description" whole in every language
 // The description line lies below the tabs, lower than the other pages reach.
 constexpr int ProgramPageHeight = 670;
 

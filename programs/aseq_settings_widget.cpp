@@ -30,7 +30,7 @@ namespace {
 constexpr int ListX = 10;
 constexpr int ListY = 10;
 constexpr int ListHeight = 630;
-constexpr int ListColumnWidth = 115;
+constexpr int ListColumnWidth = 127;  // holds "no description" whole in every language
 
 // Everything else stands in a column to the right of the list.
 constexpr int RightX = 205;
@@ -42,7 +42,7 @@ constexpr int StepCountY = 276;
 constexpr int StepCountLabelWidth = 220;
 constexpr int StepCountSpinWidth = 70;
 constexpr int EditorY = 310;
-constexpr int EditorWidth = 600;
+constexpr int EditorWidth = 610;  // room for the action editor's buttons
 constexpr int EditorHeight = 270;
 constexpr int DescriptionY = 610;
 constexpr int DescriptionLabelWidth = 130;

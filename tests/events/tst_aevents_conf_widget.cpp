@@ -446,12 +446,12 @@ void tst_aevents_conf_widget::layoutByKind_data()
     QTest::addColumn<QRect>("table");
     QTest::addColumn<QRect>("add");
     QTest::addColumn<QRect>("before");
-    QTest::newRow("inputs") << int(InputsPageKind) << QRect(0, 0, 535, 475) << QRect(540, 50, 60, 30)
-                            << QRect(540, 252, 60, 22);
-    QTest::newRow("clock") << int(ClockPageKind) << QRect(0, 0, 505, 475) << QRect(520, 50, 60, 30)
-                           << QRect(520, 252, 60, 22);
-    QTest::newRow("sequence") << int(SequencePageKind) << QRect(0, 0, 535, 264) << QRect(540, 30, 60, 30)
-                              << QRect(540, 232, 60, 22);
+    QTest::newRow("inputs") << int(InputsPageKind) << QRect(0, 0, 535, 475) << QRect(540, 50, 66, 30)
+                            << QRect(540, 252, 66, 22);
+    QTest::newRow("clock") << int(ClockPageKind) << QRect(0, 0, 505, 475) << QRect(520, 50, 66, 30)
+                           << QRect(520, 252, 66, 22);
+    QTest::newRow("sequence") << int(SequencePageKind) << QRect(0, 0, 535, 264) << QRect(540, 30, 66, 30)
+                              << QRect(540, 232, 66, 22);
 }
 
 void tst_aevents_conf_widget::layoutByKind()

@@ -131,7 +131,7 @@ void tst_aseq_settings_widget::construction()
     QCOMPARE(list->columnCount(), 1);
     QCOMPARE(list->horizontalHeaderItem(0)->text(), QStringLiteral("Sequences"));
     QCOMPARE(list->model()->headerData(127, Qt::Vertical).toString(), QStringLiteral("128"));
-    QCOMPARE(list->columnWidth(0), 115);
+    QCOMPARE(list->columnWidth(0), 127);
     QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
     QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
     QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
@@ -443,7 +443,7 @@ void tst_aseq_settings_widget::longDescriptionElidedUntilTheNextRefresh()
     const QString shown = listText(0);
     QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
     QVERIFY(shown.size() < longText.size());
-    QVERIFY(QFontMetrics(page->sequenceTable->font()).horizontalAdvance(shown) <= 115);
+    QVERIFY(QFontMetrics(page->sequenceTable->font()).horizontalAdvance(shown) <= 127);
     page->refresh();
     QCOMPARE(listText(0), longText);
 }
