@@ -105,7 +105,7 @@
     <name>StateConds</name>
     <message>
         <source>State limits</source>
-        <translation>Zustandsbedingungen</translation>
+        <translation>Bedingung</translation>
     </message>
     <message>
         <source>Set</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>Clear</source>
-        <translation>Reset</translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Mo</source>
@@ -261,7 +261,7 @@ Nr. %1</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation>Einfg.</translation>
+        <translation>Einsetzen</translation>
     </message>
     <message>
         <source>Del</source>
@@ -269,11 +269,11 @@ Nr. %1</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation>Kopie</translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation>Einfüg.</translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Before</source>
@@ -512,11 +512,11 @@ Nr. %1</translation>
     </message>
     <message>
         <source>Increase intensity</source>
-        <translation>Intensität erhöhen</translation>
+        <translation>Verstärken</translation>
     </message>
     <message>
         <source>Decrease intensity</source>
-        <translation>Intensität senken</translation>
+        <translation>Abschwächen</translation>
     </message>
     <message>
         <source>Set intensity</source>
@@ -598,11 +598,11 @@ Nr. %1</translation>
     </message>
     <message>
         <source>Daytime Limits</source>
-        <translation>Tageszeit</translation>
+        <translation>Zeitfenster</translation>
     </message>
     <message>
         <source>State Limits</source>
-        <translation>Zustände</translation>
+        <translation>Bedingung</translation>
     </message>
     <message>
         <source>Scene</source>
@@ -708,7 +708,7 @@ Nr. %1</translation>
     </message>
     <message>
         <source>Increase intensity</source>
-        <translation>Intensität erhöhen</translation>
+        <translation>Verstärken</translation>
     </message>
     <message>
         <source>Decrease brightness</source>
@@ -716,7 +716,7 @@ Nr. %1</translation>
     </message>
     <message>
         <source>Decrease intensity</source>
-        <translation>Intensität senken</translation>
+        <translation>Abschwächen</translation>
     </message>
     <message>
         <source>Set brightness</source>
@@ -804,7 +804,7 @@ Nr. %1</translation>
     <name>aprogram_conf_widget</name>
     <message>
         <source>Scene No.</source>
-        <translation>Szene Nr.</translation>
+        <translation>Szene</translation>
     </message>
     <message>
         <source>Fade Up Time</source>
@@ -832,7 +832,7 @@ Nr. %1</translation>
     </message>
     <message>
         <source>  infinite</source>
-        <translation>  unendlich</translation>
+        <translation>  endlos</translation>
     </message>
     <message>
         <source>undetermined</source>
@@ -936,7 +936,7 @@ Die Dauer wird korrigiert.</translation>
     </message>
     <message>
         <source>Copy from range:</source>
-        <translation>Bereich kopieren:</translation>
+        <translation>Kopieren von:</translation>
     </message>
     <message>
         <source>to</source>
@@ -1045,7 +1045,7 @@ Wirklich kopieren?</translation>
     </message>
     <message>
         <source>Program:</source>
-        <translation>Prog.:</translation>
+        <translation>Programm:</translation>
     </message>
     <message>
         <source>Scenes&apos; Sequence</source>
@@ -1053,7 +1053,7 @@ Wirklich kopieren?</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation>Einschieben</translation>
+        <translation>Einsetzen</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1408,7 +1408,7 @@ Wirklich in Gruppe %1 verschieben?</translation>
     <name>aseq_settings_widget</name>
     <message>
         <source>Insert</source>
-        <translation>Einschieben</translation>
+        <translation>Einsetzen</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1907,11 +1907,11 @@ Siehe &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>State &amp;&amp; Daytime Limits</source>
-        <translation>Zustände &amp;&amp; Tageszeit</translation>
+        <translation>Bedingung und Zeitfenster</translation>
     </message>
     <message>
         <source>Delays &amp;&amp; Sequences</source>
-        <translation>Verzög. &amp;&amp; Sequenzen</translation>
+        <translation>Verzögerungen &amp;&amp; Sequenzen</translation>
     </message>
     <message>
         <source>Are you sure?</source>
@@ -2127,7 +2127,7 @@ Siehe &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Copy from range:</source>
-        <translation>Bereich kopieren:</translation>
+        <translation>Kopieren von:</translation>
     </message>
     <message>
         <source>to</source>
@@ -2453,7 +2453,7 @@ Trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>Internal Event</source>
-        <translation>Internes Ereignis</translation>
+        <translation>Int. Ereignis</translation>
     </message>
     <message>
         <source>DMX Out</source>
@@ -3077,7 +3077,7 @@ Installieren Sie die udev-Regel resources/udev/60-varidex625.rules wie in README
     </message>
     <message>
         <source>Infinite</source>
-        <translation>Unendlich</translation>
+        <translation>Endlos</translation>
     </message>
     <message>
         <source>Description:</source>
@@ -3151,7 +3151,7 @@ Die Dauer wird korrigiert.</translation>
     </message>
     <message>
         <source>Copy from range:</source>
-        <translation>Bereich kopieren:</translation>
+        <translation>Kopieren von:</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -3311,7 +3311,7 @@ Versuchen Sie es erneut oder wählen Sie ein anderes Gerät.</translation>
     </message>
     <message>
         <source>Clear config</source>
-        <translation>Löschen</translation>
+        <translation>Konfiguration löschen</translation>
     </message>
     <message>
         <source>Connect with KD625</source>
@@ -3419,7 +3419,7 @@ Versuchen Sie es erneut oder wählen Sie ein anderes Gerät.</translation>
     <name>setStateClass</name>
     <message>
         <source>Ignore</source>
-        <translation>Egal</translation>
+        <translation>Beliebig</translation>
     </message>
     <message>
         <source>When set</source>

@@ -105,7 +105,7 @@
     <name>StateConds</name>
     <message>
         <source>State limits</source>
-        <translation>Warunki stanów</translation>
+        <translation>Limit stanów</translation>
     </message>
     <message>
         <source>Set</source>
@@ -430,7 +430,7 @@ nr %1</translation>
     </message>
     <message>
         <source>Btn %1 %2 - </source>
-        <translation>Przyc. %1 %2 - </translation>
+        <translation>Prz. %1 %2 - </translation>
     </message>
     <message>
         <source>Button No. %1</source>
@@ -512,19 +512,19 @@ nr %1</translation>
     </message>
     <message>
         <source>Increase intensity</source>
-        <translation>Zwiększ intensywność</translation>
+        <translation>Wzmocnij</translation>
     </message>
     <message>
         <source>Decrease intensity</source>
-        <translation>Zmniejsz intensywność</translation>
+        <translation>Osłab</translation>
     </message>
     <message>
         <source>Set intensity</source>
-        <translation>Ustaw intensywność</translation>
+        <translation>Ustaw natężenie</translation>
     </message>
     <message>
         <source>All</source>
-        <translation>Wsz.</translation>
+        <translation>Wszystkie</translation>
     </message>
     <message>
         <source>Enable</source>
@@ -598,11 +598,11 @@ nr %1</translation>
     </message>
     <message>
         <source>Daytime Limits</source>
-        <translation>Pora dnia</translation>
+        <translation>Limit pory dnia</translation>
     </message>
     <message>
         <source>State Limits</source>
-        <translation>Stany</translation>
+        <translation>Limit stanów</translation>
     </message>
     <message>
         <source>Scene</source>
@@ -638,7 +638,7 @@ nr %1</translation>
     </message>
     <message>
         <source>All</source>
-        <translation>Wsz.</translation>
+        <translation>Wszystkie</translation>
     </message>
     <message>
         <source>Enable</source>
@@ -708,7 +708,7 @@ nr %1</translation>
     </message>
     <message>
         <source>Increase intensity</source>
-        <translation>Zwiększ intensywność</translation>
+        <translation>Wzmocnij</translation>
     </message>
     <message>
         <source>Decrease brightness</source>
@@ -716,7 +716,7 @@ nr %1</translation>
     </message>
     <message>
         <source>Decrease intensity</source>
-        <translation>Zmniejsz intensywność</translation>
+        <translation>Osłab</translation>
     </message>
     <message>
         <source>Set brightness</source>
@@ -724,7 +724,7 @@ nr %1</translation>
     </message>
     <message>
         <source>Set intensity</source>
-        <translation>Ustaw intensywność</translation>
+        <translation>Ustaw natężenie</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -832,7 +832,7 @@ nr %1</translation>
     </message>
     <message>
         <source>  infinite</source>
-        <translation>  nieskończony</translation>
+        <translation>  bez końca</translation>
     </message>
     <message>
         <source>undetermined</source>
@@ -1251,7 +1251,7 @@ Poprawiono!</translation>
     </message>
     <message>
         <source>Fade Up Time:</source>
-        <translation>Narastanie:</translation>
+        <translation>Czas narastania:</translation>
     </message>
     <message>
         <source>Duration:</source>
@@ -1442,7 +1442,7 @@ poprz. krok</translation>
     <name>asettings_clock_widget</name>
     <message>
         <source>DST</source>
-        <translation>Lato</translation>
+        <translation>Letni</translation>
     </message>
     <message>
         <source>Set</source>
@@ -1458,7 +1458,7 @@ poprz. krok</translation>
     </message>
     <message>
         <source>Enable Daylight Saving Time</source>
-        <translation>Czas letni</translation>
+        <translation>Włącz czas letni</translation>
     </message>
     <message>
         <source>Adjustment:</source>
@@ -1545,11 +1545,11 @@ ustawione!</translation>
     </message>
     <message>
         <source>Timers</source>
-        <translation>Zegary</translation>
+        <translation>Timery</translation>
     </message>
     <message>
         <source>Timer %1</source>
-        <translation>Zegar %1</translation>
+        <translation>Timer %1</translation>
     </message>
     <message>
         <source>Delays ( Events: delay end )</source>
@@ -1687,7 +1687,7 @@ ustawione!</translation>
     <name>asettings_ired_tab</name>
     <message>
         <source>Btn %1</source>
-        <translation>Przyc. %1</translation>
+        <translation>Prz. %1</translation>
     </message>
     <message>
         <source>Errors occured!</source>
@@ -1908,11 +1908,11 @@ Zobacz &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>State &amp;&amp; Daytime Limits</source>
-        <translation>Stany &amp;&amp; pora dnia</translation>
+        <translation>Limit stanów i pory dnia</translation>
     </message>
     <message>
         <source>Delays &amp;&amp; Sequences</source>
-        <translation>Opóźnienia &amp;&amp; sekwencje</translation>
+        <translation>Opóźnienia i sekwencje</translation>
     </message>
     <message>
         <source>Are you sure?</source>
@@ -2458,7 +2458,7 @@ Kontynuować mimo to?</translation>
     </message>
     <message>
         <source>Internal Event</source>
-        <translation>Zdarzenie wewnętrzne</translation>
+        <translation>Zdarz. wewn.</translation>
     </message>
     <message>
         <source>DMX Out</source>
@@ -3082,7 +3082,7 @@ Zainstaluj regułę udev resources/udev/60-varidex625.rules zgodnie z opisem w R
     </message>
     <message>
         <source>Infinite</source>
-        <translation>Nieskończony</translation>
+        <translation>Bez końca</translation>
     </message>
     <message>
         <source>Description:</source>
@@ -3424,7 +3424,7 @@ Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
     <name>setStateClass</name>
     <message>
         <source>Ignore</source>
-        <translation>Pomiń</translation>
+        <translation>Dowolny</translation>
     </message>
     <message>
         <source>When set</source>
@@ -3462,7 +3462,7 @@ Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
     </message>
     <message>
         <source>Any</source>
-        <translation>Wsz.</translation>
+        <translation>Każdy</translation>
     </message>
     <message>
         <source>Day of week</source>

@@ -169,6 +169,9 @@ private slots:
     void translationsComplete_data();
     void translationsComplete();
     void translationChecksSeeFaults();
+    void glossaryFollowed_data();
+    void glossaryFollowed();
+    void glossaryCheckSeesFaults();
 };
 
 void tst_resources::initTestCase()
@@ -280,12 +283,81 @@ QStringList translationFaults(const ts_message &message)
         if (placeholders(translation) != sourcePlaceholders)
             fault(QStringLiteral("placeholders ") + placeholders(translation).join(' ') + QStringLiteral(" in \"")
                   + translation + QStringLiteral("\", the source has ") + sourcePlaceholders.join(' '));
-        if (ampersands(translation) != ampersands(message.source))
-            fault(QStringLiteral("accelerator or \"&&\" not as in the source: ") + translation);
+        // A literal "&&" may become the language's own word for "and"; the accelerator stays.
+        if (ampersands(translation).first != ampersands(message.source).first)
+            fault(QStringLiteral("accelerator not as in the source: ") + translation);
         if (translation.count(QLatin1Char('\n')) != message.source.count(QLatin1Char('\n')))
             fault(QStringLiteral("line breaks not as in the source: ") + translation);
         if (filePatterns(translation) != filePatterns(message.source))
             fault(QStringLiteral("file patterns not as in the source: ") + translation);
+    }
+    return faults;
+}
+
+// One term of a language's glossary: the English word of the trade and its one translation.
+struct glossary_term {
+    QString source;
+    QString translation;
+    int line = 0;
+};
+
+// The glossary beside the translation source: one term a line, the English text, a tab and
+// the translation; empty lines and lines starting with "#" say nothing.
+QList<glossary_term> readGlossary(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot open ") + path;
+        return {};
+    }
+    QList<glossary_term> terms;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList parts = line.split(QLatin1Char('\t'), Qt::SkipEmptyParts);
+        if (parts.size() != 2) {
+            *error += QStringLiteral("%1:%2: not \"term<tab>translation\"\n").arg(path).arg(i + 1);
+            continue;
+        }
+        terms << glossary_term{parts[0].trimmed(), parts[1].trimmed(), i + 1};
+    }
+    return terms;
+}
+
+// A text as a term of the glossary: without its accelerator, the blanks around it and a
+// closing colon or ellipsis, in lower case; "  Infinite:" and "&infinite" are one term.
+QString asTerm(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    text = text.trimmed();
+    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QLatin1Char('.')) || text.endsWith(QChar(0x2026)))
+        text.chop(1);
+    return text.trimmed().toLower();
+}
+
+// Every message whose source is a glossary term and whose translation is not the term's
+// translation, and every glossary term no message uses: each a line.
+QStringList glossaryFaults(const QList<ts_message> &messages, const QList<glossary_term> &terms)
+{
+    QStringList faults;
+    for (const glossary_term &term : terms) {
+        bool used = false;
+        for (const ts_message &message : messages) {
+            if (message.numerus || asTerm(message.source) != asTerm(term.source))
+                continue;
+            used = true;
+            for (const QString &translation : message.translations) {
+                if (asTerm(translation) != asTerm(term.translation))
+                    faults << message.where() + QStringLiteral(": \"") + translation
+                            + QStringLiteral("\", the glossary says \"") + term.translation + QStringLiteral("\"");
+            }
+        }
+        if (!used)
+            faults << QStringLiteral("glossary line %1: no text of the program is \"%2\"").arg(term.line).arg(term.source);
     }
     return faults;
 }
@@ -331,6 +403,7 @@ void tst_resources::translationChecksSeeFaults()
     QCOMPARE(faultsOf("Scene %1 of %2", {"Szene %2 von %1"}), 0);
     QCOMPARE(faultsOf("&File", {"&Datei"}), 0);
     QCOMPARE(faultsOf("State && Daytime Limits", {"Zustand && Tageszeit"}), 0);
+    QCOMPARE(faultsOf("State && Daytime Limits", {"Limity stanów i pory dnia"}), 0);
     QCOMPARE(faultsOf("Upgrade (*.upg)", {"Update (*.upg)"}), 0);
     QCOMPARE(faultsOf("%n day(s) ", {"%n dzień ", "%n dni ", "%n dni "}), 0);
     QCOMPARE(faultsOf("Scene", {""}, "unfinished"), 2);
@@ -344,6 +417,60 @@ void tst_resources::translationChecksSeeFaults()
     QCOMPARE(faultsOf("State && Limits", {"Zustand & Grenzen"}), 1);
     QCOMPARE(faultsOf("Timer\nno. %1", {"Timer Nr. %1"}), 1);
     QCOMPARE(faultsOf("Upgrade (*.upg)", {"Update (*.up)"}), 1);
+}
+
+void tst_resources::glossaryFollowed_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::newRow("pl") << "pl";
+    QTest::newRow("de") << "de";
+}
+
+// Each term of the trade reads the same wherever the program uses it: every text whose
+// source is a term of the language's glossary has the glossary's translation.
+void tst_resources::glossaryFollowed()
+{
+    QFETCH(QString, code);
+    const QString folder = sourceRoot() + QStringLiteral("/resources/");
+    QString error;
+    const QList<glossary_term> terms = readGlossary(folder + QStringLiteral("glossary_%1.txt").arg(code), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY(terms.size() >= 20);
+    QStringList sources;
+    for (const glossary_term &term : terms)
+        sources << asTerm(term.source);
+    sources.removeDuplicates();
+    QCOMPARE(sources.size(), terms.size());  // one translation a term
+    const QList<ts_message> messages =
+        readTranslationSource(folder + QStringLiteral("Varidex625_%1.ts").arg(code), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const QStringList faults = glossaryFaults(messages, terms);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+// The glossary check finds a term translated another way, in any spelling of its source,
+// and a term no text uses; it leaves other texts alone.
+void tst_resources::glossaryCheckSeesFaults()
+{
+    auto message = [](const QString &source, const QString &translation) {
+        ts_message m;
+        m.context = QStringLiteral("ctx");
+        m.source = source;
+        m.translations = {translation};
+        return m;
+    };
+    const QList<glossary_term> terms = {{QStringLiteral("Infinite"), QStringLiteral("Endlos"), 1},
+                                        {QStringLiteral("Fade Up Time"), QStringLiteral("Einblendzeit"), 2}};
+    const QList<ts_message> agreeing = {message("Infinite", "Endlos"), message("  infinite", "  endlos"),
+                                        message("Fade Up Time:", "Einblendzeit:"), message("&Infinite", "&Endlos"),
+                                        message("Infinite loop", "Unendliche Schleife")};
+    QCOMPARE(glossaryFaults(agreeing, terms), QStringList());
+    QCOMPARE(glossaryFaults({message("Infinite", "Unendlich"), message("Fade Up Time", "Einblendzeit")}, terms).size(), 1);
+    QCOMPARE(glossaryFaults({message("Infinite", "Endlos"), message("  infinite", "  unendlich"),
+                             message("Fade Up Time", "Einblendzeit")},
+                            terms).size(),
+             1);
+    QCOMPARE(glossaryFaults({message("Infinite", "Endlos")}, terms).size(), 1);  // "Fade Up Time" unused
 }
 
 QTEST_MAIN(tst_resources)
