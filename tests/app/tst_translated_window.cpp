@@ -8,24 +8,35 @@
 #include "link/reconnectDialog.h"
 #include "programs/aseq_settings_widget.h"
 #include "tests/sim/sim_link_fixture.h"
+#include "tests/support/configuration_fixture.h"
 #include "tests/support/page_tabs.h"
+#include "widgets/font_substitutes.h"
 #include "widgets/main_tabs.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTranslator>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -37,17 +48,27 @@ QString builtTranslation(const QString &code)
         + QStringLiteral(".qm");
 }
 
+// Whether the window shows an empty configuration or the fully populated one of the
+// configuration fixture (every scene, program, event and description in use).
+enum class configuration_shown { Empty, Full };
+
 // The window on the simulated bus (no controller attached) with the three languages the
-// build offers, the one of `code` installed; "en" installs none.
+// build offers, each with Qt's own translation where the Qt installation has one, the one
+// of `code` installed; "en" installs none.
 struct translated_window {
-    explicit translated_window(const QString &code)
+    explicit translated_window(const QString &code, configuration_shown shown = configuration_shown::Empty)
     {
+        substituteWindowsFonts();
         initApplicationResources();
         languageList = {{QStringLiteral("English"), QStringLiteral("en"), nullptr, nullptr},
-                        {QStringLiteral("Polski"), QStringLiteral("pl"), &polish, nullptr},
-                        {QStringLiteral("Deutsch"), QStringLiteral("de"), &german, nullptr}};
+                        {QStringLiteral("Polski"), QStringLiteral("pl"), &polish, nullptr,
+                         qtTranslationFor(QStringLiteral("pl"), &polish)},
+                        {QStringLiteral("Deutsch"), QStringLiteral("de"), &german, nullptr,
+                         qtTranslationFor(QStringLiteral("de"), &german)}};
         loaded = polish.load(builtTranslation(QStringLiteral("pl")))
             && german.load(builtTranslation(QStringLiteral("de")));
+        if (shown == configuration_shown::Full)
+            populateConfiguration(*link.controller);
         currentLanguage = -1;
         requestedLanguage = -1;
         for (int i = 0; i < languageList.size(); ++i) {
@@ -60,8 +81,7 @@ struct translated_window {
     {
         window.reset();
         mainWindow = nullptr;
-        if (currentLanguage > 0)
-            QCoreApplication::removeTranslator(languageList[currentLanguage].translator);
+        installLanguage(0);
         languageList.clear();
         currentLanguage = -1;
     }
@@ -125,6 +145,7 @@ struct text_place {
     QString text;
     int needed;  // pixels
     int room;
+    QString where = QString();  // the widget, where the text alone does not tell
     bool fits() const { return needed <= room; }
 };
 
@@ -179,6 +200,221 @@ QList<text_place> fixedTexts(QWidget *root)
     return places;
 }
 
+// The options the view's delegate paints a cell with: the view's font and alignment, then
+// what the item itself asks for (its font, alignment, check box and picture).
+QStyleOptionViewItem cellOption(const QAbstractItemView *view, const QModelIndex &index)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(view->viewport());
+    option.rect = view->visualRect(index);
+    option.font = view->font();
+    option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    option.textElideMode = view->textElideMode();
+    option.index = index;
+    const QVariant font = index.data(Qt::FontRole);
+    if (font.isValid())
+        option.font = qvariant_cast<QFont>(font).resolve(option.font);
+    option.fontMetrics = QFontMetrics(option.font);
+    const QVariant alignment = index.data(Qt::TextAlignmentRole);
+    if (alignment.isValid())
+        option.displayAlignment = Qt::Alignment(alignment.toInt());
+    if (index.data(Qt::CheckStateRole).isValid())
+        option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    if (index.data(Qt::DecorationRole).isValid()) {
+        option.features |= QStyleOptionViewItem::HasDecoration;
+        const int side = view->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, view);
+        option.decorationSize = view->iconSize().isValid() ? view->iconSize() : QSize(side, side);
+    }
+    const QVariant display = index.data(Qt::DisplayRole);
+    if (display.isValid() && !display.isNull()) {
+        option.features |= QStyleOptionViewItem::HasDisplay;
+        auto *delegate = qobject_cast<QStyledItemDelegate *>(view->itemDelegateForIndex(index));
+        option.text = delegate ? delegate->displayText(display, option.locale) : display.toString();
+    }
+    return option;
+}
+
+// Every description text of the configuration, sorted: what a list may shorten.
+QStringList descriptionsOf(const controller_configuration_class &c)
+{
+    QStringList texts;
+    auto add = [&texts](const auto &array) {
+        for (const QString &text : array) {
+            if (!text.isEmpty())
+                texts << text;
+        }
+    };
+    add(c.sceneDescs);
+    add(c.maskDescs);
+    add(c.programDescs);
+    add(c.eventDescs);
+    add(c.stateDescs);
+    add(c.inputDescs);
+    add(c.rcuKeyDescs);
+    texts.sort();
+    return texts;
+}
+
+// True when text is one of the descriptions, or the start of one shortened with an ellipsis.
+bool isDescription(const QString &text, const QStringList &descriptions)
+{
+    const QString start = text.endsWith(QChar(0x2026)) ? text.chopped(1) : text;
+    const auto it = std::lower_bound(descriptions.cbegin(), descriptions.cend(), start);
+    return it != descriptions.cend() && (text == start ? *it == start : it->startsWith(start));
+}
+
+// The words a row shows after its name where its item has no description, in the
+// installed language, as the pages with such rows translate them.
+QStringList noDescriptionTexts()
+{
+    QStringList texts;
+    for (const char *context : {"page_base", "aevents_inputs_widget", "aevents_dmxout_widget", "aevents_ired_widget",
+                                "aevents_vkeys_widget", "aprogram_settings_widget"})
+        texts << QCoreApplication::translate(context, "no description");
+    texts.removeDuplicates();
+    return texts;
+}
+
+// What of a cell's text must show whole. A row that names its item and then adds what the
+// user wrote ("Input 3 (On) - <description>", or "no description") may lose the end to the
+// ellipsis, as long as the name and the dash show; a description standing alone may be
+// shortened too; every other text shows whole.
+QString wholePart(const QString &text, const QStringList &descriptions)
+{
+    static const QString dash = QStringLiteral(" - ");
+    const int named = int(text.indexOf(dash));
+    if (named > 0) {
+        const QString added = text.mid(named + dash.size());
+        if (isDescription(added, descriptions) || noDescriptionTexts().contains(added))
+            return text.left(named + dash.size()) + QChar(0x2026);
+    }
+    return isDescription(text, descriptions) ? QString() : text;
+}
+
+// The text of every cell the view shows (the rows within its viewport) against the room
+// its delegate gives the text: the cell's text rectangle less the margins the style leaves
+// beside a text. A text wider than that is elided by the view. Cells that hold a widget of
+// their own are that widget's business.
+QList<text_place> cellTexts(const QAbstractItemView *view, const QStringList &descriptions)
+{
+    QList<text_place> places;
+    const QAbstractItemModel *model = view->model();
+    if (!model)
+        return places;
+    const QRect shown = view->viewport()->rect();
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    for (int row = 0; row < model->rowCount(view->rootIndex()); ++row) {
+        for (int column = 0; column < model->columnCount(view->rootIndex()); ++column) {
+            const QModelIndex index = model->index(row, column, view->rootIndex());
+            const QRect cell = view->visualRect(index);
+            if (!cell.isValid() || !shown.intersects(cell) || view->indexWidget(index))
+                continue;
+            const QStyleOptionViewItem option = cellOption(view, index);
+            const QString whole = wholePart(option.text, descriptions);
+            if (whole.isEmpty())
+                continue;
+            const QRect text = view->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, view);
+            places << text_place{option.text, widestLine(option.fontMetrics, whole) + 2 * margin, text.width(),
+                                 QStringLiteral("%1 of %2").arg(column).arg(QLatin1String(view->parentWidget()->metaObject()->className()))};
+        }
+    }
+    return places;
+}
+
+// A font the window fitted to its room may shrink, but not below what still reads.
+constexpr qreal SmallestReadablePointSize = 8;
+
+// Every widget under root whose text is drawn in a font smaller than that, and every cell
+// of a view whose item asks for one: a name for the place and the size.
+QStringList unreadableFonts(QWidget *root)
+{
+    QStringList found;
+    auto check = [&found](const QFont &font, const QString &where) {
+        if (font.pointSizeF() > 0 && font.pointSizeF() < SmallestReadablePointSize)
+            found << QStringLiteral("%1: %2 pt").arg(where).arg(font.pointSizeF());
+    };
+    QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    widgets.prepend(root);
+    for (QWidget *widget : widgets) {
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            text = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            text = button->text();
+        else if (auto *box = qobject_cast<QGroupBox *>(widget))
+            text = box->title();
+        else if (auto *combo = qobject_cast<QComboBox *>(widget))
+            text = combo->currentText();
+        if (!text.isEmpty())
+            check(widget->font(), QStringLiteral("\"%1\" (%2)").arg(text, QLatin1String(widget->metaObject()->className())));
+        if (auto *view = qobject_cast<QAbstractItemView *>(widget)) {
+            check(view->font(), QLatin1String(view->metaObject()->className()));
+            if (auto *table = qobject_cast<QTableView *>(view))
+                check(table->horizontalHeader()->font(), QStringLiteral("header of ") + view->objectName());
+            const QAbstractItemModel *model = view->model();
+            for (int row = 0; model && row < model->rowCount(view->rootIndex()); ++row) {
+                for (int column = 0; column < model->columnCount(view->rootIndex()); ++column) {
+                    const QVariant font = model->index(row, column, view->rootIndex()).data(Qt::FontRole);
+                    if (font.isValid())
+                        check(qvariant_cast<QFont>(font), QStringLiteral("cell %1,%2").arg(row).arg(column));
+                }
+            }
+        }
+    }
+    return found;
+}
+
+// The places of every list and table the user sees on every page of the window, each tab of
+// a page's own tab widgets chosen in turn; each view once.
+QList<text_place> shownCellTexts(gui_class &window, const QStringList &descriptions)
+{
+    QList<text_place> places;
+    QSet<const QAbstractItemView *> seen;
+    auto collect = [&]() {
+        QApplication::processEvents();
+        for (const QAbstractItemView *view : window.findChildren<QAbstractItemView *>()) {
+            if (view->isVisible() && !seen.contains(view) && !qobject_cast<const QHeaderView *>(view)) {
+                seen.insert(view);
+                places << cellTexts(view, descriptions);
+            }
+        }
+    };
+    window.show();
+    for (int i = 0; i < pageTabCount; ++i) {
+        showPage(window, pageTabs[i]);
+        collect();
+        QWidget *page = window.tabWidget_main->currentWidget();
+        for (QTabWidget *tabs : page->findChildren<QTabWidget *>()) {
+            if (tabs == window.tabWidget_events || tabs == window.tabWidget_settings || !tabs->isVisible())
+                continue;
+            const int first = tabs->currentIndex();
+            for (int t = 0; t < tabs->count(); ++t) {
+                if (!tabs->isTabEnabled(t) || !tabs->isTabVisible(t))
+                    continue;
+                tabs->setCurrentIndex(t);
+                collect();
+            }
+            tabs->setCurrentIndex(first);
+        }
+    }
+    return places;
+}
+
+QStringList cutTexts(const QList<text_place> &places)
+{
+    QStringList cut;
+    for (const text_place &place : places) {
+        if (!place.fits())
+            cut << QStringLiteral("\"%1\" needs %2 pixels, has %3 (column %4)")
+                       .arg(place.text)
+                       .arg(place.needed)
+                       .arg(place.room)
+                       .arg(place.where);
+    }
+    cut.removeDuplicates();
+    return cut;
+}
+
 } // namespace
 
 class tst_translated_window : public QObject
@@ -197,6 +433,12 @@ private slots:
     void hoveredMenuShowsItsTip();
     void textsFitAsInEnglish_data();
     void textsFitAsInEnglish();
+    void listRowsFit_data();
+    void listRowsFit();
+    void fontsReadable_data();
+    void fontsReadable();
+    void qtDialogsTranslated_data();
+    void qtDialogsTranslated();
 
 private:
     void addLanguages(bool withEnglish);
@@ -331,7 +573,7 @@ void tst_translated_window::textsFitAsInEnglish()
 {
     QFETCH(QString, code);
     auto placesOf = [this](const QString &language) {
-        f = std::make_unique<translated_window>(language);
+        f = std::make_unique<translated_window>(language, configuration_shown::Full);
         for (int i = 0; i < pageTabCount; ++i)
             showPage(*f->window, pageTabs[i]);
         QList<text_place> places = fixedTexts(f->window.get());
@@ -355,6 +597,98 @@ void tst_translated_window::textsFitAsInEnglish()
     for (const QString &text : clipped)
         qInfo("%s", qPrintable(text));
     QVERIFY2(clipped.isEmpty(), "translations longer than their widgets (listed above)");
+}
+
+void tst_translated_window::listRowsFit_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("full");
+    for (const char *code : {"en", "pl", "de"}) {
+        QTest::addRow("%s empty", code) << QString::fromLatin1(code) << false;
+        QTest::addRow("%s full", code) << QString::fromLatin1(code) << true;
+    }
+}
+
+// The rows each list and table shows on every page (every tab of a page), and the
+// controller list of the reconnect dialog, fit their cells: the view elides nothing but
+// descriptions (see wholePart). An empty configuration shows the rows' own texts ("no description"), the full one every
+// area in use with its descriptions.
+void tst_translated_window::listRowsFit()
+{
+    QFETCH(QString, code);
+    QFETCH(bool, full);
+    f = std::make_unique<translated_window>(code, full ? configuration_shown::Full : configuration_shown::Empty);
+    QVERIFY(f->loaded);
+    const QStringList descriptions = descriptionsOf(*f->link.controller);
+    QList<text_place> places = shownCellTexts(*f->window, descriptions);
+    QVERIFY(places.size() > 300);  // the rows were seen, not skipped
+    reconnectDialog reconnect({QStringLiteral("005F1234-0042"), QStringLiteral("005F1234-0043")}, nullptr);
+    reconnect.show();
+    for (const QAbstractItemView *view : reconnect.findChildren<QAbstractItemView *>())
+        places << cellTexts(view, descriptions);
+    const QStringList cut = cutTexts(places);
+    for (const QString &text : cut)
+        qInfo("%s", qPrintable(text));
+    QVERIFY2(cut.isEmpty(), "rows elided by their view (listed above)");
+}
+
+void tst_translated_window::fontsReadable_data()
+{
+    addLanguages(true);
+}
+
+// Where a text is fitted to its widget by shrinking its font, the font stays readable: on
+// every page with the full configuration, and in the clear and reconnect dialogs.
+void tst_translated_window::fontsReadable()
+{
+    QFETCH(QString, code);
+    f = std::make_unique<translated_window>(code, configuration_shown::Full);
+    QVERIFY(f->loaded);
+    (void)shownCellTexts(*f->window, QStringList());  // every page and tab built and shown once
+    QStringList small = unreadableFonts(f->window.get());
+    clearConf_dialog clear;
+    small << unreadableFonts(&clear);
+    reconnectDialog reconnect({QStringLiteral("005F1234-0042")}, nullptr);
+    small << unreadableFonts(&reconnect);
+    small.removeDuplicates();
+    for (const QString &text : small)
+        qInfo("%s", qPrintable(text));
+    QVERIFY2(small.isEmpty(), "fonts below 8 points (listed above)");
+}
+
+void tst_translated_window::qtDialogsTranslated_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("en") << "en" << "Cancel";
+    QTest::newRow("pl") << "pl" << "Anuluj";
+    QTest::newRow("de") << "de" << "Abbrechen";
+}
+
+// Qt's own texts (the standard buttons of a message box, the labels of the file dialog)
+// speak the chosen language where the Qt installation translates them.
+void tst_translated_window::qtDialogsTranslated()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, cancel);
+    if (code != QLatin1String("en")
+        && !QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_") + code
+                              + QStringLiteral(".qm")))
+        QSKIP("Qt's own translation of this language is not installed");
+    f = std::make_unique<translated_window>(code);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Varidex625"), QStringLiteral("text"),
+                    QMessageBox::Ok | QMessageBox::Cancel, f->window.get());
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), cancel);
+
+    QFileDialog dialog(f->window.get());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QLabel *lookIn = dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"));
+    QVERIFY(lookIn);
+    const bool english = code == QLatin1String("en");
+    QCOMPARE(lookIn->text() == QLatin1String("Look in:"), english);
+    const QDialogButtonBox *buttons = dialog.findChild<QDialogButtonBox *>();
+    QVERIFY(buttons);
+    QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), cancel);
 }
 
 QTEST_MAIN(tst_translated_window)
