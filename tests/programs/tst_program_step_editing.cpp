@@ -23,6 +23,8 @@
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTableWidget>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 #include <functional>
@@ -978,7 +980,12 @@ void tst_program_step_editing::zeroTimeBoxWhileTicking()
         box->buttons().first()->click();
     };
     QTimer::singleShot(0, answer);
-    QTest::mouseClick(inf->checkBox, Qt::LeftButton);
+    // On its indicator: a box without text takes clicks there only, however wide the
+    // editor's layout makes it.
+    QStyleOptionButton option;
+    option.initFrom(inf->checkBox);
+    const QRect indicator = inf->checkBox->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, inf->checkBox);
+    QTest::mouseClick(inf->checkBox, Qt::LeftButton, {}, indicator.center());
     installUserInteraction(&f->ui);
     QCOMPARE(shown, 1);
     QCoreApplication::processEvents();
