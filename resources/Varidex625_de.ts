@@ -618,7 +618,7 @@ Nr. %1</translation>
     </message>
     <message>
         <source>Set status</source>
-        <translation>Status setzen</translation>
+        <translation>Zustand setzen</translation>
     </message>
     <message>
         <source>Save show</source>
@@ -1875,7 +1875,7 @@ Siehe &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Chained Events</source>
-        <translation>Verkettete Ereignisse</translation>
+        <translation>Folgeereignisse</translation>
     </message>
     <message>
         <source>Descriptions</source>
