@@ -2,6 +2,8 @@
 
 #include <QStringView>
 
+#include <algorithm>
+
 QString xml_escapeText(const QString &text)
 {
     QString escaped;
@@ -21,25 +23,43 @@ QString xml_escapeText(const QString &text)
 
 QString xml_unescapeText(const QString &text)
 {
-    QString unescaped;
-    unescaped.reserve(text.size());
+    // Every replacement starts with an ampersand, and most descriptions hold none: those
+    // come back as they are, sharing the text instead of copying it (never as a null text).
+    const qsizetype firstAmpersand = text.indexOf(u'&');
+    if (firstAmpersand < 0)
+        return text.isNull() ? QString(QLatin1String("")) : text;
+
+    // The result is never longer than the text: it is written in place, then cut.
+    QString unescaped(text.size(), Qt::Uninitialized);
+    QChar *out = unescaped.data();
     const QStringView view(text);
-    qsizetype i = 0;
-    while (i < view.size()) {
+    const auto copy = [&out](QStringView piece) {
+        std::copy(piece.begin(), piece.end(), out);
+        out += piece.size();
+    };
+    copy(view.left(firstAmpersand));
+    for (qsizetype i = firstAmpersand; i < view.size();) {
         const QStringView rest = view.mid(i);
         if (rest.startsWith(u"&&")) {
-            unescaped += u'&';
+            *out++ = u'&';
             i += 2;
         } else if (rest.startsWith(u"&lt;")) {
-            unescaped += u'<';
+            *out++ = u'<';
             i += 4;
         } else if (rest.startsWith(u"&gt;")) {
-            unescaped += u'>';
+            *out++ = u'>';
             i += 4;
         } else {
-            unescaped += view.at(i);
+            *out++ = view.at(i);
             i += 1;
         }
+        // Up to the next ampersand nothing is replaced.
+        qsizetype next = view.indexOf(u'&', i);
+        if (next < 0)
+            next = view.size();
+        copy(view.mid(i, next - i));
+        i = next;
     }
+    unescaped.truncate(out - unescaped.constData());
     return unescaped;
 }
