@@ -2,22 +2,36 @@
 
 #include <QTextStream>
 
+#include <utility>
+
 namespace {
 
-// The text between the first double quote at or after from and the next one; the rest of
-// the text when there is only one, empty when there is none. end receives the position
-// after the closing quote, or -1 when it is missing.
-QString quotedValue(const QString &text, qsizetype from, qsizetype &end)
+// The text between the first double quote and the next one; the rest of the text when
+// there is only one, a null view when there is none. end receives the position after the
+// closing quote, or -1 when it is missing.
+QStringView quotedValue(QStringView text, qsizetype &end)
 {
     end = -1;
-    const qsizetype open = text.indexOf(u'"', from);
+    const qsizetype open = text.indexOf(u'"');
     if (open < 0)
-        return QString();
+        return QStringView();
     const qsizetype close = text.indexOf(u'"', open + 1);
     if (close < 0)
         return text.mid(open + 1);
     end = close + 1;
     return text.mid(open + 1, close - open - 1);
+}
+
+// True when two attributes of the list share a name. Lists are short: a tag holds a few.
+bool holdsRepeatedName(const xml_attribute_list &attributes)
+{
+    for (qsizetype i = 1; i < attributes.size(); ++i) {
+        for (qsizetype j = 0; j < i; ++j) {
+            if (attributes.at(i).name == attributes.at(j).name)
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -33,7 +47,7 @@ xml_attribute_class::xml_attribute_class(const QString &text)
     }
     name = text.left(equals).trimmed();
     qsizetype end;
-    value = quotedValue(text, equals + 1, end);
+    value = quotedValue(QStringView(text).mid(equals + 1), end).toString();
 }
 
 QTextStream &xml_attribute_class::write(QTextStream &stream, const xml_attribute_class &attribute)
@@ -45,14 +59,23 @@ QTextStream &xml_attribute_class::write(QTextStream &stream, const xml_attribute
 
 void xml_parseAttributes(const QString &text, xml_attribute_list &attributes)
 {
-    QString rest = text.trimmed();
+    xml_parseAttributes(QStringView(text), attributes);
+}
+
+void xml_parseAttributes(QStringView text, xml_attribute_list &attributes)
+{
+    // The pieces are views into the text: only the names and values kept become strings.
+    QStringView rest = text.trimmed();
     while (!rest.isEmpty()) {
         const qsizetype equals = rest.indexOf(u'=');
-        const QString name = equals < 0 ? rest : rest.left(equals);
+        const QStringView name = equals < 0 ? rest : rest.left(equals);
         qsizetype end;
-        const QString value = quotedValue(rest, 0, end);
-        attributes.append(xml_attribute_class(name, value));
-        rest = end < 0 ? QString() : rest.mid(end).trimmed();
+        const QStringView value = quotedValue(rest, end);
+        xml_attribute_class attribute;
+        attribute.name = name.toString();
+        attribute.value = value.toString();
+        attributes.append(std::move(attribute));
+        rest = end < 0 ? QStringView() : rest.mid(end).trimmed();
     }
 }
 
@@ -79,10 +102,20 @@ QString xml_attributeValue(const xml_attribute_list &attributes, const QString &
 
 xml_attribute_list xml_mergedAttributes(const xml_attribute_list &attributes)
 {
+    // Without a repeated name the merge gives the list itself, which is then only shared.
+    if (!holdsRepeatedName(attributes))
+        return attributes;
     xml_attribute_list merged;
     for (const xml_attribute_class &attribute : attributes)
         xml_setAttribute(merged, attribute.name, attribute.value);
     return merged;
+}
+
+xml_attribute_list xml_mergedAttributes(xml_attribute_list &&attributes)
+{
+    if (!holdsRepeatedName(attributes))
+        return std::move(attributes);
+    return xml_mergedAttributes(std::as_const(attributes));
 }
 
 void xml_writeAttributes(QTextStream &stream, const xml_attribute_list &attributes)

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 class QTextStream;
 
@@ -30,6 +31,7 @@ using xml_attribute_list = QList<xml_attribute_class>;
 // order. Names are taken as they stand before their "="; a value runs between the next two
 // double quotes. Two attributes of one name may both be appended.
 void xml_parseAttributes(const QString &text, xml_attribute_list &attributes);
+void xml_parseAttributes(QStringView text, xml_attribute_list &attributes);
 
 // Shared by leaves and nodes: the first attribute of that name gets the value, else a new
 // attribute is appended; returns the stored attribute.
@@ -40,5 +42,7 @@ QString xml_attributeValue(const xml_attribute_list &attributes, const QString &
 // Copies a list the way the tree copies attributes: one by one through xml_setAttribute,
 // so a name that stands twice ends as one attribute (first position, last value).
 xml_attribute_list xml_mergedAttributes(const xml_attribute_list &attributes);
+// The same for a list that is no longer needed: taken over as it is when no name repeats.
+xml_attribute_list xml_mergedAttributes(xml_attribute_list &&attributes);
 // Writes " " and the attribute text for each attribute in order.
 void xml_writeAttributes(QTextStream &stream, const xml_attribute_list &attributes);

@@ -27,7 +27,7 @@ public:
             return false;
         while (line.isEmpty() && !inputEnded())
             line += readLine(parent);
-        if (line.trimmed().startsWith(u"</")) {
+        if (QStringView(line).trimmed().startsWith(u"</")) {
             // The end tag of the parent, left for it. A document's root has no end tag: one
             // met at its level ends the reading, which must not pass for a whole document.
             if (isDocumentLevel(parent, depth))
@@ -61,7 +61,7 @@ private:
             open = true;
             if (line.isEmpty())
                 line = readLine(element);
-            const QString trimmed = line.trimmed();
+            const QStringView trimmed = QStringView(line).trimmed();
             const bool childrenFollow = trimmed.startsWith(u'<') && !trimmed.startsWith(u"</");
             if (childrenFollow && depth + 1 < xml_element_class::MaxDepth) {
                 while (parse(element, depth + 1)) {
@@ -96,7 +96,7 @@ private:
 
     bool holdsUnreadStartTag() const
     {
-        return !isPassedOver(line) && xml_holdsStartTag(line) && !line.trimmed().startsWith(u"</");
+        return !isPassedOver(line) && xml_holdsStartTag(line) && !QStringView(line).trimmed().startsWith(u"</");
     }
 
     // Passes over empty lines, processing instructions, declarations and comments and
@@ -132,7 +132,8 @@ private:
     {
         line.remove(0, line.indexOf(u'<') + 1);
         const qsizetype close = line.indexOf(u'>');
-        const bool selfClosing = xml_readStartTag(close < 0 ? line : line.left(close), element.name, element.attributes);
+        const QStringView tag(line);
+        const bool selfClosing = xml_readStartTag(close < 0 ? tag : tag.left(close), element.name, element.attributes);
         if (close >= 0)
             line.remove(0, close + 1);
         return selfClosing;
@@ -144,7 +145,7 @@ private:
     {
         const qsizetype open = line.indexOf(u'<');
         if (open >= 0) {
-            element.text += line.left(open);
+            appendText(element, QStringView(line).left(open));
             line.remove(0, open);
             return;
         }
@@ -161,12 +162,22 @@ private:
         }
     }
 
+    // Adds a piece of the current line to the element's text. Once a piece was added the
+    // text is no longer null, even when every piece was empty.
+    static void appendText(xml_element_class &element, QStringView piece)
+    {
+        if (element.text.isNull())
+            element.text = piece.toString();
+        else
+            element.text += piece;
+    }
+
     // The line holds "</": the text before the first "<" is the element's, and an end tag
     // of another name marks the element unclosed and stays in the line for the enclosing
     // element.
     void readEndTag(xml_element_class &element)
     {
-        element.text += line.left(line.indexOf(u'<'));
+        appendText(element, QStringView(line).left(line.indexOf(u'<')));
         const QStringView endName = xml_endTagName(QStringView(line).mid(line.indexOf(u"</") + 2));
         if (endName != element.name) {
             element.attributes.append(xml_attribute_class(xml_names::Error, xml_names::Unclosed));
@@ -191,7 +202,7 @@ private:
         const int order = int(parent.leaves.size() + parent.children.size());
         element.hasChildren = !element.leaves.isEmpty() || !element.children.isEmpty();
         if (!element.hasChildren) {
-            parent.leaves.append(xml_leaf_class(element, parent.level + 1)).readOrder = order;
+            parent.leaves.append(xml_leaf_class(std::move(element), parent.level + 1)).readOrder = order;
             return true;
         }
         if (!element.text.trimmed().isEmpty()) {

@@ -24,6 +24,12 @@ xml_leaf_class::xml_leaf_class(const xml_element_class &element, int level)
 {
 }
 
+xml_leaf_class::xml_leaf_class(xml_element_class &&element, int level)
+    : name(std::move(element.name)), text(std::move(element.text)),
+      attributes(xml_mergedAttributes(std::move(element.attributes))), level(level)
+{
+}
+
 xml_leaf_class::xml_leaf_class(const QString &line, int level) : level(level)
 {
     const QString trimmed = line.trimmed();
@@ -32,7 +38,7 @@ xml_leaf_class::xml_leaf_class(const QString &line, int level) : level(level)
     // What follows the first "<": the start tag up to the first ">", then text and end tag.
     const QString afterOpen = trimmed.mid(trimmed.indexOf(u'<') + 1);
     const qsizetype close = afterOpen.indexOf(u'>');
-    const bool selfClosing = xml_readStartTag(afterOpen.left(close), name, attributes);
+    const bool selfClosing = xml_readStartTag(QStringView(afterOpen).left(close), name, attributes);
     if (selfClosing)
         return;
     const QString rest = afterOpen.mid(close + 1);

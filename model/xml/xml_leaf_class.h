@@ -17,6 +17,8 @@ public:
     xml_leaf_class(const xml_leaf_class &leaf, int level = -2);
     // From an element: its name, text and attributes (merged by name), at the given level.
     xml_leaf_class(const xml_element_class &element, int level);
+    // The same, taking over the element's name, text and attributes instead of copying them.
+    xml_leaf_class(xml_element_class &&element, int level);
     // From one line that holds a whole element, e.g. <name a="1">text</name>. A line
     // without "<" before ">" gives an empty leaf; a missing or other end tag adds the
     // attribute "@error" = "unclosed".

@@ -28,11 +28,15 @@ xml_node_class::xml_node_class(const xml_node_class &node, int level)
 
 xml_node_class::xml_node_class(xml_node_class &&node, int level)
     : name(std::move(node.name)), comment(std::move(node.comment)),
-      attributes(xml_mergedAttributes(node.attributes)), children(std::move(node.children)), level(level),
-      readOrder(node.readOrder)
+      attributes(xml_mergedAttributes(std::move(node.attributes))), leaves(std::move(node.leaves)),
+      children(std::move(node.children)), level(level), readOrder(node.readOrder)
 {
-    // Leaves are small: rebuilding them applies the copy rules (level, merged attributes).
-    copyLeavesFrom(node.leaves);
+    // The leaves taken over follow the copy rules all the same: this node's level + 1, and
+    // no attribute name twice.
+    for (xml_leaf_class &leaf : leaves) {
+        leaf.level = level + 1;
+        leaf.attributes = xml_mergedAttributes(std::move(leaf.attributes));
+    }
 }
 
 xml_node_class &xml_node_class::operator=(const xml_node_class &other)

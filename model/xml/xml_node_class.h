@@ -22,7 +22,7 @@ public:
     // The same at the given level (how a node is made from a parsed element): its leaves
     // get level + 1, its child nodes keep their levels.
     xml_node_class(const xml_node_class &node, int level);
-    // The same, taking over the source's child nodes instead of copying them.
+    // The same, taking over the source's leaves and child nodes instead of copying them.
     xml_node_class(xml_node_class &&node, int level);
     xml_node_class(xml_node_class &&) = default;
     xml_node_class &operator=(const xml_node_class &other);

@@ -2,7 +2,7 @@
 
 namespace {
 
-qsizetype firstSpace(const QString &text)
+qsizetype firstSpace(QStringView text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text.at(i).isSpace())
@@ -20,7 +20,7 @@ bool xml_holdsStartTag(QStringView text)
     return open >= 0 && close >= 0 && open < close;
 }
 
-bool xml_readStartTag(QString tagText, QString &name, xml_attribute_list &attributes)
+bool xml_readStartTag(QStringView tagText, QString &name, xml_attribute_list &attributes)
 {
     const bool selfClosing = tagText.endsWith(u'/');
     if (selfClosing)
@@ -30,7 +30,7 @@ bool xml_readStartTag(QString tagText, QString &name, xml_attribute_list &attrib
         xml_parseAttributes(tagText.mid(space + 1), attributes);
         tagText.truncate(space);
     }
-    name = tagText;
+    name = tagText.toString();
     return selfClosing;
 }
 

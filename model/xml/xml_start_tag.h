@@ -14,7 +14,7 @@ bool xml_holdsStartTag(QStringView text);
 // self-closing tag; the first white space after the name's first character ends the name
 // and the rest is read as attributes (appended to attributes). A tag that begins with
 // white space keeps all its text as the name. Returns true for a self-closing tag.
-bool xml_readStartTag(QString tagText, QString &name, xml_attribute_list &attributes);
+bool xml_readStartTag(QStringView tagText, QString &name, xml_attribute_list &attributes);
 
 // The name of an end tag from the text that follows its "</": up to the next ">", or to
 // the end when there is none.
