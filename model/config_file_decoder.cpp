@@ -3,6 +3,7 @@
 #include "model/config_file_format.h"
 #include "model/config_file_info_block.h"
 #include "model/image_access.h"
+#include "model/iso3309_crc.h"
 
 #include <zlib.h>
 
@@ -75,7 +76,7 @@ config_file_contents withStatus(config_file_status status)
 
 u16 config_file_decoder::crc(const char *data, qint64 length)
 {
-    return qChecksum(QByteArrayView(data, qsizetype(length)), Qt::ChecksumIso3309);
+    return iso3309Crc(data, length);
 }
 
 qint64 config_file_decoder::infoBlockOffset(const QByteArray &bytes)
