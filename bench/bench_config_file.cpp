@@ -33,7 +33,7 @@ namespace {
 constexpr int WarmUpRounds = 3;
 constexpr int Rounds = 21;
 constexpr double SaveTarget = 1.30;  // save / qCompress
-constexpr double OpenTarget = 2.00;  // open / (qUncompress + parse)
+constexpr double OpenTarget = 1.50;  // open / (qUncompress + QXmlStreamReader parse)
 
 int failedChecks = 0;
 
@@ -93,12 +93,18 @@ struct figures {
     sample_series saveRatio, openRatioOurs, openRatioStandard, oursRatioStandard;
 };
 
+// The target of a ratio and whether its median meets it.
+void printTarget(const sample_series &ratio, double target)
+{
+    std::printf("    target %.2f: %s\n", target, ratio.median() <= target ? "met" : "NOT met");
+}
+
 void printFigures(const figures &f)
 {
     f.compress.print("qCompress(image, 9)", "ms");
     f.save.print("save (write_confDataToFile)", "ms");
     f.saveRatio.print("save / qCompress", "");
-    std::printf("    target %.2f\n", SaveTarget);
+    printTarget(f.saveRatio, SaveTarget);
     f.uncompress.print("qUncompress(image)", "ms");
     f.parseOurs.print("parse of the description text, ours", "ms");
     f.parseStandard.print("parse of the same text, QXmlStreamReader", "ms");
@@ -106,7 +112,7 @@ void printFigures(const figures &f)
     f.open.print("open (read_confDataFromFile)", "ms");
     f.openRatioOurs.print("open / (qUncompress + our parse)", "");
     f.openRatioStandard.print("open / (qUncompress + QXmlStreamReader parse)", "");
-    std::printf("    target %.2f\n", OpenTarget);
+    printTarget(f.openRatioStandard, OpenTarget);
 }
 
 } // namespace
