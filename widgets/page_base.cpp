@@ -1,5 +1,7 @@
 #include "widgets/page_base.h"
 
+#include "widgets/elided_text_item.h"
+
 #include <QFontMetrics>
 #include <QTableWidget>
 
@@ -48,4 +50,16 @@ void page_base::setCellText(QTableWidget *table, int row, int column, const QStr
         item->setText(text);
     else
         table->setItem(row, column, new QTableWidgetItem(text));
+}
+
+void page_base::setElidedCellText(QTableWidget *table, int row, int column, const QString &text,
+                                  const QFontMetrics &metrics, int width)
+{
+    QTableWidgetItem *item = table->item(row, column);
+    if (!item)
+        table->setItem(row, column, new elided_text_item(text, metrics, width));
+    else if (auto *elided = dynamic_cast<elided_text_item *>(item))
+        elided->setElidedText(text, metrics, width);
+    else
+        item->setText(metrics.elidedText(text, Qt::ElideRight, width));
 }

@@ -43,4 +43,8 @@ public:
     static QString descriptionText(const QString &description, const QFontMetrics &metrics, int width);
     // Sets a cell's text, making its item when there is none yet.
     static void setCellText(QTableWidget *table, int row, int column, const QString &text);
+    // Sets a cell's text elided at the right to width, as metrics measure it. A cell made
+    // here works the elision out when its text is first asked for (elided_text_item).
+    static void setElidedCellText(QTableWidget *table, int row, int column, const QString &text,
+                                  const QFontMetrics &metrics, int width);
 };
