@@ -29,7 +29,7 @@ void aevents_page_base::createFrame(const frame_layout &layout, int rows, const 
     description.setWeight(QFont::Normal);
     description.setItalic(false);
 
-    eventList = new QTableWidget(rows, int(headers.size()), this);
+    eventList = new QTableWidget(this);
     eventList->setFont(listFont());
     table_setup setup;
     setup.geometry = layout.list;
@@ -39,6 +39,8 @@ void aevents_page_base::createFrame(const frame_layout &layout, int rows, const 
     setup.selectionMode = QAbstractItemView::SingleSelection;
     setup.selectionBehavior = QAbstractItemView::SelectRows;
     setUpTable(eventList, setup);
+    eventList->setColumnCount(int(headers.size()));
+    eventList->setRowCount(rows);
     for (int c = 0; c < headers.size(); ++c) {
         eventList->setHorizontalHeaderItem(c, new QTableWidgetItem(headers[c]));
         eventList->setColumnWidth(c, columnWidths.value(c, StandardColumnWidth));
@@ -102,7 +104,7 @@ void aevents_page_base::refreshRows()
 
 void aevents_page_base::setRowText(int row, const QString &text, const QFontMetrics &metrics)
 {
-    setCellText(eventList, row, 0, metrics.elidedText(text, Qt::ElideRight, 2 * eventList->columnWidth(0)));
+    setElidedCellText(eventList, row, 0, text, metrics, 2 * eventList->columnWidth(0));
 }
 
 void aevents_page_base::colourRow(int row, int event)
