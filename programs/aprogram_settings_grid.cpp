@@ -48,7 +48,8 @@ QCheckBox *aprogram_settings_widget::gridBox(int k) const
 void aprogram_settings_widget::createGroupedStepsTab()
 {
     QWidget *tab = groupedStepsPage;
-    stepGrid = new QTableWidget(GridRows, GridColumns, tab);
+    // The rows come last, once the grid is set up: its row numbers are measured once.
+    stepGrid = new QTableWidget(0, GridColumns, tab);
     stepGrid->setGeometry(10, 20, 276, 554);
     stepGrid->setShowGrid(true);
     stepGrid->setGridStyle(Qt::DotLine);
@@ -59,6 +60,7 @@ void aprogram_settings_widget::createGroupedStepsTab()
         stepGrid->setColumnWidth(column, GridColumnWidth);
     stepGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     stepGrid->verticalHeader()->setDefaultSectionSize(GridRowHeight);
+    stepGrid->setRowCount(GridRows);
     for (int row = 0; row < GridRows; ++row)
         stepGrid->setRowHeight(row, GridRowHeight);
     QStringList rowLabels;

@@ -74,7 +74,8 @@ void aprogram_settings_widget::createFrame()
     entriesPage = new QWidget(this);
     entriesPage->hide();
 
-    programTable = new QTableWidget(ProgramCount, 1, this);
+    // The rows come last, once the list has its font: its row numbers are measured once.
+    programTable = new QTableWidget(0, 1, this);
     table_setup setup;
     setup.geometry = QRect(10, 20, 175, 625);
     setup.stretchLastColumn = false;
@@ -84,6 +85,7 @@ void aprogram_settings_widget::createFrame()
     programTable->setHorizontalHeaderItem(0, new QTableWidgetItem(tr("Program")));
     programTable->setColumnWidth(0, ProgramColumnWidth);
     programTable->setFont(listFont());
+    programTable->setRowCount(ProgramCount);
     // Selected before the list is connected: choosing the first program runs nothing.
     programTable->selectRow(0);
 

@@ -107,7 +107,8 @@ void aseq_settings_widget::createSequenceTable()
     font.setWeight(QFont::Normal);
     font.setItalic(false);
 
-    sequenceTable = new QTableWidget(int(SequenceCount), 1, this);
+    // The rows come last, once the list is set up: its row numbers are measured once.
+    sequenceTable = new QTableWidget(0, 1, this);
     sequenceTable->setFont(font);
     sequenceTable->setHorizontalHeaderItem(0, new QTableWidgetItem(tr("Sequences")));
     table_setup setup;
@@ -118,6 +119,7 @@ void aseq_settings_widget::createSequenceTable()
     setup.selectionBehavior = QAbstractItemView::SelectRows;
     setUpTable(sequenceTable, setup);
     sequenceTable->setColumnWidth(0, ListColumnWidth);
+    sequenceTable->setRowCount(int(SequenceCount));
     sequenceTable->setGeometry(ListX, ListY, tableWidth(sequenceTable, ListColumnWidth), ListHeight);
     sequenceTable->setCurrentCell(0, 0);
     sequenceModel = sequenceTable->model();

@@ -57,18 +57,20 @@ void ascene_groups_widget::createWidgets()
     setup.showHorizontalHeader = true;
     setup.selectionBehavior = QAbstractItemView::SelectRows;
 
-    groupTable = new QTableWidget(GroupCount, GroupColumnCount, this);
+    // The tables' rows come last, once they are set up: their row numbers are measured once.
+    groupTable = new QTableWidget(0, GroupColumnCount, this);
     setup.geometry = QRect(30, 100, 116, 480);
     setup.showVerticalHeader = false;
     setUpTable(groupTable, setup);
     groupTable->setFont(page_base::listFont());
     groupTable->setHorizontalHeaderItem(GroupColumn, new QTableWidgetItem(tr("Group No.")));
     groupTable->setColumnWidth(GroupColumn, GroupColumnWidth);
+    groupTable->setRowCount(GroupCount);
     for (int g = 0; g < GroupCount; ++g)
         groupTable->setItem(g, GroupColumn, new QTableWidgetItem);
     groupTable->setCurrentCell(0, GroupColumn);
 
-    memberTable = new QTableWidget(MaxCoupledScenes, MemberColumnCount, this);
+    memberTable = new QTableWidget(0, MemberColumnCount, this);
     setup.geometry = QRect(190, 100, 434, 420);
     setup.showVerticalHeader = true;
     setUpTable(memberTable, setup);
@@ -77,6 +79,7 @@ void ascene_groups_widget::createWidgets()
     memberTable->setHorizontalHeaderItem(DescriptionColumn, new QTableWidgetItem(tr("Description")));
     memberTable->setColumnWidth(SceneColumn, SceneColumnWidth);
     memberTable->setColumnWidth(DescriptionColumn, DescriptionColumnWidth);
+    memberTable->setRowCount(MaxCoupledScenes);
     for (int row = 0; row < MaxCoupledScenes; ++row) {
         memberTable->setItem(row, SceneColumn, new QTableWidgetItem);
         memberTable->setItem(row, DescriptionColumn, new QTableWidgetItem);
