@@ -3,7 +3,7 @@
 #include "model/controller_configuration_class.h"
 #include "model/image_layout.h"
 
-#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -28,9 +28,10 @@ u32 timesAt(const level_set &set, int number)
     return set.timesOffset + image_layout::SceneTimesSize * u32(number);
 }
 
+// Every level equal to the first (compared as memory, which is fast), and the first at level.
 bool allAt(const u8 *levels, u8 level)
 {
-    return std::all_of(levels, levels + image_layout::ChannelCount, [level](u8 l) { return l == level; });
+    return levels[0] == level && std::memcmp(levels, levels + 1, image_layout::ChannelCount - 1) == 0;
 }
 
 // A scene with a level above 0 is in use.

@@ -115,7 +115,8 @@ void level_settings_page::createWidgets()
 
 void level_settings_page::createSceneList()
 {
-    sceneTable = new QTableWidget(kind.count, ListColumnCount, this);
+    // The rows come last, once the list has its font: its row numbers are measured once.
+    sceneTable = new QTableWidget(0, ListColumnCount, this);
     table_setup setup;
     setup.geometry = QRect(10, 20, 175, 625);
     setup.stretchLastColumn = false;
@@ -126,6 +127,7 @@ void level_settings_page::createSceneList()
     sceneTable->setWordWrap(false);  // one line a row, elided at its right end
     sceneTable->setHorizontalHeaderItem(DescriptionColumn, new QTableWidgetItem(texts.listHeader));
     sceneTable->setColumnWidth(DescriptionColumn, SceneColumnWidth);
+    sceneTable->setRowCount(kind.count);
     // Before the selection is connected: the first refresh shows number 1 without a change.
     sceneTable->setCurrentCell(0, DescriptionColumn);
 }
@@ -364,17 +366,21 @@ void level_settings_page::showRows()
 {
     const QBrush brushes[] = {QApplication::palette().brush(QPalette::Base), QBrush(inUseColour()),
                               QBrush(QColor(255, 255, 180)), QBrush(QColor(200, 255, 255))};
+    const QString noDescription = page_base::tr("no description");
     for (int number = 0; number < kind.count; ++number) {
         const QString &text = description(number);
-        const QString shown = text.isEmpty() ? page_base::tr("no description") : text;
+        const QString &shown = text.isEmpty() ? noDescription : text;
+        const QBrush &background = brushes[kind.colourOf(currentController->confData, number)];
         QTableWidgetItem *item = sceneTable->item(number, DescriptionColumn);
         if (!item) {
+            // Made whole before it joins the list: the list hears of it once.
             item = new QTableWidgetItem(shown);
+            item->setBackground(background);
             sceneTable->setItem(number, DescriptionColumn, item);
-        } else if (item->text() != shown) {
-            item->setText(shown);
+            continue;
         }
-        const QBrush &background = brushes[kind.colourOf(currentController->confData, number)];
+        if (item->text() != shown)
+            item->setText(shown);
         if (item->background() != background)
             item->setBackground(background);
     }
