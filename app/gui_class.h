@@ -204,6 +204,8 @@ private:
     void refreshOtherPage();
     void mirrorExtraEntries();
     // What depends on the configuration, reloaded after a read or clear.
+    // All that fileRead() does but the scene list's labels.
+    void reloadAfterRead();
     void reloadLimits();
     void reloadProgramCounts();
     // A View action: opens or closes the monitor window, and unchecks the action when the

@@ -113,6 +113,11 @@ void gui_class::turnOnLiveButton()
 void gui_class::fileRead()
 {
     scenePage->relabel();
+    reloadAfterRead();
+}
+
+void gui_class::reloadAfterRead()
+{
     programPage->ordinaryPrograms = MostPrograms - int(controller->extraEntries.size());
     programPage->relabel();
     reloadLimits();
