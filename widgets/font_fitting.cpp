@@ -18,8 +18,12 @@ void shrinkUntil(QWidget *widget, const std::function<bool(const QFont &)> &fits
     QFont font = widget->font();
     if (font.pointSizeF() <= 0 || fits(font))
         return;  // a font sized in pixels is left as it is
-    while (!fits(font) && font.pointSizeF() - PointSizeStep >= MinimumPointSize)
+    // Each smaller size is measured once.
+    while (font.pointSizeF() - PointSizeStep >= MinimumPointSize) {
         font.setPointSizeF(font.pointSizeF() - PointSizeStep);
+        if (fits(font))
+            break;
+    }
     widget->setFont(font);
 }
 
