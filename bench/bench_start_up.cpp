@@ -22,6 +22,9 @@
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/bench/bench_start_up [rounds]
 //       [--ours PATH] [--reference PATH]
 //
+// A reference given by its path starts in its own folder: with another build of our
+// program as the reference, the bench compares two builds round by round.
+//
 // CPU time is the sum of the threads' run times (/proc/PID/task/*/schedstat, in
 // nanoseconds); peak memory is VmHWM of /proc/PID/status.
 #include "bench/sample_series.h"
@@ -199,8 +202,11 @@ int main(int argc, char **argv)
         else
             rounds = std::max(1, std::atoi(argv[i]));
     }
-    // Our program finds its translation files in its working directory.
+    // Our program finds its translation files in its working directory; a program given by
+    // its path (another build of ours, to compare two builds) starts in its folder too.
     ours.workingDirectory = folderOf(ours.path);
+    if (reference.path.find('/') != std::string::npos)
+        reference.workingDirectory = folderOf(reference.path);
 
     xcb_connection_t *x = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(x)) {
