@@ -1,6 +1,7 @@
 #include "widgets/font_fitting.h"
 
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -49,5 +50,17 @@ void fitButtonFont(QPushButton *button)
         const QSize text = metrics.size(Qt::TextShowMnemonic, button->text());
         const QSize needed = button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button);
         return needed.width() <= button->width();
+    });
+}
+
+void fitWrappedLabelFont(QLabel *label, const QSize &size)
+{
+    const int inside = 2 * (label->frameWidth() + label->margin());
+    const QSize room = size - QSize(inside, inside);
+    shrinkUntil(label, [label, room](const QFont &font) {
+        // A word longer than a line runs over the line's edges.
+        const QRect text = QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), QSize(room.width(), QWIDGETSIZE_MAX)),
+                                                           int(label->alignment()) | Qt::TextWordWrap, label->text());
+        return text.width() <= room.width() && text.height() <= room.height();
     });
 }

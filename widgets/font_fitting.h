@@ -2,7 +2,9 @@
 
 #include <QStringList>
 
+class QLabel;
 class QPushButton;
+class QSize;
 class QWidget;
 
 // Our forms place their widgets at fixed pixels, measured for the Windows fonts. The fonts
@@ -14,3 +16,7 @@ class QWidget;
 void fitFontToWidth(QWidget *widget, const QStringList &texts, int width);
 // The button's own text within the button, the style's margins included.
 void fitButtonFont(QPushButton *button);
+// The label's own text, wrapped at word boundaries as the label draws it, within a label of
+// that size: no word wider than a line and no line below the label, inside its frame and
+// margins.
+void fitWrappedLabelFont(QLabel *label, const QSize &size);

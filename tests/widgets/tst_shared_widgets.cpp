@@ -1,4 +1,5 @@
 #include "model/application_identity.h"
+#include "widgets/font_fitting.h"
 #include "widgets/guarded_spin_box.h"
 #include "widgets/inf_time_class.h"
 #include "widgets/my_time_edit.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -70,6 +72,9 @@ private slots:
 
     void messageClosesItself();
     void messageClosedByOk();
+
+    void wrappedLabelFit_data();
+    void wrappedLabelFit();
 };
 
 void tst_shared_widgets::timeEditRounding_data()
@@ -317,6 +322,42 @@ void tst_shared_widgets::messageClosedByOk()
 
     QVERIFY(clicked);
     QCOMPARE(box.result(), int(QMessageBox::Ok));
+}
+
+void tst_shared_widgets::wrappedLabelFit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("shrinks");
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("fits as it is") << "Active states" << QSize(120, 60) << false << true;
+    QTest::newRow("a word wider than a line") << "Aktive Verzögerungen" << QSize(70, 60) << true << true;
+    QTest::newRow("two lines below the label") << "Active programs" << QSize(71, 35) << true << true;
+    QTest::newRow("too narrow even in the smallest font") << "Verzögerungen" << QSize(30, 60) << true << false;
+}
+
+// A word-wrapping label's font shrinks until the label, as Qt measures it, holds its widest
+// word across and its lines down; a text that fits keeps the font, one that cannot fit stops
+// at the smallest font.
+void tst_shared_widgets::wrappedLabelFit()
+{
+    QFETCH(QString, text);
+    QFETCH(QSize, size);
+    QFETCH(bool, shrinks);
+    QFETCH(bool, fits);
+    QLabel label;
+    label.setFont(QFont(QStringLiteral("Liberation Sans"), 10));
+    label.setWordWrap(true);
+    label.setAlignment(Qt::AlignCenter);
+    label.setMargin(3);
+    label.setText(text);
+    label.resize(size);
+    fitWrappedLabelFont(&label, size);
+    QCOMPARE(label.font().pointSizeF() < 10, shrinks);
+    QVERIFY(label.font().pointSizeF() >= 6);
+    // Qt's own measure of the label: its widest word across, its lines down.
+    QCOMPARE(label.minimumSizeHint().width() <= size.width() && label.heightForWidth(size.width()) <= size.height(),
+             fits);
 }
 
 QTEST_MAIN(tst_shared_widgets)
