@@ -1994,7 +1994,7 @@ Siehe &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Active delays</source>
-        <translation>Aktive Verzögerungen</translation>
+        <translation>Aktive Verz.</translation>
     </message>
     <message>
         <source>no description...</source>

@@ -39,11 +39,16 @@ void btn_lbl::changeState(bool on)
     showDescriptions = on;
 }
 
+QRect btn_lbl::labelGeometry(const QSize &size)
+{
+    return QRect(0, 0, size.width() - 2, size.height() - ButtonHeight - 3);
+}
+
 void btn_lbl::resizeEvent(QResizeEvent *event)
 {
     const int w = event->size().width();
     const int h = event->size().height();
-    label->setGeometry(0, 0, w - 2, h - ButtonHeight - 3);
+    label->setGeometry(labelGeometry(event->size()));
     button->setGeometry(0, h - ButtonHeight - 2, w - 2, ButtonHeight);
     QWidget::resizeEvent(event);
 }

@@ -16,6 +16,9 @@ public:
     explicit btn_lbl(QWidget *parent);
     ~btn_lbl() override;
 
+    // Where the title label lies in a title cell of that size (above the button).
+    static QRect labelGeometry(const QSize &size);
+
     QLabel *label = nullptr;
     QPushButton *button = nullptr;
     // True while the button is toggled on.

@@ -39,7 +39,11 @@ constexpr int InputRows = 6;
 constexpr int InputColumns = 4;
 constexpr int DmxRows = 7;
 constexpr int DmxColumns = 10;
-constexpr int StatesTitleWidth = 59;
+// The internal-states window at its first size: the text column and the rows.
+constexpr int StatesTextWidth = 270;
+constexpr int StatesRowHeight = 60;
+// The grid line a table draws at the right and bottom of each cell, inside its column and row.
+constexpr int GridLine = 1;
 
 bool firmwareBelow(const QString &gate)
 {
@@ -206,10 +210,13 @@ void ctrl_monitor::shStatesClicked()
         statesWindow->reportLength = internal_states_report::HeaderBytes;
         statesWindow->createTable(InternalStatesRowCount, 2);
     }
-    // A window of its own that the user can resize.
+    // A window of its own that the user can resize. It keeps drawing in the main window's
+    // font, as the two other monitor windows inside the main window do, so its titles are
+    // measured in the same font wherever the program runs.
     statesWindow->setWindowFlags(Qt::Window);
+    statesWindow->setAttribute(Qt::WA_WindowPropagation);
     statesWindow->setMinimumSize(200, 82);
-    statesWindow->resize(334, 324);
+    statesWindow->resize(pokaz::StatesTitleMargin + StatesTextWidth, 324);
     statesButton->setEnabled(false);
     openWindows |= MonitorStates;
     layOutStates(statesWindow);
@@ -229,20 +236,21 @@ void ctrl_monitor::layOutStates(pokaz *window)
         QT_TRANSLATE_NOOP("ctrl_monitor", "Active programs"), QT_TRANSLATE_NOOP("ctrl_monitor", "Active masks"),
         QT_TRANSLATE_NOOP("ctrl_monitor", "Active delays")};
     QTableWidget *table = window->table;
-    setUpTable(table, table_setup{QRect(), false, 60, false, false, QAbstractItemView::NoEditTriggers,
+    setUpTable(table, table_setup{QRect(), false, StatesRowHeight, false, false, QAbstractItemView::NoEditTriggers,
                                   QAbstractItemView::NoSelection});
     table->move(0, 21);
-    table->setColumnWidth(0, StatesTitleWidth);
-    table->setColumnWidth(1, 270);
+    table->setColumnWidth(0, pokaz::StatesTitleWidth);
+    table->setColumnWidth(1, StatesTextWidth);
     QPalette textPalette;
     textPalette.setBrush(QPalette::All, QPalette::Base, QBrush(QColor(243, 255, 243)));
     for (int row = 0; row < InternalStatesRowCount; ++row) {
-        table->setRowHeight(row, 60);
+        table->setRowHeight(row, StatesRowHeight);
         auto *title = new btn_lbl(window);
         title->label->setText(tr(titles[row]));
-        // Word by word in the narrow title column, inside the label's margins.
-        fitFontToWidth(title->label, title->label->text().split(QLatin1Char(' ')),
-                       StatesTitleWidth - 2 - 2 * title->label->margin());
+        // Within the label of the title cell, the cell being the narrow column's width and
+        // the row's height less the grid lines.
+        const QSize cell(pokaz::StatesTitleWidth - GridLine, StatesRowHeight - GridLine);
+        fitWrappedLabelFont(title->label, btn_lbl::labelGeometry(cell).size());
         auto *box = new QTextEdit(window);
         box->setLineWrapMode(QTextEdit::WidgetWidth);
         box->setReadOnly(true);

@@ -14,8 +14,6 @@ namespace {
 constexpr int TableTop = 21;
 constexpr int StopButtonHeight = 23;
 constexpr int StatesRows = 5;
-// The internal-states window's title column and what its frame takes.
-constexpr int StatesTitleMargin = 64;
 
 } // namespace
 

@@ -39,6 +39,13 @@ public:
     QTableWidget *table = nullptr;
     QTableWidget *createTable(int rows, int columns);
 
+    // Internal-states window: the title column holds each row's title in two lines above
+    // its "Descr." toggle, wide enough for the longest word of every language
+    // ("Programme"); the text column takes the window's width less this margin, the title
+    // column and the table's frame.
+    static constexpr int StatesTitleWidth = 72;
+    static constexpr int StatesTitleMargin = StatesTitleWidth + 5;
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

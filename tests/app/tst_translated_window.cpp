@@ -6,8 +6,13 @@
 #include "app/language_list.h"
 #include "app/right_panel_widget.h"
 #include "link/reconnectDialog.h"
+#include "model/image_layout.h"
 #include "programs/aseq_settings_widget.h"
+#include "settings/monitor/ctrl_monitor.h"
+#include "settings/monitor/pokaz.h"
+#include "tests/sim/sim_config_memory_engine.h"
 #include "tests/sim/sim_link_fixture.h"
+#include "tests/sim/sim_monitor_engine.h"
 #include "tests/support/configuration_fixture.h"
 #include "tests/support/page_tabs.h"
 #include "widgets/font_substitutes.h"
@@ -34,6 +39,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTranslator>
+#include <QtEndian>
 #include <QtTest>
 
 #include <algorithm>
@@ -51,6 +57,28 @@ QString builtTranslation(const QString &code)
 // Whether the window shows an empty configuration or the fully populated one of the
 // configuration fixture (every scene, program, event and description in use).
 enum class configuration_shown { Empty, Full };
+
+// An internal-states report that lists something in every row: states A1 B3 C1 D2, scenes
+// 5, 12 and 130, programs 3 and 17 at a step, masks 1 and 7, delay 2. Its last whole word
+// balances the sum to zero.
+QByteArray reportWithEveryRow()
+{
+    const QList<QPair<int, int>> words = {
+        {0, 3}, {1, 0}, {2, 2}, {3, 3}, {4, 2}, {5, 7}, {6, 1}, {7, 9},  // counts and list starts
+        {8, 0x1}, {9, 0x0104}, {10, 0x0002},                            // A1 B3 C1 D2
+        {13, 4}, {14, 129}, {15, 11},                                  // scenes
+        {16, 16}, {17, 0}, {18, 2}, {19, 3},                           // programs and steps
+        {20, 0}, {21, 6},                                              // masks
+        {22, 1}};                                                      // delay
+    QByteArray report(52, '\0');
+    for (const auto &[word, value] : words)
+        qToLittleEndian<u16>(u16(value), report.data() + 2 * word);
+    u32 sum = 0;
+    for (int i = 0; i + 1 < report.size() / 4; ++i)
+        sum += qFromLittleEndian<u32>(report.constData() + 4 * i);
+    qToLittleEndian<u32>(0u - sum, report.data() + report.size() - 4);
+    return report;
+}
 
 // The window on the simulated bus (no controller attached) with the three languages the
 // build offers, each with Qt's own translation where the Qt installation has one, the one
@@ -84,6 +112,37 @@ struct translated_window {
         installLanguage(0);
         languageList.clear();
         currentLanguage = -1;
+    }
+
+    // Attaches a controller to the bus, connects to it and opens the monitor's three windows
+    // on what it shows: inputs unused, off and on, DMX values up to 255, and a report with
+    // something in every row. The windows; fewer when one did not open.
+    QList<pokaz *> openMonitorWindows()
+    {
+        sim_device &device = link.bus.addDevice(QStringLiteral("005F1234-0042"));
+        device.stateFlag = 1;
+        auto *memory = device.findEngine<sim_config_memory_engine>();
+        for (u32 input = 0; input < image_layout::InputCount; ++input)  // unused, open, closed in turn
+            qToLittleEndian<i32>(i32(input % 3) - 1, memory->memory.data() + image_layout::inputType(input));
+        auto *shown = device.findEngine<sim_monitor_engine>();
+        shown->inputStates = 0x5A3C96;
+        for (int c = 0; c < sim_monitor_engine::DmxChannels; ++c)
+            shown->dmxOutput[size_t(c)] = u8(255 - 4 * c);
+        shown->internalStates = reportWithEveryRow();
+        window->show();
+        QList<pokaz *> windows;
+        if (!link.connectAndReset())
+            return windows;
+        ctrl_monitor *monitor = window->monitor;
+        monitor->inputsButton->click();
+        monitor->dmxButton->click();
+        monitor->statesButton->click();
+        QApplication::processEvents();
+        for (pokaz *opened : {monitor->inputsWindow, monitor->dmxWindow, monitor->statesWindow}) {
+            if (opened)
+                windows << opened;
+        }
+        return windows;
     }
 
     sim_link_fixture link;
@@ -139,8 +198,9 @@ int widestLine(const QFontMetrics &metrics, const QString &text)
 }
 
 // Every text of the window that has a fixed room, in the order the window's widgets come:
-// a name for the place, and whether the text fits it. Labels that wrap and pictures are left
-// out; a button's and a box's text need the room their frame and indicator take beside it.
+// a name for the place, and whether the text fits it. A label that wraps needs its widest
+// word across and its lines down; pictures are left out; a button's and a box's text need
+// the room their frame and indicator take beside it.
 struct text_place {
     QString text;
     int needed;  // pixels
@@ -156,10 +216,20 @@ QList<text_place> fixedTexts(QWidget *root)
     for (QWidget *widget : widgets) {
         const QFontMetrics metrics = widget->fontMetrics();
         if (auto *label = qobject_cast<QLabel *>(widget)) {
-            if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText)
+            if (label->text().isEmpty() || label->textFormat() == Qt::RichText)
                 continue;
             const int room = label->contentsRect().width() - 2 * label->margin() - qMax(label->indent(), 0);
-            places << text_place{label->text(), widestLine(metrics, label->text()), room};
+            if (!label->wordWrap()) {
+                places << text_place{label->text(), widestLine(metrics, label->text()), room};
+                continue;
+            }
+            // A word longer than the line runs over both edges; lines below the label's
+            // height are not drawn.
+            const QRect wrapped = metrics.boundingRect(QRect(0, 0, room, QWIDGETSIZE_MAX),
+                                                       int(label->alignment()) | Qt::TextWordWrap, label->text());
+            const int height = label->contentsRect().height() - 2 * label->margin();
+            places << text_place{label->text(), wrapped.width(), room, QStringLiteral("widest word")}
+                   << text_place{label->text(), wrapped.height(), height, QStringLiteral("lines' height")};
         } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
             if (button->text().isEmpty())
                 continue;
@@ -315,7 +385,7 @@ QList<text_place> cellTexts(const QAbstractItemView *view, const QStringList &de
                 continue;
             const QRect text = view->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, view);
             places << text_place{option.text, widestLine(option.fontMetrics, whole) + 2 * margin, text.width(),
-                                 QStringLiteral("%1 of %2").arg(column).arg(QLatin1String(view->parentWidget()->metaObject()->className()))};
+                                 QStringLiteral("column %1 of %2").arg(column).arg(QLatin1String(view->parentWidget()->metaObject()->className()))};
         }
     }
     return places;
@@ -405,7 +475,7 @@ QStringList cutTexts(const QList<text_place> &places)
     QStringList cut;
     for (const text_place &place : places) {
         if (!place.fits())
-            cut << QStringLiteral("\"%1\" needs %2 pixels, has %3 (column %4)")
+            cut << QStringLiteral("\"%1\" needs %2 pixels, has %3 (%4)")
                        .arg(place.text)
                        .arg(place.needed)
                        .arg(place.room)
@@ -437,6 +507,8 @@ private slots:
     void listRowsFit();
     void fontsReadable_data();
     void fontsReadable();
+    void monitorTextsWhole_data();
+    void monitorTextsWhole();
     void qtDialogsTranslated_data();
     void qtDialogsTranslated();
 
@@ -591,8 +663,10 @@ void tst_translated_window::textsFitAsInEnglish()
     QStringList clipped;
     for (int i = 0; i < english.size(); ++i) {
         if (english[i].fits() && !translated[i].fits())
-            clipped << QStringLiteral("\"%1\" needs %2 pixels, has %3 (English \"%4\")")
-                           .arg(translated[i].text).arg(translated[i].needed).arg(translated[i].room).arg(english[i].text);
+            clipped << QStringLiteral("\"%1\" needs %2 pixels, has %3 (English \"%4\"%5)")
+                           .arg(translated[i].text).arg(translated[i].needed).arg(translated[i].room)
+                           .arg(english[i].text)
+                           .arg(translated[i].where.isEmpty() ? QString() : QStringLiteral(", ") + translated[i].where);
     }
     for (const QString &text : clipped)
         qInfo("%s", qPrintable(text));
@@ -638,14 +712,19 @@ void tst_translated_window::fontsReadable_data()
 }
 
 // Where a text is fitted to its widget by shrinking its font, the font stays readable: on
-// every page with the full configuration, and in the clear and reconnect dialogs.
+// every page with the full configuration, in the monitor's three windows, and in the clear
+// and reconnect dialogs.
 void tst_translated_window::fontsReadable()
 {
     QFETCH(QString, code);
     f = std::make_unique<translated_window>(code, configuration_shown::Full);
     QVERIFY(f->loaded);
     (void)shownCellTexts(*f->window, QStringList());  // every page and tab built and shown once
+    const QList<pokaz *> monitorWindows = f->openMonitorWindows();
+    QCOMPARE(monitorWindows.size(), 3);
     QStringList small = unreadableFonts(f->window.get());
+    for (pokaz *window : monitorWindows)
+        small << unreadableFonts(window);
     clearConf_dialog clear;
     small << unreadableFonts(&clear);
     reconnectDialog reconnect({QStringLiteral("005F1234-0042")}, nullptr);
@@ -654,6 +733,33 @@ void tst_translated_window::fontsReadable()
     for (const QString &text : small)
         qInfo("%s", qPrintable(text));
     QVERIFY2(small.isEmpty(), "fonts below 8 points (listed above)");
+}
+
+void tst_translated_window::monitorTextsWhole_data()
+{
+    addLanguages(true);
+}
+
+// The monitor's windows, on a controller that shows something in every lamp, cell and row,
+// show their texts whole: the lamps and values, the column headers, the row titles
+// of the internal-states window with their "Descr." toggles, and the Stop buttons.
+void tst_translated_window::monitorTextsWhole()
+{
+    QFETCH(QString, code);
+    f = std::make_unique<translated_window>(code, configuration_shown::Full);
+    QVERIFY(f->loaded);
+    const QList<pokaz *> windows = f->openMonitorWindows();
+    QCOMPARE(windows.size(), 3);
+    QList<text_place> places;
+    for (pokaz *window : windows)
+        places << fixedTexts(window);
+    // The lamps, the values, the column headers, the title cells (label across and down, and
+    // the toggle) and the Stop buttons were all seen.
+    QVERIFY(places.size() >= 24 + 64 + 10 + 5 * 3 + 3);
+    const QStringList cut = cutTexts(places);
+    for (const QString &text : cut)
+        qInfo("%s", qPrintable(text));
+    QVERIFY2(cut.isEmpty(), "texts cut in the monitor's windows (listed above)");
 }
 
 void tst_translated_window::qtDialogsTranslated_data()

@@ -693,6 +693,7 @@ void tst_monitor::dmxTooltips()
 void tst_monitor::statesWindow()
 {
     engine->internalStates = reportOf({{0, 2}, {1, 0}, {9, 0x0101}, {13, 11}, {14, 4}}, 40);
+    mainWindow->setFont(QFont(QStringLiteral("MS Shell Dlg"), 10));  // as the main window's form sets it
     QVERIFY(f->connectAndReset());
     monitor->statesButton->click();
     QCOMPARE(f->bus.logTexts().first(), reportLength);
@@ -705,13 +706,16 @@ void tst_monitor::statesWindow()
     QVERIFY(w->windowFlags() & Qt::Window);
     QCOMPARE(w->windowTitle(), QStringLiteral("Internal states"));
     QCOMPARE(w->minimumSize(), QSize(200, 82));
-    QCOMPARE(w->size(), QSize(334, 324));
+    // Wide enough for the row titles of every language; the text column as drawn.
+    QCOMPARE(w->size(), QSize(347, 324));
     QVERIFY(w->isVisible());
+    // A window of its own, it still draws in the main window's font, as the other two do.
+    QCOMPARE(w->font(), mainWindow->font());
     QVERIFY(!w->windowIcon().isNull());
     QTableWidget *table = w->table;
     QCOMPARE(table->rowCount(), 5);
     QCOMPARE(table->columnCount(), 2);
-    QCOMPARE(table->columnWidth(0), 59);
+    QCOMPARE(table->columnWidth(0), 72);
     QCOMPARE(table->columnWidth(1), 270);
     QCOMPARE(table->rowHeight(0), 60);
     const QStringList titles{"Active states", "Active scenes", "Active programs", "Active masks", "Active delays"};
@@ -735,7 +739,7 @@ void tst_monitor::statesWindow()
     // The user makes it larger: the text column and the rows follow.
     w->resize(434, 524);
     QCOMPARE(table->size(), QSize(432, 502));
-    QCOMPARE(table->columnWidth(1), 370);
+    QCOMPARE(table->columnWidth(1), 357);
     for (int row = 0; row < 5; ++row)
         QCOMPARE(table->rowHeight(row), 100);
     auto *title = qobject_cast<btn_lbl *>(table->cellWidget(0, 0));
