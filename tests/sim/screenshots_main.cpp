@@ -186,8 +186,13 @@ void photographProgramTabs(gui_class &window, const QDir &folder)
     page->programTabs->setCurrentIndex(aprogram_settings_widget::SingleStepsTab);
 }
 
+// The monitor's three windows, then its box on the Settings tab's Other page.
 void photographMonitor(gui_class &window, const QDir &folder)
 {
+    for (int i = 0; i < pageTabCount; ++i) {
+        if (QLatin1String(pageTabs[i].name) == QLatin1String("settings-other"))
+            showPage(window, pageTabs[i]);
+    }
     ctrl_monitor *monitor = window.monitor;
     monitor->shInputsClicked();
     monitor->shDmxOutClicked();
