@@ -8,6 +8,7 @@
 #include "model/bcd_codec.h"
 #include "model/image_access.h"
 #include "widgets/font_fitting.h"
+#include "widgets/table_first_fill.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -214,6 +215,7 @@ void aevents_clock_widget::fillTable()
 {
     const bool sunOn = sunEventsOn();
     const u8 *image = currentController->confData;
+    const table_first_fill fill(eventList);
     for (int row = 0; row < RowCount; ++row) {
         QString settings;
         if (!isSunRow(row))

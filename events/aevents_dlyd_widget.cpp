@@ -7,6 +7,7 @@
 #include "link/kd620_controller_class.h"
 #include "model/delay_entry_class.h"
 #include "model/image_access.h"
+#include "widgets/table_first_fill.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -124,6 +125,7 @@ void aevents_dlyd_widget::fillRows()
     const QBrush base = QGuiApplication::palette().base();
     const QBrush used(inUseColour());
     const QBrush owned(sequenceOwnedColour());
+    const table_first_fill fill(eventList);
     for (int row = 0; row < RowCount; ++row) {
         const delay_entry_class entry(readU32(image, delayEntry(u32(row))));
         setCellText(eventList, row, NumberColumn, rowText(row));

@@ -3,6 +3,7 @@
 #include "events/aevents_conf_widget.h"
 #include "events/aevents_tableview_widget.h"
 #include "link/kd620_controller_class.h"
+#include "widgets/table_first_fill.h"
 #include "widgets/table_setup.h"
 
 #include <QGuiApplication>
@@ -96,6 +97,7 @@ QString aevents_page_base::descriptionLineText() const
 void aevents_page_base::refreshRows()
 {
     const QFontMetrics metrics(eventList->font());
+    const table_first_fill fill(eventList);
     for (int row = 0; row < eventList->rowCount(); ++row) {
         setRowText(row, rowText(row), metrics);
         colourRow(row, eventOfRow(row));

@@ -6,6 +6,7 @@
 #include "programs/aprogram_conf_widget.h"
 #include "programs/aprogram_settings_copying.h"
 #include "widgets/table_setup.h"
+#include "widgets/table_first_fill.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -367,6 +368,7 @@ void aprogram_settings_widget::refreshProgramTable()
     const QBrush base = QApplication::palette().brush(QPalette::Current, QPalette::Base);
     const QBrush inUse(inUseColour());
     const int rows = programTable->rowCount();
+    const table_first_fill fill(programTable);
     for (int row = 0; row < rows; ++row) {
         const QString &description = currentController->programDescs[size_t(row)];
         // Written whole: the list shortens it for display.

@@ -13,6 +13,7 @@
 #include "widgets/guarded_spin_box.h"
 #include "widgets/my_time_edit.h"
 #include "widgets/table_setup.h"
+#include "widgets/table_first_fill.h"
 #include "widgets/window_services.h"
 
 #include <QApplication>
@@ -367,6 +368,7 @@ void level_settings_page::showRows()
     const QBrush brushes[] = {QApplication::palette().brush(QPalette::Base), QBrush(inUseColour()),
                               QBrush(QColor(255, 255, 180)), QBrush(QColor(200, 255, 255))};
     const QString noDescription = page_base::tr("no description");
+    const table_first_fill fill(sceneTable);
     for (int number = 0; number < kind.count; ++number) {
         const QString &text = description(number);
         const QString &shown = text.isEmpty() ? noDescription : text;
