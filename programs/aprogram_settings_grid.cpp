@@ -67,10 +67,17 @@ void aprogram_settings_widget::createGroupedStepsTab()
     for (int row = 0; row < GridRows; ++row)
         rowLabels << QString::number(row * GridColumns);
     stepGrid->setVerticalHeaderLabels(rowLabels);
+    // A box joins the grid disabled (no step is counted yet) and in its cell's size, so that
+    // showing it in the grid does not measure it. It is disabled through the two attributes
+    // setEnabled(false) leaves on a box without children: that call would also announce the
+    // change, building an accessibility interface for each of the thousand boxes no one has
+    // seen yet, which costs as much as the box itself. Enabling it later is the usual call.
     gridBoxes.reserve(GridBoxes);
     for (int k = 0; k < GridBoxes; ++k) {
         auto *box = new QCheckBox;
-        box->setEnabled(false);
+        box->resize(GridColumnWidth, GridRowHeight);
+        box->setAttribute(Qt::WA_ForceDisabled);
+        box->setAttribute(Qt::WA_Disabled);
         stepGrid->setCellWidget(k / GridColumns, k % GridColumns, box);
         gridBoxes << box;
     }

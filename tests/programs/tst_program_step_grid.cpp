@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardItemModel>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
@@ -41,6 +42,7 @@ private slots:
     void theGrid();
     void emptyProgram();
     void boxesOfExistingSteps();
+    void shownBoxesTakeClicksOfExistingStepsOnly();
     void selectSome_data();
     void selectSome();
     void rangeEndsFollowEachOther();
@@ -171,6 +173,34 @@ void tst_program_step_grid::boxesOfExistingSteps()
     showProgram(4);
     QCOMPARE(enabledBoxes(), 999);
     QVERIFY(!page->gridBox(999)->isEnabled());
+}
+
+// The grid as a user clicks it: a box of an existing step ticks, one past the program's last
+// step does not, and a box the step count reaches later takes clicks from then on.
+void tst_program_step_grid::shownBoxesTakeClicksOfExistingStepsOnly()
+{
+    c().programList.setStepCount(3u, 25);
+    makePage();
+    showProgram(3);
+    showGrid();
+    f->tabPage->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f->tabPage.get()));
+    const auto clickBox = [this](int k) {
+        page->stepGrid->scrollTo(page->stepGrid->model()->index(k / 10, k % 10));
+        QCheckBox *box = page->gridBox(k);
+        QTRY_VERIFY(box->isVisible());
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        QTest::mouseClick(box, Qt::LeftButton, {}, indicator.center());
+    };
+    clickBox(24);
+    clickBox(25);
+    QCOMPARE(ticked(), step_numbers({25}));
+
+    page->stepCountSpin->setValue(26);
+    clickBox(25);
+    QCOMPARE(ticked(), step_numbers({25, 26}));
 }
 
 void tst_program_step_grid::selectSome_data()
