@@ -180,7 +180,7 @@ QString aevents_clock_widget::rowText(int row) const
         return tr("Sunrise");
     if (row == SunsetRow)
         return tr("Sunset");
-    return tr("Timer %1", "timer with number").arg(row + 1);
+    return timerRow.arg(row + 1);
 }
 
 QString aevents_clock_widget::titleText() const

@@ -74,4 +74,8 @@ private:
     QString titleText() const override;
     // The list shows no descriptions: storing one leaves it as it is.
     void descriptionStored() override;
+
+    // A timer row's name, translated once: a refresh writes a thousand rows. A language
+    // change builds the page again.
+    const QString timerRow = tr("Timer %1", "timer with number");
 };

@@ -46,8 +46,8 @@ QString aevents_vkeys_widget::rowText(int row) const
     if (row == PowerOnRow)
         return description.isEmpty() ? tr("Power On") : description;
     if (description.isEmpty())
-        return tr("Internal Event %1 - ").arg(row + 1) + tr("no description");
-    return tr("Int. ev. %1 - ").arg(row + 1) + description;
+        return undescribedRow.arg(row + 1) + noDescription;
+    return describedRow.arg(row + 1) + description;
 }
 
 QString aevents_vkeys_widget::titleText() const

@@ -25,4 +25,10 @@ private:
     int eventOfRow(int row) const override;
     QString rowText(int row) const override;
     QString titleText() const override;
+
+    // The rows' words, translated once: a refresh writes a thousand rows. A language change
+    // builds the page again.
+    const QString describedRow = tr("Int. ev. %1 - ");
+    const QString undescribedRow = tr("Internal Event %1 - ");
+    const QString noDescription = tr("no description");
 };
