@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStringBuilder>
 #include <QTableWidget>
 
 #include <cstdlib>
@@ -162,8 +163,9 @@ QString aevents_clock_widget::timerText(const timer_entry_class &timer)
                                                                       : QStringLiteral("--");
     const QString year = timer.year == timer_entry_class::Any ? QStringLiteral("----")
                                                               : QString::number(FirstYear + fromBcd(timer.year));
-    return timeField(timer.hour) + QLatin1Char(':') + timeField(timer.minute) + QLatin1Char(' ') + weekDay
-        + QLatin1Char(' ') + dateField(timer.day) + dateField(timer.month) + year;
+    // Built in one piece: the list writes a thousand of these.
+    return timeField(timer.hour) % QLatin1Char(':') % timeField(timer.minute) % QLatin1Char(' ') % weekDay
+        % QLatin1Char(' ') % dateField(timer.day) % dateField(timer.month) % year;
 }
 
 QString aevents_clock_widget::sunDelayText(int units)
@@ -224,9 +226,9 @@ void aevents_clock_widget::fillTable()
             settings = sunDelayText(i8(image[sunDelayOffset(row)]));
         else
             settings = tr("disabled");
-        setCellText(eventList, row, TimerColumn, rowText(row));
-        setCellText(eventList, row, SettingsColumn, settings);
-        colourRow(row, eventOfRow(row));
+        const QBrush background = rowBrush(eventOfRow(row));
+        setCellText(eventList, row, TimerColumn, rowText(row), background);
+        setCellText(eventList, row, SettingsColumn, settings, background);
     }
 }
 

@@ -128,13 +128,11 @@ void aevents_dlyd_widget::fillRows()
     const table_first_fill fill(eventList);
     for (int row = 0; row < RowCount; ++row) {
         const delay_entry_class entry(readU32(image, delayEntry(u32(row))));
-        setCellText(eventList, row, NumberColumn, rowText(row));
-        setCellText(eventList, row, TimeColumn, delayText(entry.time()));
         // The colours follow the delays' use, not their end events' actions.
         const QBrush &number = inUse[size_t(row)] ? used : base;
         const QBrush &time = entry.sequence() < SequenceCount ? owned : number;
-        eventList->item(row, NumberColumn)->setBackground(number);
-        eventList->item(row, TimeColumn)->setBackground(time);
+        setCellText(eventList, row, NumberColumn, rowText(row), number);
+        setCellText(eventList, row, TimeColumn, delayText(entry.time()), time);
     }
 }
 

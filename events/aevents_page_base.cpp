@@ -99,20 +99,31 @@ void aevents_page_base::refreshRows()
     const QFontMetrics metrics(eventList->font());
     const table_first_fill fill(eventList);
     for (int row = 0; row < eventList->rowCount(); ++row) {
-        setRowText(row, rowText(row), metrics);
-        colourRow(row, eventOfRow(row));
+        const int event = eventOfRow(row);
+        setElidedCellText(eventList, row, 0, rowText(row), metrics, rowTextWidth(), rowBrush(event));
+        colourRow(row, event);
     }
 }
 
 void aevents_page_base::setRowText(int row, const QString &text, const QFontMetrics &metrics)
 {
-    setElidedCellText(eventList, row, 0, text, metrics, 2 * eventList->columnWidth(0));
+    setElidedCellText(eventList, row, 0, text, metrics, rowTextWidth());
+}
+
+int aevents_page_base::rowTextWidth() const
+{
+    return 2 * eventList->columnWidth(0);
+}
+
+QBrush aevents_page_base::rowBrush(int event)
+{
+    return currentController->eventActions.count(u32(event)) > 0 ? QBrush(inUseColour())
+                                                                  : QGuiApplication::palette().base();
 }
 
 void aevents_page_base::colourRow(int row, int event)
 {
-    const QBrush brush = currentController->eventActions.count(u32(event)) > 0 ? QBrush(inUseColour())
-                                                                               : QGuiApplication::palette().base();
+    const QBrush brush = rowBrush(event);
     for (int c = 0; c < eventList->columnCount(); ++c) {
         if (QTableWidgetItem *item = eventList->item(row, c))
             item->setBackground(brush);

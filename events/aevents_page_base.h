@@ -2,6 +2,7 @@
 
 #include "widgets/page_base.h"
 
+#include <QBrush>
 #include <QList>
 #include <QRect>
 #include <QStringList>
@@ -93,7 +94,9 @@ protected:
     void refreshRows();
     // A row's text elided at the right to twice the width of the list's first column.
     void setRowText(int row, const QString &text, const QFontMetrics &metrics);
+    int rowTextWidth() const;
     // Pale green while the event has actions, else the ordinary background.
+    static QBrush rowBrush(int event);
     void colourRow(int row, int event);
 
     // ============================================================ changing the event

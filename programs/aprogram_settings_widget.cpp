@@ -372,8 +372,8 @@ void aprogram_settings_widget::refreshProgramTable()
     for (int row = 0; row < rows; ++row) {
         const QString &description = currentController->programDescs[size_t(row)];
         // Written whole: the list shortens it for display.
-        setCellText(programTable, row, 0, description.isEmpty() ? tr("no description") : description);
-        programTable->item(row, 0)->setBackground(stepsOf(row) > 0 ? inUse : base);
+        setCellText(programTable, row, 0, description.isEmpty() ? tr("no description") : description,
+                    stepsOf(row) > 0 ? inUse : base);
     }
 }
 

@@ -52,6 +52,32 @@ void page_base::setCellText(QTableWidget *table, int row, int column, const QStr
         table->setItem(row, column, new QTableWidgetItem(text));
 }
 
+void page_base::setCellText(QTableWidget *table, int row, int column, const QString &text,
+                            const QBrush &background)
+{
+    if (QTableWidgetItem *item = table->item(row, column)) {
+        item->setText(text);
+        item->setBackground(background);
+        return;
+    }
+    auto *item = new QTableWidgetItem(text);
+    item->setBackground(background);
+    table->setItem(row, column, item);
+}
+
+void page_base::setElidedCellText(QTableWidget *table, int row, int column, const QString &text,
+                                  const QFontMetrics &metrics, int width, const QBrush &background)
+{
+    if (table->item(row, column)) {
+        setElidedCellText(table, row, column, text, metrics, width);
+        table->item(row, column)->setBackground(background);
+        return;
+    }
+    auto *item = new elided_text_item(text, metrics, width);
+    item->setBackground(background);
+    table->setItem(row, column, item);
+}
+
 void page_base::setElidedCellText(QTableWidget *table, int row, int column, const QString &text,
                                   const QFontMetrics &metrics, int width)
 {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+class QBrush;
 class QFontMetrics;
 class QTableWidget;
 
@@ -43,8 +44,15 @@ public:
     static QString descriptionText(const QString &description, const QFontMetrics &metrics, int width);
     // Sets a cell's text, making its item when there is none yet.
     static void setCellText(QTableWidget *table, int row, int column, const QString &text);
+    // The same with the cell's background: an item made here has both before it joins the
+    // table, so that the table hears of it once.
+    static void setCellText(QTableWidget *table, int row, int column, const QString &text,
+                            const QBrush &background);
     // Sets a cell's text elided at the right to width, as metrics measure it. A cell made
     // here works the elision out when its text is first asked for (elided_text_item).
     static void setElidedCellText(QTableWidget *table, int row, int column, const QString &text,
                                   const QFontMetrics &metrics, int width);
+    // The same with the cell's background, made whole before it joins the table.
+    static void setElidedCellText(QTableWidget *table, int row, int column, const QString &text,
+                                  const QFontMetrics &metrics, int width, const QBrush &background);
 };
