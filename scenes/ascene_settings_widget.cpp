@@ -11,7 +11,9 @@ ascene_settings_widget::ascene_settings_widget(kd620_controller_class *controlle
 {
     // The send asks about old firmware by the channels this page uses.
     controller->channelsInUseSource = [this] { return chnlsInUse; };
-    coupledScenes = new ascene_groups_widget(sceneTable, parent);
+    // Made in the tab widget it joins: taking its tab then changes no font, and its lists'
+    // row numbers are not measured again.
+    coupledScenes = new ascene_groups_widget(sceneTable, sceneTabs);
     sceneTabs->addTab(coupledScenes, tr("Coupled Scenes"));
     refresh();
 }

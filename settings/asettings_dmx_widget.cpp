@@ -40,9 +40,9 @@ void asettings_dmx_widget::createWidgets()
     chnlModel->setHorizontalHeaderLabels(
         {tr("DMX Channel", "column title"), tr("Channel Settings", "column title")});
 
+    // Set up before it gets its rows: a row header still shown would measure every row number.
     chnlTable = new QTableView(this);
     chnlTable->setFont(listFont());
-    chnlTable->setModel(chnlModel);
     table_setup setup;
     setup.geometry = QRect(10, 20, 300, 570);
     setup.stretchLastColumn = false;
@@ -50,6 +50,7 @@ void asettings_dmx_widget::createWidgets()
     setup.showVerticalHeader = false;
     setup.selectionBehavior = QAbstractItemView::SelectRows;
     setUpTable(chnlTable, setup);
+    chnlTable->setModel(chnlModel);
     chnlTable->setColumnWidth(SettingsColumn, SettingsColumnWidth);
     // The channel names take the room the summaries leave.
     chnlTable->horizontalHeader()->setSectionResizeMode(ChannelColumn, QHeaderView::Stretch);

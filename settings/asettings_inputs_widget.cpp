@@ -25,7 +25,7 @@ asettings_inputs_widget::asettings_inputs_widget(QWidget *parent)
     inputsModel = new QStandardItemModel(InputRows, ColumnCount, this);
     inputsModel->setHorizontalHeaderLabels({tr("Input", "column name"), tr("Input Type", "column name"),
                                             tr("Description", "column name")});
-    setModel(inputsModel);
+    // Set up before it gets its rows: a row header still shown would measure every row number.
     table_setup setup;
     setup.geometry = QRect(10, 20, 820, 570);
     setup.stretchLastColumn = false;
@@ -33,6 +33,7 @@ asettings_inputs_widget::asettings_inputs_widget(QWidget *parent)
     setup.showVerticalHeader = false;
     setup.editTriggers = editTriggers();  // the view's own
     setUpTable(this, setup);
+    setModel(inputsModel);
     // The delegate lives as long as the tab page, like the table.
     typeDelegate = new asettings_inputs_delegate(parent);
     setItemDelegate(typeDelegate);

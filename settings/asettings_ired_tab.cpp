@@ -109,9 +109,9 @@ void asettings_ired_tab::createWidgets()
     keyModel = new QStandardItemModel(KeyCount, KeyColumnCount, this);
     for (int column = 0; column < KeyColumnCount; ++column)
         keyModel->setHorizontalHeaderItem(column, new QStandardItem(tr(KeyColumns[column].header.source, KeyColumns[column].header.comment)));
+    // Set up before it gets its rows: a row header still shown would measure every row number.
     keyTable = new QTableView(this);
     keyTable->setFont(page_base::listFont());
-    keyTable->setModel(keyModel);
     table_setup setup;
     setup.geometry = QRect(10, 20, 370, 570);
     setup.stretchLastColumn = false;
@@ -119,6 +119,7 @@ void asettings_ired_tab::createWidgets()
     setup.showVerticalHeader = false;
     setup.selectionBehavior = QAbstractItemView::SelectRows;
     setUpTable(keyTable, setup);
+    keyTable->setModel(keyModel);
     for (int column = 0; column < KeyColumnCount; ++column)
         keyTable->setColumnWidth(column, KeyColumns[column].width);
 

@@ -5,8 +5,9 @@
 
 #include <QHeaderView>
 
+// The rows come last, once the table is set up: its row numbers are measured once, when shown.
 showDesc_class::showDesc_class(int rows, int columns, QWidget *parent)
-    : QTableWidget(rows, columns, parent)
+    : QTableWidget(0, columns, parent)
 {
     setFont(page_base::listFont());
     setHorizontalHeaderItem(ItemColumn, new QTableWidgetItem(tr("Item")));
@@ -15,4 +16,5 @@ showDesc_class::showDesc_class(int rows, int columns, QWidget *parent)
     delegate = new showDesc_delegate(this);
     setItemDelegate(delegate);
     setSelectionMode(QAbstractItemView::NoSelection);
+    setRowCount(rows);
 }
