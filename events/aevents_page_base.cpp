@@ -101,7 +101,7 @@ void aevents_page_base::refreshRows()
     for (int row = 0; row < eventList->rowCount(); ++row) {
         const int event = eventOfRow(row);
         setElidedCellText(eventList, row, 0, rowText(row), metrics, rowTextWidth(), rowBrush(event));
-        colourRow(row, event);
+        colourRow(row, event);  // the row's other cells, where a list has them
     }
 }
 

@@ -95,8 +95,9 @@ protected:
     // A row's text elided at the right to twice the width of the list's first column.
     void setRowText(int row, const QString &text, const QFontMetrics &metrics);
     int rowTextWidth() const;
-    // Pale green while the event has actions, else the ordinary background.
+    // An event's row background: pale green while the event has actions, else the ordinary one.
     static QBrush rowBrush(int event);
+    // Gives every cell of the row the event's background.
     void colourRow(int row, int event);
 
     // ============================================================ changing the event

@@ -5,8 +5,8 @@
 #include "programs/aprogram_conf_delegate.h"
 #include "programs/aprogram_conf_widget.h"
 #include "programs/aprogram_settings_copying.h"
-#include "widgets/table_setup.h"
 #include "widgets/table_first_fill.h"
+#include "widgets/table_setup.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -12,8 +12,8 @@
 #include "scenes/level_set.h"
 #include "widgets/guarded_spin_box.h"
 #include "widgets/my_time_edit.h"
-#include "widgets/table_setup.h"
 #include "widgets/table_first_fill.h"
+#include "widgets/table_setup.h"
 #include "widgets/window_services.h"
 
 #include <QApplication>
