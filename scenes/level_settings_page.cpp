@@ -373,18 +373,7 @@ void level_settings_page::showRows()
         const QString &text = description(number);
         const QString &shown = text.isEmpty() ? noDescription : text;
         const QBrush &background = brushes[kind.colourOf(currentController->confData, number)];
-        QTableWidgetItem *item = sceneTable->item(number, DescriptionColumn);
-        if (!item) {
-            // Made whole before it joins the list: the list hears of it once.
-            item = new QTableWidgetItem(shown);
-            item->setBackground(background);
-            sceneTable->setItem(number, DescriptionColumn, item);
-            continue;
-        }
-        if (item->text() != shown)
-            item->setText(shown);
-        if (item->background() != background)
-            item->setBackground(background);
+        setCellText(sceneTable, number, DescriptionColumn, shown, background);
     }
 }
 

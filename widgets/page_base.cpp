@@ -68,9 +68,9 @@ void page_base::setCellText(QTableWidget *table, int row, int column, const QStr
 void page_base::setElidedCellText(QTableWidget *table, int row, int column, const QString &text,
                                   const QFontMetrics &metrics, int width, const QBrush &background)
 {
-    if (table->item(row, column)) {
+    if (QTableWidgetItem *item = table->item(row, column)) {
         setElidedCellText(table, row, column, text, metrics, width);
-        table->item(row, column)->setBackground(background);
+        item->setBackground(background);
         return;
     }
     auto *item = new elided_text_item(text, metrics, width);
