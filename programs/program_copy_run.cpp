@@ -6,11 +6,11 @@
 #include "model/user_interaction.h"
 #include "programs/scene_pool_map.h"
 
-#include <cstring>
-
 #include <QByteArray>
 #include <QList>
 #include <QString>
+
+#include <cstring>
 
 using namespace image_layout;
 
