@@ -88,6 +88,8 @@ bool aseq_delay_chain::resize(int n)
     n = qBound(0, n, int(DelayCount));
     while (stepCount() > n)
         removeLastStep();
+    if (stepCount() < n)
+        dropTrailingStepsWithoutDelay();
     bool allGotDelays = true;
     while (stepCount() < n)
         allGotDelays &= appendStep();
@@ -108,21 +110,30 @@ void aseq_delay_chain::removeLastStep()
         moveActions(delayEndEvent(d), finish, d);
 }
 
+void aseq_delay_chain::dropTrailingStepsWithoutDelay()
+{
+    // Steps without a delay are in no image, and nothing could start a step after them: a
+    // delay taken there would stay owned by the sequence out of its reach. They drop out
+    // as they do when the configuration is opened again, and new steps follow the last
+    // step that has a delay, which holds the finish actions.
+    while (!steps().isEmpty() && !isDelay(steps().last()))
+        list().removeLast();
+}
+
 bool aseq_delay_chain::appendStep()
 {
-    const int d = allocateDelay();
+    // The old finish row starts the new step; without an event there (a step without a
+    // delay before) no delay is taken.
+    const u16 previousFinish = eventBefore(stepCount());
+    const int d = previousFinish != NoEvent ? allocateDelay() : -1;
     if (d < 0) {
         list().append(NoDelay);
         return false;
     }
-    const u16 previousFinish = eventBefore(stepCount());
     list().append(u16(d));
-    // The finish actions follow the finish row down to the new step's end, and the old
-    // finish row starts the new step.
-    if (previousFinish != NoEvent) {
-        moveActions(previousFinish, delayEndEvent(u32(d)), NoDelay);
-        addStepLink(previousFinish, u16(d));
-    }
+    // The finish actions follow the finish row down to the new step's end.
+    moveActions(previousFinish, delayEndEvent(u32(d)), NoDelay);
+    addStepLink(previousFinish, u16(d));
     return true;
 }
 

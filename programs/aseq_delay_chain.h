@@ -40,8 +40,9 @@ public:
 
     // ============================================================ editing the steps
     // Gives the sequence n steps: shrinking keeps the finish actions on the new finish row,
-    // growing moves them to the new last step. False when some new step got no delay (it
-    // is then a NoDelay entry).
+    // growing moves them to the new last step. Growing first drops the steps without a
+    // delay at the end, so the new steps follow the last step that has one. False when
+    // some new step got no delay (it is then a NoDelay entry).
     bool resize(int n);
     // Inserts a new step before step `row` (0..n-1): the new step starts with no actions of
     // its own and the step that was at `row` moves down with its actions. False, and
@@ -63,6 +64,7 @@ private:
     // before; step n is the finish row.
     u16 eventBefore(int step) const;
     void removeLastStep();
+    void dropTrailingStepsWithoutDelay();
     bool appendStep();
     // Moves the actions of `from` to `to`, dropping what `to` held (see dropActions).
     void moveActions(u16 from, u16 to, u16 cutLink);

@@ -77,6 +77,13 @@ public:
         addAction(event, ActionDelay, delay, OperationOn);
         c().delaysInUse.append(delay);
     }
+    // What the message boxes said so far; the record starts empty again.
+    QStringList takeMessageTexts()
+    {
+        const QStringList texts = f->ui.messageTexts();
+        f->ui.messages.clear();
+        return texts;
+    }
     u32 delayWord(u16 d) const { return readU32(f->image(), image_layout::delayEntry(d)); }
     void setDelayWord(u16 d, u32 word) { writeU32(f->image(), image_layout::delayEntry(d), word); }
 
@@ -218,6 +225,24 @@ void clickAt(aseq_settings_widget *p, int row, QPushButton *button)
     button->click();
 }
 
+// Sequence Q + 1 holds 510 delays while Q grows to 4 steps: steps 0 and 1 get the delays
+// 510 and 511, steps 3 and 4 none. Rows 0..2 hold "scene 1 on" .. "scene 3 on" (row 2, the
+// end of the last delay, carries the finish actions). Then Q + 1 gives its delays back.
+void stepsWithoutDelaysThenDelaysFree(T &t, aseq_settings_widget *p)
+{
+    p->sequenceTable->setCurrentCell(T::Q + 1, 0);
+    T::setSteps(p, 510);
+    p->sequenceTable->setCurrentCell(T::Q, 0);
+    T::setSteps(p, 4);
+    t.addSceneOn(T::start(), 1);
+    t.addSceneOn(T::end(510), 2);
+    t.addSceneOn(T::end(511), 3);
+    p->sequenceTable->setCurrentCell(T::Q + 1, 0);
+    T::setSteps(p, 0);
+    p->sequenceTable->setCurrentCell(T::Q, 0);
+    QCOMPARE(t.takeMessageTexts(), QStringList{"To many delays defined!"});
+}
+
 } // namespace
 
 const QList<T::chain_case> &T::chainCases()
@@ -288,6 +313,9 @@ const QList<T::chain_case> &T::chainCases()
          },
          [](T &, aseq_settings_widget *p) { setSteps(p, 1); },
          {0}, {"", ""}, {}},
+        {"grow past steps without delays once delays are free", stepsWithoutDelaysThenDelaysFree,
+         [](T &, aseq_settings_widget *p) { setSteps(p, 5); },
+         {510, 511, 0, 1, 2}, {"scene 1 on", "scene 2 on", "", "", "", "scene 3 on"}, {}},
         {"deleted actions release the delays they start",
          [](T &t, aseq_settings_widget *p) {
              setSteps(p, 2);

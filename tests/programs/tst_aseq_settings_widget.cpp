@@ -61,6 +61,7 @@ private slots:
     void openActionEditorStoresIntoItsOwnAction_data();
     void openActionEditorStoresIntoItsOwnAction();
     void rebuiltPageLeavesNothingBehind();
+    void stepsGrownAfterUndefinedOnesAreStoredAsShown();
 
 private:
     static constexpr int Q = 3;
@@ -110,6 +111,43 @@ private:
             }
         }
         return QStringLiteral("none");
+    }
+    // Every row of the step table as the user sees it: step number, delay time, global time
+    // and the actions the action editor shows for the row.
+    QStringList shownSteps()
+    {
+        QStringList rows;
+        const QAbstractItemModel *m = page->stepTable->model();
+        aevents_tableview_widget *actions = page->actionEditor->actionTable;
+        for (int r = 0; r < m->rowCount(); ++r) {
+            selectStepRow(r);
+            QStringList texts;
+            for (int a = 0; a < actions->rowCount(); ++a) {
+                QStringList cells;
+                for (int col : {aevents_tableview_widget::TypeColumn, aevents_tableview_widget::NoColumn,
+                                aevents_tableview_widget::ActionColumn})
+                    cells << (actions->item(a, col) ? actions->item(a, col)->text() : QString());
+                texts << cells.join(QLatin1Char(' '));
+            }
+            rows << QStringLiteral("%1 | %2 | %3 | %4")
+                        .arg(m->index(r, 0).data().toString(), m->index(r, 1).data().toString(),
+                             m->index(r, 2).data().toString(), texts.join(QLatin1String("; ")));
+        }
+        return rows;
+    }
+    // Delays that a sequence owns but does not reach from its start event, as the lists
+    // rebuilt from the image's actions find them.
+    QStringList delaysOutOfReach()
+    {
+        c().eventActions.encodeToImage(c().confData);
+        c().rebuildSequences();
+        QStringList problems;
+        for (u16 d = 0; d < image_layout::DelayCount; ++d) {
+            const u32 owner = delay_entry_class(readU32(f->image(), image_layout::delayEntry(d))).sequence();
+            if (owner < image_layout::SequenceCount && !c().sequenceDelays[owner].contains(d))
+                problems << QStringLiteral("delay %1 of sequence %2").arg(d + 1).arg(owner + 1);
+        }
+        return problems;
     }
     QString listText(int q) const { return page->sequenceTable->item(q, 0)->text(); }
     QColor listColour(int q) const
@@ -575,6 +613,51 @@ void tst_aseq_settings_widget::rebuiltPageLeavesNothingBehind()
     // Taking the page down wrote nothing.
     QCOMPARE(c().sequenceDelays[Q], (QList<u16>{1, 2}));
     QCOMPARE(c().delaysInUse, (QList<u16>{1, 2}));
+}
+
+void tst_aseq_settings_widget::stepsGrownAfterUndefinedOnesAreStoredAsShown()
+{
+    makePage();
+    // Sequence 1 takes all delays but one, so two of sequence 2's three steps get none.
+    page->sequenceTable->setCurrentCell(0, 0);
+    page->stepCountSpin->setValue(511);
+    page->sequenceTable->setCurrentCell(1, 0);
+    page->stepCountSpin->setValue(3);
+    QCOMPARE(f->ui.messageTexts(), QStringList{"To many delays defined!"});
+    QCOMPARE(page->stepTable->model()->index(1, 2).data().toString(), QStringLiteral("undefined"));
+    QCOMPARE(page->stepTable->model()->index(2, 2).data().toString(), QStringLiteral("undefined"));
+
+    // Sequence 1 gives its delays back; sequence 2 grows to 5 steps and gets actions on
+    // step 5 and on its finish.
+    page->sequenceTable->setCurrentCell(0, 0);
+    page->stepCountSpin->setValue(0);
+    page->sequenceTable->setCurrentCell(1, 0);
+    page->stepCountSpin->setValue(5);
+    QCOMPARE(f->ui.messageTexts(), QStringList{"To many delays defined!"});  // from the 3 steps alone
+    QCOMPARE(page->stepTable->model()->rowCount(), 6);
+    addAction(page->stepTable->rowEvent(4), ActionScene, 4, OperationOn);
+    addAction(page->stepTable->rowEvent(5), ActionScene, 4, OperationOff);
+    page->refresh();
+    const QStringList shown = shownSteps();
+    QCOMPARE(shown.size(), 6);
+    for (int r = 0; r < 5; ++r) {
+        QVERIFY2(!shown[r].contains(QLatin1String("undefined")), qPrintable(shown[r]));
+        QVERIFY2(shown[r].contains(QLatin1String("| 0:00:00:100 |")), qPrintable(shown[r]));
+    }
+    QCOMPARE(shown[4], QStringLiteral("   5 | 0:00:00:100 | 0:00:00:500 | Scene 5 On"));
+    QCOMPARE(shown[5], QStringLiteral("finish |  |  | Scene 5 Off"));
+
+    // Saved and opened again, the page shows the same, and the sequence reaches every delay
+    // it owns.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("steps.cfg625"));
+    c().write_confDataToFile(file, false);
+    QCOMPARE(c().read_confDataFromFile(file), 0);
+    page->seqNumberChange(0, 0, 0, 0);
+    page->sequenceTable->setCurrentCell(1, 0);
+    QCOMPARE(page->stepCountSpin->value(), 5);
+    QCOMPARE(shownSteps(), shown);
+    QCOMPARE(delaysOutOfReach(), QStringList());
 }
 
 QTEST_MAIN(tst_aseq_settings_widget)
