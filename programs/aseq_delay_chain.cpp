@@ -141,17 +141,19 @@ bool aseq_delay_chain::insertStep(int row)
 {
     if (row < 0 || row >= stepCount())
         return true;
+    // After a step without a delay nothing could start the new step: its delay would stay
+    // owned by the sequence out of its reach.
+    const u16 e = eventBefore(row);
+    if (e == NoEvent)
+        return true;
     const int d = allocateDelay();
     if (d < 0)
         return false;
-    const u16 e = eventBefore(row);
     list().insert(row, u16(d));
     // Row `row` keeps its event, which now starts the new step; what it held before moves
     // down with the step it started.
-    if (e != NoEvent) {
-        moveActions(e, delayEndEvent(u32(d)), NoDelay);
-        addStepLink(e, u16(d));
-    }
+    moveActions(e, delayEndEvent(u32(d)), NoDelay);
+    addStepLink(e, u16(d));
     return true;
 }
 

@@ -46,8 +46,9 @@ public:
     bool resize(int n);
     // Inserts a new step before step `row` (0..n-1): the new step starts with no actions of
     // its own and the step that was at `row` moves down with its actions. False, and
-    // nothing changed, when no delay is free. The event of `row` after the insertion is
-    // what the row shows.
+    // nothing changed, when no delay is free. Nothing changes either after a step without
+    // a delay, which could not start the new one. The event of `row` after the insertion
+    // is what the row shows.
     bool insertStep(int row);
     // Deletes step `row` (0..n-1): the actions of the rows below move up one row, the
     // actions that started the deleted step go, and its delay is freed. Returns the event

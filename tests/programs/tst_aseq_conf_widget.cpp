@@ -596,18 +596,30 @@ void tst_aseq_conf_widget::stepsWithoutDelaysAreLeftAloneByEdits()
     QCOMPARE(userActions(end(4)), QStringLiteral("scene 1 on"));
     QCOMPARE(userActions(end(6)), QStringLiteral("scene 2 on"));
 
-    // Inserting before a step whose row has no event links nothing, and shrinking frees.
+    // Inserting after a step without a delay takes no delay: nothing could start the new
+    // step, whose delay would stay owned by the sequence out of its reach.
     c().sequenceDelays[Q] = {4, 0xFFFF, 6};
     p->refresh();
     clickAt(p, 2, p->insertButton);
-    QCOMPARE(c().sequenceDelays[Q], (QList<u16>{4, 0xFFFF, 0, 6}));
-    QCOMPARE(delayWord(0), delay_entry_class(1, Q).word);
+    QCOMPARE(c().sequenceDelays[Q], (QList<u16>{4, 0xFFFF, 6}));
+    QCOMPARE(delayWord(0), delay_entry_class::Free);
+    QCOMPARE(c().delaysInUse, (QList<u16>{4, 6}));
+    QCOMPARE(f->ui.messages.size(), 0);
+
+    // Shrinking frees.
     setSteps(p, 2);
     QCOMPARE(c().sequenceDelays[Q], (QList<u16>{4, 0xFFFF}));
-    QCOMPARE(delayWord(0), delay_entry_class::Free);
     QCOMPARE(delayWord(6), delay_entry_class::Free);
     QCOMPARE(c().delaysInUse, QList<u16>{4});
     QCOMPARE(userActions(end(4)), QStringLiteral("scene 1 on"));
+
+    // Inserting on the step without a delay itself chains the new step from the step
+    // before, which has one.
+    clickAt(p, 1, p->insertButton);
+    QCOMPARE(c().sequenceDelays[Q], (QList<u16>{4, 0, 0xFFFF}));
+    QCOMPARE(stepLinks(end(4)), QList<u16>{0});
+    QCOMPARE(userActions(end(4)), QString());
+    QCOMPARE(userActions(end(0)), QStringLiteral("scene 1 on"));
 }
 
 QTEST_MAIN(tst_aseq_conf_widget)
