@@ -176,9 +176,23 @@ QString widget_user_interaction::chooseSaveFile(const QString &caption, const QS
                                                 const QString &filter, dialog_parent parent,
                                                 QString *selectedFilter)
 {
+    return saveFileDialog(caption, dir, filter, parent, selectedFilter, QFileDialog::Options());
+}
+
+QString widget_user_interaction::chooseSaveFileUnconfirmed(const QString &caption, const QString &dir,
+                                                           const QString &filter, dialog_parent parent,
+                                                           QString *selectedFilter)
+{
+    return saveFileDialog(caption, dir, filter, parent, selectedFilter, QFileDialog::DontConfirmOverwrite);
+}
+
+QString widget_user_interaction::saveFileDialog(const QString &caption, const QString &dir, const QString &filter,
+                                                dialog_parent parent, QString *selectedFilter,
+                                                QFileDialog::Options options)
+{
     QString shownFilter;
-    const QString name =
-        QFileDialog::getSaveFileName(parentWidget(parent), caption, dir, fileDialogFilter(filter), &shownFilter);
+    const QString name = QFileDialog::getSaveFileName(parentWidget(parent), caption, dir, fileDialogFilter(filter),
+                                                      &shownFilter, options);
     if (selectedFilter)
         *selectedFilter = givenFilter(filter, shownFilter);
     return name;

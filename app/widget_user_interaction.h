@@ -3,6 +3,7 @@
 #include "model/user_interaction.h"
 #include "widgets/window_services.h"
 
+#include <QFileDialog>
 #include <QPointer>
 #include <QProgressDialog>
 
@@ -31,6 +32,8 @@ public:
                            dialog_parent parent, QString *selectedFilter = nullptr) override;
     QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
                            dialog_parent parent, QString *selectedFilter = nullptr) override;
+    QString chooseSaveFileUnconfirmed(const QString &caption, const QString &dir, const QString &filter,
+                                      dialog_parent parent, QString *selectedFilter = nullptr) override;
     bool askReconnect(const QStringList &otherSerials) override;
 
     // The widget that boxes of the given parent kind belong to (null: none).
@@ -40,6 +43,9 @@ public:
     static QString fileDialogFilter(const QString &filter);
 
 private:
+    static QString saveFileDialog(const QString &caption, const QString &dir, const QString &filter,
+                                  dialog_parent parent, QString *selectedFilter, QFileDialog::Options options);
+
     QPointer<QProgressDialog> progress;
     // Installed while input is held, with the number of holds not yet released.
     std::unique_ptr<held_input_filter> inputFilter;

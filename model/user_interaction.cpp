@@ -1,5 +1,8 @@
 #include "model/user_interaction.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+
 namespace {
 
 // Answers every box with its default (or its first button) and shows nothing.
@@ -19,6 +22,11 @@ public:
         return {};
     }
     QString chooseSaveFile(const QString &, const QString &, const QString &, dialog_parent, QString *) override
+    {
+        return {};
+    }
+    QString chooseSaveFileUnconfirmed(const QString &, const QString &, const QString &, dialog_parent,
+                                      QString *) override
     {
         return {};
     }
@@ -83,4 +91,25 @@ int showMessage(message_icon icon, const QString &title, const QString &text, un
     message_request request = boxRequest(icon, title, text, buttons, defaultButton);
     request.parentWidget = parentWidget;
     return userInteraction().showMessage(request);
+}
+
+namespace {
+
+// The save dialog's own question, translated by Qt's own catalogue for its file dialog,
+// which is loaded with the program's language. Held in variables so that our catalogue
+// does not take it over.
+const char *const FileDialogContext = "QFileDialog";
+const char *const ReplaceQuestion = "%1 already exists.\nDo you want to replace it?";
+
+} // namespace
+
+bool confirmReplace(const QString &fileName, const QString &dialogTitle, dialog_parent parent)
+{
+    const QFileInfo file(fileName);
+    if (!file.exists() || file.isDir())
+        return true;
+    const QString text = QCoreApplication::translate(FileDialogContext, ReplaceQuestion).arg(file.fileName());
+    return showMessage(message_icon::Warning, dialogTitle, text, message_button::Yes | message_button::No,
+                       message_button::No, parent)
+           == int(message_button::Yes);
 }

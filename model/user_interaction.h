@@ -111,6 +111,12 @@ public:
                                    dialog_parent parent, QString *selectedFilter = nullptr) = 0;
     virtual QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
                                    dialog_parent parent, QString *selectedFilter = nullptr) = 0;
+    // The save-file chooser for a caller that writes under a name of its own making from the
+    // one chosen (an extension added or changed): the dialog does not ask about replacing an
+    // existing file, since the file it names may not be the one written. The caller asks
+    // about the name it does write, with confirmReplace() below.
+    virtual QString chooseSaveFileUnconfirmed(const QString &caption, const QString &dir, const QString &filter,
+                                              dialog_parent parent, QString *selectedFilter = nullptr) = 0;
 
     // The reconnect dialog, modal over the main window: the controller wanted is not
     // attached, these others are. True for "Retry" or "Change" (Change has made the chosen
@@ -136,3 +142,10 @@ int showMessage(message_icon icon, const QString &title, const QString &text,
 // The same for a box that belongs to a widget of a page.
 int showMessage(message_icon icon, const QString &title, const QString &text, unsigned buttons,
                 unsigned defaultButton, QObject *parentWidget);
+
+// Before a file is written under a name the save dialog did not confirm: asks, in the words
+// of the save dialog's own question (warning, "<name> already exists. Do you want to replace
+// it?", Yes or No, No the default, titled like the dialog), whether an existing file of that
+// name may be replaced. True when there is none or the answer is Yes. A folder of that name
+// is not asked about: it cannot be replaced, and the writer reports it.
+bool confirmReplace(const QString &fileName, const QString &dialogTitle, dialog_parent parent);

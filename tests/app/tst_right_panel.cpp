@@ -42,6 +42,12 @@ struct recording_interaction : scripted_interaction {
         fileCalls << file_call{caption, dir, filter, parent};
         return scripted_interaction::chooseSaveFile(caption, dir, filter, parent, selectedFilter);
     }
+    QString chooseSaveFileUnconfirmed(const QString &caption, const QString &dir, const QString &filter,
+                                      dialog_parent parent, QString *selectedFilter) override
+    {
+        fileCalls << file_call{caption, dir, filter, parent};
+        return scripted_interaction::chooseSaveFileUnconfirmed(caption, dir, filter, parent, selectedFilter);
+    }
 };
 
 // The mode buttons at a glance: "N+ L- F- f+" is Normal checked, Live and Freeze

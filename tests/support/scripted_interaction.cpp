@@ -40,6 +40,7 @@ void scripted_interaction::clear()
     inputReleases = 0;
     fileCaptions.clear();
     fileDirs.clear();
+    saveDialogsConfirm.clear();
     openFileDirs.clear();
     openFileFilters.clear();
     reconnectLists.clear();
@@ -104,6 +105,21 @@ QString scripted_interaction::chooseOpenFile(const QString &caption, const QStri
 
 QString scripted_interaction::chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
                                              dialog_parent, QString *selectedFilter)
+{
+    saveDialogsConfirm << true;
+    return answerSaveChooser(caption, dir, filter, selectedFilter);
+}
+
+QString scripted_interaction::chooseSaveFileUnconfirmed(const QString &caption, const QString &dir,
+                                                        const QString &filter, dialog_parent,
+                                                        QString *selectedFilter)
+{
+    saveDialogsConfirm << false;
+    return answerSaveChooser(caption, dir, filter, selectedFilter);
+}
+
+QString scripted_interaction::answerSaveChooser(const QString &caption, const QString &dir, const QString &filter,
+                                                QString *selectedFilter)
 {
     fileCaptions << caption;
     fileDirs << dir;

@@ -45,6 +45,9 @@ public:
     bool inputHeld() const { return inputHolds > inputReleases; }
     QStringList fileCaptions;
     QStringList fileDirs;  // the folder or file each chooser started in
+    // For each save chooser, whether its dialog itself asked before naming an existing file
+    // (chooseSaveFile) or left that to the caller (chooseSaveFileUnconfirmed).
+    QList<bool> saveDialogsConfirm;
     QStringList openFileDirs;     // the start and the filter of each open chooser
     QStringList openFileFilters;
     QList<QStringList> reconnectLists;  // the serial numbers each reconnect dialog listed
@@ -66,5 +69,12 @@ public:
                            dialog_parent parent, QString *selectedFilter = nullptr) override;
     QString chooseSaveFile(const QString &caption, const QString &dir, const QString &filter,
                            dialog_parent parent, QString *selectedFilter = nullptr) override;
+    // Answered like chooseSaveFile, from the same script.
+    QString chooseSaveFileUnconfirmed(const QString &caption, const QString &dir, const QString &filter,
+                                      dialog_parent parent, QString *selectedFilter = nullptr) override;
     bool askReconnect(const QStringList &otherSerials) override;
+
+private:
+    QString answerSaveChooser(const QString &caption, const QString &dir, const QString &filter,
+                              QString *selectedFilter);
 };
