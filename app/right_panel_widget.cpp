@@ -394,11 +394,16 @@ void right_panel_widget::saveConfToFileClick(bool)
 {
     const QString filter = tr("Varidex project description (*.cfg625;*.cfg620;*.kdg)") + QLatin1String(";;")
                            + tr("Varidex 620 old-style config (*.cfg)") + QLatin1String(";;") + tr("All files (*)");
-    const QString chosen = userInteraction().chooseSaveFile(
-        tr("Choose a project description file for Kd625 controller"), fileDialogStart(), filter, dialog_parent::None);
+    const QString caption = tr("Choose a project description file for Kd625 controller");
+    // The name chosen may take another extension: the question about replacing a file is
+    // asked about the name written.
+    const QString chosen =
+        userInteraction().chooseSaveFileUnconfirmed(caption, fileDialogStart(), filter, dialog_parent::None);
     if (chosen.isEmpty())
         return;
     const save_name name = saveNameFor(chosen);
+    if (!confirmReplace(name.fileName, caption, dialog_parent::None))
+        return;
     emit saveConfToFileClicked(name.fileName, name.oldFormat);
 }
 

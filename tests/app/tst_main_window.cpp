@@ -33,6 +33,8 @@
 #include "tests/sim/sim_clock_engine.h"
 #include "tests/sim/sim_config_memory_engine.h"
 #include "tests/sim/sim_monitor_engine.h"
+#include "tests/support/file_dialog_driver.h"
+#include "tests/support/folder_contents.h"
 #include "tests/support/image_compare.h"
 #include "tests/support/main_window_fixture.h"
 #include "widgets/guarded_spin_box.h"
@@ -139,6 +141,8 @@ private slots:
     void sceneSwitching_data();
     void sceneSwitching();
     void clearDialogCancelledStillReloads();
+    void fileSaveAsksAboutTheNameWritten_data();
+    void fileSaveAsksAboutTheNameWritten();
     void helpAndAbout();
     void menuHoverShowsTheMenusTip();
     void hoveringAMenuTitleShowsItsTip();
@@ -694,6 +698,60 @@ void tst_main_window::clearDialogCancelledStillReloads()
     QCOMPARE(shown, QStringLiteral("Clear configuration"));
     QCOMPARE(f->controller->sceneDescs[0], QStringLiteral("kept"));
     QCOMPARE(f->window->scenePage->sceneTable->item(0, 0)->text(), QStringLiteral("kept"));
+}
+
+void tst_main_window::fileSaveAsksAboutTheNameWritten_data()
+{
+    QTest::addColumn<QString>("typed");         // into the real save dialog
+    QTest::addColumn<QStringList>("existing");  // files in the folder before the save
+    QTest::addColumn<int>("answer");            // to the question about replacing
+    QTest::addColumn<QString>("askedAbout");    // "": no question
+    QTest::addColumn<QString>("written");       // "": nothing written
+
+    const int yes = QMessageBox::Yes;
+    const int no = QMessageBox::No;
+    const QStringList both{"show.cfg620", "show.cfg625"};
+    QTest::newRow("extension added, No") << "show" << QStringList{"show.cfg625"} << no << "show.cfg625" << "";
+    QTest::newRow("extension added, Yes") << "show" << QStringList{"show.cfg625"} << yes << "show.cfg625"
+                                          << "show.cfg625";
+    QTest::newRow(".cfg620 written as .cfg625, No") << "show.cfg620" << both << no << "show.cfg625" << "";
+    QTest::newRow(".cfg620 written as a new .cfg625") << "show.cfg620" << QStringList{"show.cfg620"} << no << ""
+                                                      << "show.cfg625";
+    QTest::newRow("name kept, Yes") << "show.cfg625" << QStringList{"show.cfg625"} << yes << "show.cfg625"
+                                    << "show.cfg625";
+}
+
+// File > Save through Qt's own save dialog: one question, about the file that is written
+// and only when it exists; never one about a file left alone.
+void tst_main_window::fileSaveAsksAboutTheNameWritten()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, existing);
+    QFETCH(int, answer);
+    QFETCH(QString, askedAbout);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    makeFiles(dir.path(), existing);
+    const folder_contents before = readFolder(dir.path());
+    const QString caption = QStringLiteral("Choose a project description file for Kd625 controller");
+
+    file_dialog_driver driver;
+    driver.fileAnswers << file_dialog_driver::file_answer{dir.filePath(typed), {}};
+    driver.boxAnswers << QMessageBox::StandardButton(answer);
+    f->window->saveAction->trigger();
+
+    QStringList questions;
+    for (const file_dialog_driver::shown_box &box : driver.boxes) {
+        if (box.title == caption) {
+            questions << box.text;
+            QCOMPARE(box.icon, QMessageBox::Warning);
+            QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+            QCOMPARE(box.defaultButton, QMessageBox::No);
+        }
+    }
+    QCOMPARE(questions, askedAbout.isEmpty() ? QStringList()
+                                             : QStringList{askedAbout + " already exists.\nDo you want to replace it?"});
+    QCOMPARE(changedFiles(before, readFolder(dir.path())), written.isEmpty() ? QStringList() : QStringList{written});
 }
 
 void tst_main_window::helpAndAbout()

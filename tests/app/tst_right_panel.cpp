@@ -4,6 +4,7 @@
 #include "link/usb_protocol.h"
 #include "tests/sim/sim_config_memory_engine.h"
 #include "tests/sim/sim_link_fixture.h"
+#include "tests/support/folder_contents.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -126,6 +127,8 @@ private slots:
     void saveName_data();
     void saveName();
     void saveAndOpenAgain();
+    void replacesOnlyAfterYes_data();
+    void replacesOnlyAfterYes();
     void fileDialogs();
     void onlyAGoodFileMovesTheDialogs_data();
     void onlyAGoodFileMovesTheDialogs();
@@ -764,6 +767,71 @@ void tst_right_panel::saveName()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.read(10), QByteArray(oldFormat ? "Kd620v2CFG" : "Kd620v3CFG"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size() + QDir(folder + "x.cfg").entryList(QDir::Files).size(), 1);
+}
+
+void tst_right_panel::replacesOnlyAfterYes_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("existing");  // files in the folder before the save
+    QTest::addColumn<int>("answer");            // to the question about replacing; 0: none
+    QTest::addColumn<QString>("askedAbout");    // "": no question
+    QTest::addColumn<QString>("written");       // "": nothing written
+
+    const int yes = int(message_button::Yes);
+    const int no = int(message_button::No);
+    const QStringList both{"show.cfg620", "show.cfg625"};
+    QTest::newRow("extension added, Yes") << "show" << QStringList{"show.cfg625"} << yes << "show.cfg625"
+                                          << "show.cfg625";
+    QTest::newRow("extension added, No") << "show" << QStringList{"show.cfg625"} << no << "show.cfg625" << "";
+    QTest::newRow(".cfg620 written as .cfg625, Yes") << "show.cfg620" << both << yes << "show.cfg625"
+                                                     << "show.cfg625";
+    QTest::newRow(".cfg620 written as .cfg625, No") << "show.cfg620" << both << no << "show.cfg625" << "";
+    QTest::newRow(".cfg620 kept, nothing to ask") << "show.cfg620" << QStringList{"show.cfg620"} << 0 << ""
+                                                  << "show.cfg625";
+    QTest::newRow("name kept, No") << "show.cfg625" << QStringList{"show.cfg625"} << no << "show.cfg625" << "";
+    QTest::newRow("old format, Yes") << "old.cfg" << QStringList{"old.cfg"} << yes << "old.cfg" << "old.cfg";
+    QTest::newRow("old format, No") << "old.cfg" << QStringList{"old.cfg"} << no << "old.cfg" << "";
+    QTest::newRow("a new file") << "fresh" << QStringList{"show.cfg625"} << 0 << "" << "fresh.cfg625";
+}
+
+// The dialog does not ask about the name chosen; the panel asks about the name it writes,
+// when a file of that name exists, and only a Yes replaces it.
+void tst_right_panel::replacesOnlyAfterYes()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, existing);
+    QFETCH(int, answer);
+    QFETCH(QString, askedAbout);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    makeFiles(dir.path(), existing);
+    const folder_contents before = readFolder(dir.path());
+    buildPanel();
+    const QString caption = QStringLiteral("Choose a project description file for Kd625 controller");
+
+    ui->fileAnswers.enqueue(dir.filePath(chosen));
+    if (answer != 0)
+        ui->answers.enqueue(answer);
+    ui->answers.enqueue(message_button::Yes);  // to the old-format question, when it comes
+    panel->saveConfToFileButton->click();
+
+    QStringList questions;
+    for (const message_request &m : ui->messages) {
+        if (m.title == caption) {
+            questions << m.text;
+            QCOMPARE(m.icon, message_icon::Warning);
+            QCOMPARE(m.buttons, unsigned(message_button::Yes | message_button::No));
+            QCOMPARE(m.defaultButton, unsigned(message_button::No));
+            QCOMPARE(m.parent, dialog_parent::None);
+        }
+    }
+    QCOMPARE(questions, askedAbout.isEmpty() ? QStringList()
+                                             : QStringList{askedAbout + " already exists.\nDo you want to replace it?"});
+    QCOMPARE(ui->saveDialogsConfirm, QList<bool>{false});
+    const folder_contents after = readFolder(dir.path());
+    QCOMPARE(changedFiles(before, after), written.isEmpty() ? QStringList() : QStringList{written});
+    if (!written.isEmpty())
+        QVERIFY(after[written].startsWith(written.endsWith(".cfg") ? "Kd620v2CFG" : "Kd620v3CFG"));
 }
 
 // What the panel saves it opens again: the controller reads the file and announces it.
