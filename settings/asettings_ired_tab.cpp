@@ -380,13 +380,17 @@ QString asettings_ired_tab::saveStartPath() const
 
 void asettings_ired_tab::saveRCUcfg()
 {
+    const QString caption = tr("Choose a RCU settings file for KD625 controller");
     QString chosenFilter;
-    const QString chosen =
-        userInteraction().chooseSaveFile(tr("Choose a RCU settings file for KD625 controller"), saveStartPath(),
-                                         fileFilters(), dialog_parent::None, &chosenFilter);
+    // The name chosen may take the extension: the question about replacing a file is asked
+    // about the name written.
+    const QString chosen = userInteraction().chooseSaveFileUnconfirmed(caption, saveStartPath(), fileFilters(),
+                                                                       dialog_parent::None, &chosenFilter);
     if (chosen.isEmpty())
         return;
     const QString fileName = withExtension(chosen, chosenFilter);
+    if (!confirmReplace(fileName, caption, dialog_parent::None))
+        return;
     if (!rcu_settings_file::save(fileName, *currentController)) {
         showMessage(message_icon::Critical, tr("File error"), tr("Cannot open file \"%1\" to write!").arg(fileName),
                     message_button::Ok, message_button::NoButton, this);

@@ -1,5 +1,7 @@
 #include "settings/asettings_ired_tab.h"
 #include "tests/sim/sim_rcu_engine.h"
+#include "tests/support/file_dialog_driver.h"
+#include "tests/support/folder_contents.h"
 #include "tests/support/message_summary.h"
 #include "tests/support/page_fixture.h"
 
@@ -34,6 +36,12 @@ QString fileError(const QString &text)
 
 const QString RcuFilter = QStringLiteral("Varidex RCU Settings (*.rcu)");
 const QString AllFiles = QStringLiteral("All files (*)");
+const QString SaveCaption = QStringLiteral("Choose a RCU settings file for KD625 controller");
+
+QString replaceQuestion(const QString &name)
+{
+    return name + QStringLiteral(" already exists.\nDo you want to replace it?");
+}
 
 } // namespace
 
@@ -67,6 +75,10 @@ private slots:
     void extensionFollowsTheFilter_data();
     void extensionFollowsTheFilter();
     void fileErrors();
+    void replacesOnlyAfterYes_data();
+    void replacesOnlyAfterYes();
+    void realDialogAsksAboutTheNameWritten_data();
+    void realDialogAsksAboutTheNameWritten();
 
 private:
     std::unique_ptr<page_fixture> f;
@@ -509,6 +521,105 @@ void tst_asettings_ired_tab::fileErrors()
     QCOMPARE(c().rcuKeyDescs[2], QStringLiteral("two"));
     QVERIFY(!remoteTabEnabled());
     QCOMPARE(reloads->count(), 1);
+}
+
+void tst_asettings_ired_tab::replacesOnlyAfterYes_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("existing");  // files in the folder before the save
+    QTest::addColumn<int>("answer");            // to the question about replacing; 0: none
+    QTest::addColumn<QString>("askedAbout");    // "": no question
+    QTest::addColumn<QString>("written");       // "": nothing written
+
+    const int yes = int(message_button::Yes);
+    const int no = int(message_button::No);
+    const QStringList remote1{"remote1.rcu"};
+    QTest::newRow("extension added, No") << "remote1" << RcuFilter << remote1 << no << "remote1.rcu" << "";
+    QTest::newRow("extension added, Yes") << "remote1" << RcuFilter << remote1 << yes << "remote1.rcu"
+                                          << "remote1.rcu";
+    QTest::newRow("extension added, a new file") << "remote1" << RcuFilter << QStringList{"remote1"} << 0 << ""
+                                                 << "remote1.rcu";
+    QTest::newRow("name kept, No") << "remote1.rcu" << RcuFilter << remote1 << no << "remote1.rcu" << "";
+    QTest::newRow("all files, No") << "remote1" << AllFiles << QStringList{"remote1"} << no << "remote1" << "";
+    QTest::newRow("all files, a new file") << "remote1" << AllFiles << remote1 << 0 << "" << "remote1";
+}
+
+// The dialog does not ask about the name typed; the page asks about the name it writes,
+// when a file of that name exists, and only a Yes replaces it.
+void tst_asettings_ired_tab::replacesOnlyAfterYes()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, filter);
+    QFETCH(QStringList, existing);
+    QFETCH(int, answer);
+    QFETCH(QString, askedAbout);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    makeFiles(dir.path(), existing);
+    const folder_contents before = readFolder(dir.path());
+    c().rcuAddress = 8;
+    c().rcuKeyDescs[0] = QStringLiteral("Power");
+
+    f->ui.fileAnswers << dir.filePath(typed);
+    f->ui.filterAnswers << filter;
+    if (answer != 0)
+        f->ui.answers << answer;
+    p->saveFileButton->click();
+
+    QCOMPARE(messageSummaries(f->ui), askedAbout.isEmpty() ? QStringList()
+                                                           : QStringList{messageSummary(message_icon::Warning, SaveCaption,
+                                                                                        replaceQuestion(askedAbout))});
+    if (!askedAbout.isEmpty()) {
+        QCOMPARE(f->ui.messages[0].buttons, unsigned(message_button::Yes | message_button::No));
+        QCOMPARE(f->ui.messages[0].defaultButton, unsigned(message_button::No));
+    }
+    const folder_contents after = readFolder(dir.path());
+    QCOMPARE(changedFiles(before, after), written.isEmpty() ? QStringList() : QStringList{written});
+    if (!written.isEmpty())
+        QVERIFY(after[written].contains("Power"));
+    // A file left alone is not the last one saved.
+    QCOMPARE(p->lastRcuFile, written.isEmpty() ? QString() : dir.filePath(written));
+}
+
+void tst_asettings_ired_tab::realDialogAsksAboutTheNameWritten_data()
+{
+    QTest::addColumn<QString>("typed");          // into the real save dialog
+    QTest::addColumn<int>("answer");             // to the question about replacing
+    QTest::addColumn<QStringList>("questions");  // the boxes shown, in order
+    QTest::addColumn<QString>("written");        // "": nothing written
+
+    const QStringList aboutRemote1{replaceQuestion("remote1.rcu")};
+    QTest::newRow("extension added, No") << "remote1" << int(QMessageBox::No) << aboutRemote1 << "";
+    QTest::newRow("extension added, Yes") << "remote1" << int(QMessageBox::Yes) << aboutRemote1 << "remote1.rcu";
+    QTest::newRow("name kept, No") << "remote1.rcu" << int(QMessageBox::No) << aboutRemote1 << "";
+    QTest::newRow("a new file") << "remote2" << int(QMessageBox::No) << QStringList() << "remote2.rcu";
+}
+
+// Saving through Qt's own save dialog: a name typed without the extension is asked about
+// under the name the file gets, and only once.
+void tst_asettings_ired_tab::realDialogAsksAboutTheNameWritten()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(QStringList, questions);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    makeFiles(dir.path(), {"remote1.rcu"});
+    const folder_contents before = readFolder(dir.path());
+    c().rcuKeyDescs[0] = QStringLiteral("Power");
+
+    file_dialog_driver driver;
+    driver.fileAnswers << file_dialog_driver::file_answer{dir.filePath(typed), RcuFilter};
+    driver.boxAnswers << QMessageBox::StandardButton(answer);
+    p->saveFileButton->click();
+
+    QCOMPARE(driver.boxTexts(), questions);
+    for (const file_dialog_driver::shown_box &box : driver.boxes) {
+        QCOMPARE(box.title, SaveCaption);
+        QCOMPARE(box.icon, QMessageBox::Warning);
+    }
+    QCOMPARE(changedFiles(before, readFolder(dir.path())), written.isEmpty() ? QStringList() : QStringList{written});
 }
 
 QTEST_MAIN(tst_asettings_ired_tab)
