@@ -83,6 +83,18 @@ QString sunTableStartDir(const kd620_controller_class &controller)
     return controller.currentFile.isEmpty() ? QStringLiteral("./") : controller.currentFile;
 }
 
+// Where the table's save dialog starts: the folder of the last file, and when that was a
+// configuration file, a table named after it. The configuration file itself would be
+// offered for the table, which is written under another name.
+QString sunTableSaveStart(const kd620_controller_class &controller)
+{
+    const QString start = sunTableStartDir(controller);
+    const QFileInfo last(start);
+    if (last.isDir())
+        return start;
+    return last.path() + QLatin1Char('/') + last.completeBaseName() + QLatin1String(".csv");
+}
+
 void showCritical(const QString &text)
 {
     showMessage(message_icon::Critical, application_identity::name(), text);
@@ -263,14 +275,18 @@ void gui_class::getSunEventsTimes()
 
 void gui_class::saveSunEventsTimes()
 {
+    const QString caption = tr("Choose a file to save sunrise and sunset times");
     QString selectedFilter;
-    QString name = userInteraction().chooseSaveFile(tr("Choose a file to save sunrise and sunset times"),
-                                                    sunTableStartDir(*controller), sunTableFilter(),
-                                                    dialog_parent::None, &selectedFilter);
+    // The name chosen may take the extension: the question about replacing a file is asked
+    // about the name written.
+    QString name = userInteraction().chooseSaveFileUnconfirmed(caption, sunTableSaveStart(*controller),
+                                                               sunTableFilter(), dialog_parent::None, &selectedFilter);
     if (name.isEmpty())
         return;
     if (selectedFilter == tr("CSV sheets (*.csv)") && !name.endsWith(QLatin1String(".csv")))
         name += QLatin1String(".csv");
+    if (!confirmReplace(name, caption, dialog_parent::None))
+        return;
     switch (controller->writeSunTable(name)) {
     case 0:
         // The next file dialog starts in this folder; a folder that refused the table is

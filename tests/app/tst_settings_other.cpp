@@ -6,6 +6,8 @@
 #include "model/image_layout.h"
 #include "programs/aprogram_settings_widget.h"
 #include "tests/sim/sim_event_engine.h"
+#include "tests/support/file_dialog_driver.h"
+#include "tests/support/folder_contents.h"
 #include "tests/support/main_window_fixture.h"
 
 #include <QCheckBox>
@@ -38,6 +40,12 @@ private slots:
     void generatorNumberRange();
     void generatorFailures();
     void sunTableFiles();
+    void sunTableSaveStartsFromATableName_data();
+    void sunTableSaveStartsFromATableName();
+    void sunTableReplacesOnlyAfterYes_data();
+    void sunTableReplacesOnlyAfterYes();
+    void sunTableRealDialogAsksAboutTheNameWritten_data();
+    void sunTableRealDialogAsksAboutTheNameWritten();
 
 private:
     void showOtherPage();
@@ -328,6 +336,146 @@ void tst_settings_other::sunTableFiles()
     w().readSunTimesButton->click();
     w().saveSunTimesButton->click();
     QVERIFY(f->ui.messages.isEmpty());
+}
+
+namespace {
+
+const QString SunCaption = QStringLiteral("Choose a file to save sunrise and sunset times");
+const QString CsvFilter = QStringLiteral("CSV sheets (*.csv)");
+const QString AllFiles = QStringLiteral("All files (*)");
+
+QString replaceQuestion(const QString &name)
+{
+    return name + QStringLiteral(" already exists.\nDo you want to replace it?");
+}
+
+} // namespace
+
+void tst_settings_other::sunTableSaveStartsFromATableName_data()
+{
+    QTest::addColumn<QString>("last");   // the controller's last file; "@" the test's folder
+    QTest::addColumn<QString>("start");  // where the save dialog starts
+    QTest::newRow("none") << "" << "./";
+    QTest::newRow("a folder") << "@" << "@";
+    QTest::newRow("a configuration file") << "@/cfg1.cfg625" << "@/cfg1.csv";
+    QTest::newRow("a file of two dots") << "@/show.v2.kdg" << "@/show.v2.csv";
+    QTest::newRow("a file without extension") << "@/show" << "@/show.csv";
+}
+
+// The table's save dialog never offers the configuration file itself.
+void tst_settings_other::sunTableSaveStartsFromATableName()
+{
+    QFETCH(QString, last);
+    QFETCH(QString, start);
+    QTemporaryDir dir;
+    last.replace('@', dir.path());
+    start.replace('@', dir.path());
+    makeFiles(dir.path(), {"cfg1.cfg625", "show.v2.kdg", "show"});
+    w().sunGroup->setChecked(true);
+    f->controller->currentFile = last;
+    w().saveSunTimesButton->click();  // cancelled
+    QCOMPARE(f->ui.fileDirs, QStringList{start});
+    QCOMPARE(f->controller->currentFile, last);
+}
+
+void tst_settings_other::sunTableReplacesOnlyAfterYes_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("existing");  // files in the folder before the save
+    QTest::addColumn<int>("answer");            // to the question about replacing; 0: none
+    QTest::addColumn<QString>("askedAbout");    // "": no question
+    QTest::addColumn<QString>("written");       // "": nothing written
+
+    const int yes = int(message_button::Yes);
+    const int no = int(message_button::No);
+    const QStringList times{"times.csv"};
+    QTest::newRow("extension added, No") << "times" << CsvFilter << times << no << "times.csv" << "";
+    QTest::newRow("extension added, Yes") << "times" << CsvFilter << times << yes << "times.csv" << "times.csv";
+    QTest::newRow("extension added, a new file") << "times" << CsvFilter << QStringList{"times"} << 0 << ""
+                                                 << "times.csv";
+    QTest::newRow("another extension, No") << "cfg1.cfg625" << CsvFilter
+                                           << QStringList{"cfg1.cfg625", "cfg1.cfg625.csv"} << no
+                                           << "cfg1.cfg625.csv" << "";
+    QTest::newRow("name kept, No") << "times.csv" << CsvFilter << times << no << "times.csv" << "";
+    QTest::newRow("all files, No") << "times" << AllFiles << QStringList{"times"} << no << "times" << "";
+}
+
+// The dialog does not ask about the name chosen; the page asks about the name it writes,
+// when a file of that name exists, and only a Yes replaces it.
+void tst_settings_other::sunTableReplacesOnlyAfterYes()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, filter);
+    QFETCH(QStringList, existing);
+    QFETCH(int, answer);
+    QFETCH(QString, askedAbout);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    makeFiles(dir.path(), existing);
+    const folder_contents before = readFolder(dir.path());
+    w().sunGroup->setChecked(true);
+    f->controller->currentFile = dir.filePath(QStringLiteral("cfg1.cfg625"));
+
+    f->ui.fileAnswers << dir.filePath(typed);
+    f->ui.filterAnswers << filter;
+    if (answer != 0)
+        f->ui.answers << answer;
+    w().saveSunTimesButton->click();
+
+    QCOMPARE(f->ui.messageTexts(), askedAbout.isEmpty() ? QStringList() : QStringList{replaceQuestion(askedAbout)});
+    if (!askedAbout.isEmpty()) {
+        const message_request &question = f->ui.messages[0];
+        QCOMPARE(question.title, SunCaption);
+        QCOMPARE(question.icon, message_icon::Warning);
+        QCOMPARE(question.buttons, unsigned(message_button::Yes | message_button::No));
+        QCOMPARE(question.defaultButton, unsigned(message_button::No));
+    }
+    const folder_contents after = readFolder(dir.path());
+    QCOMPARE(changedFiles(before, after), written.isEmpty() ? QStringList() : QStringList{written});
+    if (!written.isEmpty())
+        QVERIFY(after[written].contains("Day of year;sunrise;sunset"));
+    // Only a written table moves the next dialog.
+    QCOMPARE(f->controller->currentFile, written.isEmpty() ? dir.filePath("cfg1.cfg625") : dir.path());
+}
+
+void tst_settings_other::sunTableRealDialogAsksAboutTheNameWritten_data()
+{
+    QTest::addColumn<QStringList>("existing");   // files in the folder besides cfg1.cfg625
+    QTest::addColumn<int>("answer");             // to the question about replacing
+    QTest::addColumn<QStringList>("questions");  // the boxes shown, in order
+    QTest::addColumn<QString>("written");        // "": nothing written
+
+    QTest::newRow("a new table") << QStringList() << int(QMessageBox::Yes) << QStringList() << "cfg1.csv";
+    QTest::newRow("a table replaced, No") << QStringList{"cfg1.csv"} << int(QMessageBox::No)
+                                          << QStringList{replaceQuestion("cfg1.csv")} << "";
+    QTest::newRow("a table replaced, Yes") << QStringList{"cfg1.csv"} << int(QMessageBox::Yes)
+                                           << QStringList{replaceQuestion("cfg1.csv")} << "cfg1.csv";
+}
+
+// Saving the table through Qt's own dialog, the name it offers taken as it is, after the
+// configuration cfg1.cfg625 was saved or opened: the configuration is neither offered, nor
+// asked about, nor touched.
+void tst_settings_other::sunTableRealDialogAsksAboutTheNameWritten()
+{
+    QFETCH(QStringList, existing);
+    QFETCH(int, answer);
+    QFETCH(QStringList, questions);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    makeFiles(dir.path(), existing + QStringList{"cfg1.cfg625"});
+    const folder_contents before = readFolder(dir.path());
+    w().sunGroup->setChecked(true);
+    f->controller->currentFile = dir.filePath(QStringLiteral("cfg1.cfg625"));
+
+    file_dialog_driver driver;
+    driver.fileAnswers << file_dialog_driver::file_answer{};
+    driver.boxAnswers << QMessageBox::StandardButton(answer);
+    w().saveSunTimesButton->click();
+
+    QCOMPARE(driver.namesShown, QStringList{"cfg1.csv"});
+    QCOMPARE(driver.boxTexts(), questions);
+    QCOMPARE(changedFiles(before, readFolder(dir.path())), written.isEmpty() ? QStringList() : QStringList{written});
 }
 
 QTEST_MAIN(tst_settings_other)
