@@ -2265,6 +2265,13 @@ Trotzdem fortfahren?</translation>
             <numerusform>%n Szenen importiert!</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n row(s) of the sheet were too long to read: their values were not imported.</source>
+        <translation>
+            <numerusform>%n Zeile der Tabelle war zu lang zum Lesen: Ihre Werte wurden nicht importiert.</numerusform>
+            <numerusform>%n Zeilen der Tabelle waren zu lang zum Lesen: Ihre Werte wurden nicht importiert.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>dmx_value_class</name>

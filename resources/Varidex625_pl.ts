@@ -2270,6 +2270,14 @@ Kontynuować mimo to?</translation>
             <numerusform>Zaimportowano %n scen!</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n row(s) of the sheet were too long to read: their values were not imported.</source>
+        <translation>
+            <numerusform>%n wiersz arkusza był za długi do odczytu: jego wartości nie zaimportowano.</numerusform>
+            <numerusform>%n wiersze arkusza były za długie do odczytu: ich wartości nie zaimportowano.</numerusform>
+            <numerusform>%n wierszy arkusza było za długich do odczytu: ich wartości nie zaimportowano.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>dmx_value_class</name>

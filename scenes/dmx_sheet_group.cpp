@@ -120,6 +120,7 @@ void dmx_sheet_group::dropRecords()
 {
     qDeleteAll(sheetRecords);
     sheetRecords.clear();
+    sheetPassedOver = dmx_sheet_rows_passed_over();
 }
 
 // --- The four operations ------------------------------------------------------------------
@@ -243,7 +244,9 @@ void dmx_sheet_group::readSheet()
         return;
     }
     dmx_sheet_reader reader(file, kind);
-    switch (reader.read(sheetRecords)) {
+    const dmx_sheet_reader::result result = reader.read(sheetRecords);
+    sheetPassedOver = reader.passedOver();
+    switch (result) {
     case dmx_sheet_reader::InvalidSheet:
         tell(message_icon::Critical, importTitle(), tr("Invalid DMX sheet!"));
         return;
@@ -252,7 +255,7 @@ void dmx_sheet_group::readSheet()
         return;
     case dmx_sheet_reader::NoColumns:
         tell(message_icon::Critical, importTitle(),
-             kind.ofMasks ? tr("No valid masks found!") : tr("No valid scenes found!"));
+             withRowsPassedOver(kind.ofMasks ? tr("No valid masks found!") : tr("No valid scenes found!")));
         return;
     case dmx_sheet_reader::Read:
         break;
@@ -279,25 +282,49 @@ void dmx_sheet_group::storeSheet()
     const int from = sheetFrom->value();
     const int to = sheetTo->value();
     const int relocation = sheetRelocation->value();
-    const level_set &set = kind.set;
-    u8 *image = currentController->confData;
     int stored = 0;
     for (const dmx_sheet_record_class *record : std::as_const(sheetRecords)) {
         if (record->number < from || record->number > to)
             continue;
         const int target = record->number - 1 + relocation;
-        if (!set.contains(target))
+        if (!kind.set.contains(target))
             continue;  // the relocation's range keeps every record in; never write past it
-        scene_times_record times;
-        times.fadeUp = record->fadeUp;
-        times.duration = record->duration;
-        times.fadeDown = record->fadeDown;
-        set.setTimes(image, target, times);  // keeps the record's fourth word
-        std::copy(record->levels.begin(), record->levels.end(), set.levels(image, target));
-        set.description(*currentController, target) = record->description;
+        storeRecord(*record, target);
         ++stored;
     }
     emit sheetStored();
     tell(message_icon::Information, importTitle(),
-         kind.ofMasks ? tr("%n mask(s) imported!", nullptr, stored) : tr("%n scene(s) imported!", nullptr, stored));
+         withRowsPassedOver(kind.ofMasks ? tr("%n mask(s) imported!", nullptr, stored)
+                                         : tr("%n scene(s) imported!", nullptr, stored)));
+}
+
+// What a row passed over would have set stays as it is.
+void dmx_sheet_group::storeRecord(const dmx_sheet_record_class &record, int target)
+{
+    const level_set &set = kind.set;
+    u8 *image = currentController->confData;
+    scene_times_record times = set.times(image, target);
+    if (!sheetPassedOver.fadeUp)
+        times.fadeUp = record.fadeUp;
+    if (!sheetPassedOver.duration)
+        times.duration = record.duration;
+    if (!sheetPassedOver.fadeDown)
+        times.fadeDown = record.fadeDown;
+    set.setTimes(image, target, times);  // keeps the record's fourth word
+    u8 *levels = set.levels(image, target);
+    for (size_t channel = 0; channel < record.levels.size(); ++channel) {
+        if (!sheetPassedOver.channels.test(channel))
+            levels[channel] = record.levels[channel];
+    }
+    if (!sheetPassedOver.description)
+        set.description(*currentController, target) = record.description;
+}
+
+QString dmx_sheet_group::withRowsPassedOver(const QString &outcome) const
+{
+    if (sheetPassedOver.rows == 0)
+        return outcome;
+    return outcome + QLatin1Char('\n')
+        + tr("%n row(s) of the sheet were too long to read: their values were not imported.", nullptr,
+             sheetPassedOver.rows);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scenes/dmx_sheet_reader.h"
+
 #include <QGroupBox>
 #include <QList>
 
@@ -41,6 +43,8 @@ public:
     // --- The sheet read -------------------------------------------------------------------
     // Columns of the last sheet read, sorted by number; owned.
     QList<dmx_sheet_record_class *> sheetRecords;
+    // The rows of that sheet that were passed over: storing leaves their fields alone.
+    dmx_sheet_rows_passed_over sheetPassedOver;
 
     // Sets the group to the direction its radio buttons choose and drops what was read.
     void impOrExport();
@@ -64,6 +68,9 @@ private:
     void readSheet();
     void showRecordsRange();
     void storeSheet();
+    void storeRecord(const dmx_sheet_record_class &record, int target);
+    // The outcome of a read or an import, with a line on the rows passed over.
+    QString withRowsPassedOver(const QString &outcome) const;
     void tell(message_icon icon, const QString &title, const QString &text);
 
     // The page's texts.

@@ -40,13 +40,28 @@ bool removeLineEnd(QByteArray &piece)
 
 // A cell of a number, time or level row: what the string-to-integer conversion in base 10
 // accepts (sign, digits, blanks around them), else nothing.
-bool cellNumber(const QByteArray &cell, int &value)
+std::optional<int> cellNumber(const QByteArray &cell)
 {
     bool ok = false;
-    const int read = QString::fromLocal8Bit(cell).toInt(&ok, 10);
-    if (ok)
-        value = read;
-    return ok;
+    const int value = QString::fromLocal8Bit(cell).toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// The number of a channel key ("C7" 7), 0 when what follows the "C" is no number.
+int channelNumber(const QString &key)
+{
+    bool ok = false;
+    const int channel = key.mid(1).toInt(&ok, 10);
+    return ok ? channel : 0;
+}
+
+// The channel a key names, 1..512; 0 when it names none.
+int channelOfKey(const QString &key)
+{
+    if (!key.startsWith(QLatin1Char(ChannelKeyPrefix)))
+        return 0;
+    const int channel = channelNumber(key);
+    return channel >= 1 && channel <= int(image_layout::ChannelCount) ? channel : 0;
 }
 
 u16 clampedU16(int value)
@@ -56,13 +71,12 @@ u16 clampedU16(int value)
 
 // Runs an assignment on the field of every record that the row has a number for.
 template <typename Store>
-void applyNumbers(const QList<QByteArray> &values, QList<dmx_sheet_record_class *> &records, Store store)
+void applyNumbers(const QList<std::optional<int>> &numbers, QList<dmx_sheet_record_class *> &records, Store store)
 {
-    const qsizetype columns = std::min(values.size(), records.size());
+    const qsizetype columns = std::min(numbers.size(), records.size());
     for (qsizetype i = 0; i < columns; ++i) {
-        int value = 0;
-        if (cellNumber(values[i], value))
-            store(*records[i], value);
+        if (numbers[i])
+            store(*records[i], *numbers[i]);
     }
 }
 
@@ -85,22 +99,30 @@ bool dmx_sheet_reader::isSheetHeader(QByteArray line)
 
 dmx_sheet_reader::result dmx_sheet_reader::read(QList<dmx_sheet_record_class *> &records)
 {
+    rowsPassedOver = dmx_sheet_rows_passed_over();
     QByteArray header;
     if (!readHeader(header) || !isSheetHeader(header))
         return InvalidSheet;
     qDeleteAll(records);
     records.clear();
-    sheet_line line;
-    while (readLine(line)) {
-        if (line.tooLong) {
-            qDebug() << "Row longer than" << RowLimit << "bytes passed over:" << QString::fromLatin1(line.text.left(KeyLimit));
+    bool numbersPassedOver = false;
+    sheet_row row;
+    while (readRow(row)) {
+        if (row.passedOver) {
+            passOver(row);
+            numbersPassedOver = numbersPassedOver || (row.hasKey && row.key == kind.numberKey);
             continue;
         }
-        if (!applyLine(line, records)) {
+        if (!applyRow(row, records)) {
             qDeleteAll(records);
             records.clear();
             return NoMemory;
         }
+    }
+    if (numbersPassedOver) {
+        // Numbered anew, the columns would land on scenes they don't belong to.
+        qDeleteAll(records);
+        records.clear();
     }
     if (records.isEmpty())
         return NoColumns;
@@ -138,44 +160,137 @@ bool dmx_sheet_reader::readHeader(QByteArray &header)
     return header.size() <= HeaderLimit;
 }
 
-// A row, joined again over the pieces it was read in. Separators beyond the column limit
-// are not kept: their values would be dropped. A row that grows beyond the longest a sheet
-// can hold is read to its end but not kept.
-bool dmx_sheet_reader::readLine(sheet_line &line)
+// Cuts the pieces of a row into its fields as they come: the first field is the key, the
+// others are its values, each taken as text or number as soon as it is whole. A field
+// longer than a sheet's field can be passes the row over; values beyond the column limit
+// are not kept (they would be dropped).
+class dmx_sheet_reader::field_splitter
 {
-    if (!readPiece(PieceLimit, line.text))
-        return false;
-    bool complete = removeLineEnd(line.text);
-    qsizetype separators = line.text.count(';');
-    line.firstPieceValues = int(std::max<qsizetype>(1, separators));
-    line.tooLong = false;
+public:
+    explicit field_splitter(sheet_row &row) : row(row) {}
+
+    void add(const QByteArray &piece)
+    {
+        qsizetype from = 0;
+        for (qsizetype end; (end = piece.indexOf(';', from)) >= 0; from = end + 1) {
+            append(piece, from, end);
+            endField();
+        }
+        append(piece, from, piece.size());
+    }
+
+    // The line has ended: its last field is whole. A key without values has one empty value.
+    void finish()
+    {
+        endField();
+        if (!row.passedOver && row.valueCount() == 0)
+            takeValue(QByteArray());
+    }
+
+private:
+    bool dropping() const { return row.passedOver || row.valueCount() >= ColumnLimit; }
+
+    void append(const QByteArray &piece, qsizetype from, qsizetype end)
+    {
+        if (dropping())
+            return;
+        if (field.size() + (end - from) > FieldLimit) {
+            passOver();
+            return;
+        }
+        field.append(piece.constData() + from, end - from);
+    }
+
+    void endField()
+    {
+        if (!dropping()) {
+            if (row.hasKey) {
+                takeValue(field);
+            } else {
+                row.key = field;
+                row.hasKey = true;
+                row.isDescription = row.key == DescriptionKey;
+            }
+        }
+        field.clear();
+    }
+
+    void takeValue(const QByteArray &value)
+    {
+        if (!row.isDescription) {
+            row.numbers.append(cellNumber(value));
+            return;
+        }
+        QString text = QString::fromLocal8Bit(value);
+        if (text.size() > DescriptionLimit)
+            passOver();
+        else
+            row.texts.append(std::move(text));
+    }
+
+    void passOver()
+    {
+        row.passedOver = true;
+        field = QByteArray();
+        row.texts = QList<QString>();
+        row.numbers = QList<std::optional<int>>();
+    }
+
+    sheet_row &row;
+    QByteArray field;  // the field being read
+};
+
+// A row, its fields taken over the pieces it was read in.
+bool dmx_sheet_reader::readRow(sheet_row &row)
+{
     QByteArray piece;
+    if (!readPiece(PieceLimit, piece))
+        return false;
+    row = sheet_row();
+    bool complete = removeLineEnd(piece);
+    row.start = piece.left(KeyLimit);
+    row.isEmpty = piece.isEmpty();
+    row.firstPieceValues = int(std::max<qsizetype>(1, piece.count(';')));
+    field_splitter fields(row);
+    fields.add(piece);
     while (!complete && readPiece(PieceLimit, piece)) {
         complete = removeLineEnd(piece);
-        if (line.tooLong || separators > ColumnLimit)
-            continue;
-        if (line.text.size() + piece.size() > RowLimit) {
-            line.tooLong = true;
-            continue;
-        }
-        separators += piece.count(';');
-        line.text += piece;
+        row.isEmpty = row.isEmpty && piece.isEmpty();
+        fields.add(piece);
     }
+    fields.finish();
     return true;
 }
 
-// Splits a row into its key and values and makes the records it has values for; false when
-// a record could not be had.
-bool dmx_sheet_reader::applyLine(const sheet_line &line, QList<dmx_sheet_record_class *> &records)
+// Notes which fields the row would have set: an import leaves them as they are.
+void dmx_sheet_reader::passOver(const sheet_row &row)
 {
-    if (line.text.isEmpty())
+    qDebug() << "Row with a field longer than a sheet holds passed over:" << QString::fromLatin1(row.start);
+    ++rowsPassedOver.rows;
+    if (!row.hasKey)
+        return;
+    const QString key = QString::fromLatin1(row.key);
+    if (key == QLatin1String(RiseTimeKey))
+        rowsPassedOver.fadeUp = true;
+    else if (key == QLatin1String(LastTimeKey))
+        rowsPassedOver.duration = true;
+    else if (key == QLatin1String(FallTimeKey))
+        rowsPassedOver.fadeDown = true;
+    else if (key == QLatin1String(DescriptionKey))
+        rowsPassedOver.description = true;
+    else if (const int channel = channelOfKey(key); channel > 0)
+        rowsPassedOver.channels.set(size_t(channel - 1));
+}
+
+// Makes the records the row has values for and applies them; false when a record could
+// not be had.
+bool dmx_sheet_reader::applyRow(const sheet_row &row, QList<dmx_sheet_record_class *> &records)
+{
+    if (row.isEmpty)
         return true;
-    const qsizetype keyEnd = line.text.indexOf(';');
-    const QString key = QString::fromLatin1(keyEnd < 0 ? line.text : line.text.left(keyEnd));
-    const QList<QByteArray> values = keyEnd < 0 ? QList<QByteArray>{QByteArray()} : line.text.mid(keyEnd + 1).split(';');
     // The description row makes records for the values of its first piece only; the rest of
     // a long row continues descriptions of those.
-    qsizetype columns = key == QLatin1String(DescriptionKey) ? line.firstPieceValues : values.size();
+    qsizetype columns = row.isDescription ? row.firstPieceValues : row.valueCount();
     columns = std::min<qsizetype>(columns, ColumnLimit);
     while (records.size() < columns) {
         auto *record = new (std::nothrow) dmx_sheet_record_class;
@@ -183,40 +298,38 @@ bool dmx_sheet_reader::applyLine(const sheet_line &line, QList<dmx_sheet_record_
             return false;
         records.append(record);
     }
-    applyRow(key, values, records);
+    applyValues(row, records);
     return true;
 }
 
-void dmx_sheet_reader::applyRow(const QString &key, const QList<QByteArray> &values,
-                                QList<dmx_sheet_record_class *> &records)
+void dmx_sheet_reader::applyValues(const sheet_row &row, QList<dmx_sheet_record_class *> &records)
 {
+    const QString key = QString::fromLatin1(row.key);
+    const QList<std::optional<int>> &numbers = row.numbers;
     const int count = kind.count();
     if (key == QLatin1String(kind.numberKey)) {
-        applyNumbers(values, records, [count](dmx_sheet_record_class &r, int v) { r.number = u16(std::clamp(v, 1, count)); });
+        applyNumbers(numbers, records, [count](dmx_sheet_record_class &r, int v) { r.number = u16(std::clamp(v, 1, count)); });
     } else if (key == QLatin1String(RiseTimeKey)) {
-        applyNumbers(values, records, [](dmx_sheet_record_class &r, int v) { r.fadeUp = clampedU16(v); });
+        applyNumbers(numbers, records, [](dmx_sheet_record_class &r, int v) { r.fadeUp = clampedU16(v); });
     } else if (key == QLatin1String(LastTimeKey)) {
         // -1, like every value outside 0..65535, reads as infinite.
-        applyNumbers(values, records, [](dmx_sheet_record_class &r, int v) {
+        applyNumbers(numbers, records, [](dmx_sheet_record_class &r, int v) {
             r.duration = v < 0 || v > 0xFFFF ? scene_times_record::Infinite : u16(v);
         });
     } else if (key == QLatin1String(FallTimeKey)) {
-        applyNumbers(values, records, [](dmx_sheet_record_class &r, int v) { r.fadeDown = clampedU16(v); });
+        applyNumbers(numbers, records, [](dmx_sheet_record_class &r, int v) { r.fadeDown = clampedU16(v); });
     } else if (key.startsWith(QLatin1Char(ChannelKeyPrefix))) {
-        bool ok = false;
-        int channel = key.mid(1).toInt(&ok, 10);
-        if (!ok)
-            channel = 0;
-        if (!ok || channel < 1 || channel > int(image_layout::ChannelCount)) {
-            qDebug() << kind.badChannelText << channel;
+        const int channel = channelOfKey(key);
+        if (channel == 0) {
+            qDebug() << kind.badChannelText << channelNumber(key);
             return;
         }
-        applyNumbers(values, records,
+        applyNumbers(numbers, records,
                      [channel](dmx_sheet_record_class &r, int v) { r.levels[channel - 1] = u8(std::clamp(v, 0, 255)); });
-    } else if (key == QLatin1String(DescriptionKey)) {
-        const qsizetype columns = std::min(values.size(), records.size());
+    } else if (row.isDescription) {
+        const qsizetype columns = std::min(row.texts.size(), records.size());
         for (qsizetype i = 0; i < columns; ++i)
-            records[i]->description = QString::fromLocal8Bit(values[i]);
+            records[i]->description = row.texts[i];
     } else {
         qDebug() << key << ": niezinterpretowany!";
     }

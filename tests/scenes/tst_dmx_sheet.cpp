@@ -61,6 +61,7 @@ QString summary(const QList<dmx_sheet_record_class *> &records)
 struct read_outcome {
     dmx_sheet_reader::result result;
     QList<dmx_sheet_record_class *> records;
+    dmx_sheet_rows_passed_over passedOver;
     ~read_outcome() { qDeleteAll(records); }
 };
 
@@ -71,6 +72,37 @@ void readSheet(const QByteArray &bytes, const dmx_sheet_kind &kind, read_outcome
     buffer.open(QIODevice::ReadOnly);
     dmx_sheet_reader reader(buffer, kind);
     outcome.result = reader.read(outcome.records);
+    outcome.passedOver = reader.passedOver();
+}
+
+// The debug line of a row passed over; it shows the row's first bytes, which are matched
+// up to the first that the debug stream escapes.
+void expectPassedOver(const QByteArray &row)
+{
+    QByteArray start = row.left(dmx_sheet_reader::KeyLimit);
+    const auto escaped = std::find_if(start.begin(), start.end(), [](char c) { return uchar(c) >= 0x80; });
+    start.truncate(escaped - start.begin());
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Row with a field longer than a sheet holds passed over: \"")
+                                                        + QRegularExpression::escape(QString::fromLatin1(start))));
+}
+
+// What a row passed over would have set, as one line: "rise last fall desc C7 C512".
+QString passedOverFields(const dmx_sheet_rows_passed_over &passed)
+{
+    QStringList fields;
+    if (passed.fadeUp)
+        fields << QStringLiteral("rise");
+    if (passed.duration)
+        fields << QStringLiteral("last");
+    if (passed.fadeDown)
+        fields << QStringLiteral("fall");
+    if (passed.description)
+        fields << QStringLiteral("desc");
+    for (size_t channel = 0; channel < passed.channels.size(); ++channel) {
+        if (passed.channels.test(channel))
+            fields << QStringLiteral("C%1").arg(channel + 1);
+    }
+    return fields.join(QLatin1Char(' '));
 }
 
 // The descriptions of a long description row: 40 texts of 100 letters each, every one
@@ -104,6 +136,9 @@ private slots:
     void readingIsBounded();
     void rowLength_data();
     void rowLength();
+    void passedOverRows_data();
+    void passedOverRows();
+    void passedOverNumberRow();
 };
 
 // Scenes 5 and 6: scene 5 fades up in 1 s, lasts for ever, has channel 1 at full; scene 6
@@ -389,33 +424,39 @@ void tst_dmx_sheet::rowLength_data()
     QTest::addColumn<QByteArray>("row");
     QTest::addColumn<bool>("kept");
 
-    // The widest row a sheet can hold: 3072 descriptions of 100 characters of three bytes.
-    const QByteArray euros = QString(100, QChar(0x20AC)).toUtf8();
-    QByteArray widest = "desc";
-    for (int column = 0; column < dmx_sheet_reader::ColumnLimit; ++column)
-        widest += ";" + euros;
-    QTest::newRow("3072 descriptions of 100 three-byte characters") << widest << true;
-    const qsizetype limit = dmx_sheet_reader::RowLimit;
-    QTest::newRow("as long as a row may be")
-        << QByteArray("desc;" + QByteArray(limit - 5, 'a')) << true;
-    QTest::newRow("as long as a row may be, CR LF")
-        << QByteArray("desc;" + QByteArray(limit - 5, 'a') + "\r") << true;
-    QTest::newRow("one byte longer") << QByteArray("desc;" + QByteArray(limit - 4, 'a')) << false;
-    QTest::newRow("one byte longer, without separator") << QByteArray(limit + 1, 'd') << false;
-    QTest::newRow("one byte longer, CR LF") << QByteArray("desc;" + QByteArray(limit - 4, 'a') + "\r") << false;
+    const qsizetype longest = dmx_sheet_reader::DescriptionLimit;
+    const QByteArray euro = QString(QChar(0x20AC)).toUtf8();
+    // 3072 descriptions of 100 characters of three bytes; and of their number and 151
+    // two-byte letters, 942,002 bytes in all: rows of any length are read whole.
+    QByteArray euros = "desc";
+    QByteArray letters = "desc";
+    for (int column = 0; column < dmx_sheet_reader::ColumnLimit; ++column) {
+        euros += ";" + euro.repeated(100);
+        letters += ";" + QByteArray::number(column + 1) + QString(151, QChar(0x105)).toUtf8();
+    }
+    QTest::newRow("3072 descriptions of 100 three-byte characters") << euros << true;
+    QTest::newRow("3072 descriptions of a number and 151 two-byte letters") << letters << true;
+    // A description as long as the configuration holds, every character three bytes.
+    QTest::newRow("the longest description") << QByteArray("desc;" + euro.repeated(longest)) << true;
+    QTest::newRow("the longest description, CR LF") << QByteArray("desc;" + euro.repeated(longest) + "\r") << true;
+    QTest::newRow("the longest description among others")
+        << QByteArray("desc;a;" + euro.repeated(longest) + ";b") << true;
+    QTest::newRow("one character longer") << QByteArray("desc;" + euro.repeated(longest + 1)) << false;
+    QTest::newRow("one character longer, CR LF") << QByteArray("desc;" + euro.repeated(longest + 1) + "\r") << false;
+    QTest::newRow("one character longer in one byte each") << QByteArray("desc;a;" + QByteArray(longest + 1, 'a')) << false;
+    QTest::newRow("a field longer than any, without separator")
+        << QByteArray(dmx_sheet_reader::FieldLimit + 1, 'd') << false;
 }
 
-// A row longer than any a sheet can hold is passed over whole, with a debug line; the rows
-// around it are read. What a row may be is read whole, however long.
+// A row with a field longer than a sheet can hold is passed over whole, with a debug line,
+// and sets no description; the rows around it are read. A row whose fields fit is read
+// whole, however long.
 void tst_dmx_sheet::rowLength()
 {
     QFETCH(QByteArray, row);
     QFETCH(bool, kept);
-    if (!kept) {
-        QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("Row longer than %1 bytes passed over: \"%2\"")
-                                                        .arg(dmx_sheet_reader::RowLimit)
-                                                        .arg(QString::fromLatin1(row.left(dmx_sheet_reader::KeyLimit)))));
-    }
+    if (!kept)
+        expectPassedOver(row);
     // The first row makes every column, which the description row then fills.
     const QByteArray everyColumn = "C1" + QByteArray(";5").repeated(dmx_sheet_reader::ColumnLimit);
     read_outcome outcome;
@@ -424,12 +465,71 @@ void tst_dmx_sheet::rowLength()
     QCOMPARE(outcome.records.size(), dmx_sheet_reader::ColumnLimit);
     QCOMPARE(outcome.records.last()->levels[0], u8(5));
     QCOMPARE(outcome.records.first()->levels[1], u8(6));
+    QCOMPARE(outcome.passedOver.rows, kept ? 0 : 1);
+    QCOMPARE(outcome.passedOver.description, !kept && row.startsWith("desc;"));
     const QByteArray text = row.endsWith('\r') ? row.chopped(1) : row;
     const QList<QByteArray> descriptions = kept ? text.mid(text.indexOf(';') + 1).split(';') : QList<QByteArray>();
     for (qsizetype i = 0; i < outcome.records.size(); ++i) {
         const QString expected = i < descriptions.size() ? QString::fromUtf8(descriptions[i]) : QString();
         QVERIFY2(outcome.records[i]->description == expected, qPrintable(QString::number(i + 1)));
     }
+}
+
+void tst_dmx_sheet::passedOverRows_data()
+{
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QString>("fields");
+    QTest::addColumn<QString>("debugLine");  // of the key when its row is read
+
+    QTest::newRow("rise time") << QByteArray("RiseTime") << "rise" << QString();
+    QTest::newRow("duration") << QByteArray("LastTime") << "last" << QString();
+    QTest::newRow("fall time") << QByteArray("FallTime") << "fall" << QString();
+    QTest::newRow("description") << QByteArray("desc") << "desc" << QString();
+    QTest::newRow("channel 7") << QByteArray("C7") << "C7" << QString();
+    QTest::newRow("channel 512") << QByteArray("C512") << "C512" << QString();
+    QTest::newRow("no channel") << QByteArray("C513") << "" << "Invalid value: 513";
+    QTest::newRow("unknown key") << QByteArray("foo") << "" << "\"foo\" : niezinterpretowany!";
+    QTest::newRow("a key longer than any") << QByteArray(dmx_sheet_reader::FieldLimit + 1, 'C') << "" << QString();
+}
+
+// A row passed over makes no columns and sets nothing, its cells before the long one
+// included; the reader tells which fields it would have set. The rows around it are read.
+void tst_dmx_sheet::passedOverRows()
+{
+    QFETCH(QByteArray, key);
+    QFETCH(QString, fields);
+    QFETCH(QString, debugLine);
+    const QByteArray row = key + ";1;2;3;" + QByteArray(dmx_sheet_reader::FieldLimit + 1, '4') + ";5";
+    expectPassedOver(row);
+    read_outcome outcome;
+    readSheet("QVR DMX sheet\nscene;8;9\n" + row + "\nC1;6;7\n", dmx_sheet_kind::scenes(), outcome);
+    QCOMPARE(outcome.result, dmx_sheet_reader::Read);
+    QCOMPARE(summary(outcome.records), QStringLiteral("8 0/inf/0 C1=6 | 9 0/inf/0 C1=7"));
+    QCOMPARE(outcome.passedOver.rows, 1);
+    QCOMPARE(passedOverFields(outcome.passedOver), fields);
+
+    // The same row with its fields in bounds is read.
+    if (!debugLine.isEmpty())
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(debugLine));
+    if (key.size() > dmx_sheet_reader::FieldLimit)
+        return;
+    read_outcome kept;
+    readSheet("QVR DMX sheet\nscene;8;9\n" + key + ";1;2;3;4;5\n", dmx_sheet_kind::scenes(), kept);
+    QCOMPARE(kept.records.size(), 5);
+    QCOMPARE(kept.passedOver.rows, 0);
+}
+
+// Without its number row a sheet can't say where its columns go: it has none to store, and
+// the rows passed over are told.
+void tst_dmx_sheet::passedOverNumberRow()
+{
+    const QByteArray numbers = "scene;3;" + QByteArray(dmx_sheet_reader::FieldLimit + 1, ' ') + "4";
+    expectPassedOver(numbers);
+    read_outcome outcome;
+    readSheet("QVR DMX sheet\n" + numbers + "\nC1;6;7\ndesc;a;b\n", dmx_sheet_kind::scenes(), outcome);
+    QCOMPARE(outcome.result, dmx_sheet_reader::NoColumns);
+    QVERIFY(outcome.records.isEmpty());
+    QCOMPARE(outcome.passedOver.rows, 1);
 }
 
 QTEST_GUILESS_MAIN(tst_dmx_sheet)

@@ -5,6 +5,7 @@
 #include "scenes/ascene_settings_widget.h"
 #include "scenes/dmx_sheet_group.h"
 #include "scenes/dmx_sheet_kind.h"
+#include "scenes/dmx_sheet_reader.h"
 #include "scenes/dmx_sheet_record_class.h"
 #include "scenes/level_set.h"
 #include "tests/support/configuration_fixture.h"
@@ -123,6 +124,9 @@ private slots:
     void importErrors();
     void partialImport();
     void roundTrip();
+    void longDescriptionsRoundTrip_data();
+    void longDescriptionsRoundTrip();
+    void rowPassedOverClearsNothing();
 
 private:
     void makePage();
@@ -553,6 +557,10 @@ void tst_dmx_sheet_group::importErrors_data()
     QTest::newRow("no header") << QByteArray("scene;1\nC1;1\n") << "Invalid DMX sheet!" << 3;
     QTest::newRow("scene header only") << QByteArray("QVR DMX sheet\r\n") << "No valid %2 found!" << 0;
     QTest::newRow("mask header only") << QByteArray("Tavrine DMX sheet;;\n") << "No valid %2 found!" << 0;
+    // Its columns can't be placed without their numbers.
+    QTest::newRow("number row too long")
+        << QByteArray("%h\n%k;1;" + QByteArray(dmx_sheet_reader::FieldLimit + 1, '2') + "\nC1;9;9\n")
+        << "No valid %2 found!\n1 row(s) of the sheet were too long to read: their values were not imported." << 0;
 }
 
 // A sheet that can't be read leaves the configuration alone and the action disabled.
@@ -568,6 +576,7 @@ void tst_dmx_sheet_group::importErrors()
     const QByteArray before = imageBytes(image());
 
     const QString name = path("bad.dmx");
+    sheet.replace("%h", kind().header).replace("%k", kind().numberKey);
     if (!sheet.isNull())
         writeFile(name, sheet);
     group->sheetFileEdit->setText(name);
@@ -642,6 +651,78 @@ void tst_dmx_sheet_group::roundTrip()
         QCOMPARE(read.fadeDown, times[number].fadeDown);
         QCOMPARE(read.reserved, times[number].reserved);
         QCOMPARE(description(number), descriptions[number]);
+    }
+}
+
+void tst_dmx_sheet_group::longDescriptionsRoundTrip_data()
+{
+    QTest::addColumn<int>("longest");  // numbers at either end with the longest description
+    QTest::newRow("a number and 151 two-byte letters each") << 0;
+    QTest::newRow("the longest description first and last") << 2;
+}
+
+// Every number described at length (the scenes' description row about 942 KB long; the
+// longest a configuration holds, 64K characters of three bytes), exported and imported:
+// every description as it was.
+void tst_dmx_sheet_group::longDescriptionsRoundTrip()
+{
+    QFETCH(int, longest);
+    makePage();
+    QStringList descriptions;
+    for (int number = 0; number < count(); ++number) {
+        if (number < longest || number >= count() - longest)
+            description(number) = QString(dmx_sheet_reader::DescriptionLimit, QChar(0x20AC));
+        else
+            description(number) = QString::number(number + 1) + QString(151, QChar(0x105));
+        descriptions << description(number);
+    }
+    chooseFile(path("long.dmx"), true);
+    ui->answers << Yes;
+    group->sheetActionButton->click();
+    QCOMPARE(ui->messageTexts().last(), counted(count(), "exported"));
+
+    for (int number = 0; number < count(); ++number)
+        description(number).clear();
+    chooseFile(path("long.dmx"));
+    QCOMPARE(group->sheetRecords.size(), count());
+    group->sheetActionButton->click();
+    QCOMPARE(ui->messageTexts().last(), counted(count(), "imported"));
+    for (int number = 0; number < count(); ++number)
+        QVERIFY2(description(number) == descriptions[number], qPrintable(QString::number(number + 1)));
+}
+
+// Rows too long to read (channel 2, the fade-ups, the descriptions) leave those fields of
+// the scenes or masks as they were; the other rows are stored, and the outcome says that
+// rows were passed over.
+void tst_dmx_sheet_group::rowPassedOverClearsNothing()
+{
+    makePage();
+    for (int number = 0; number < 3; ++number) {
+        description(number) = QStringLiteral("kept %1").arg(number + 1);
+        set().levels(image(), number)[1] = u8(70 + number);
+        set().setTimes(image(), number, {u16(10 + number), 20, 30, 0});
+    }
+    const QByteArray tooLong(dmx_sheet_reader::FieldLimit + 1, '7');
+    const QByteArray sheet = kind().header + QByteArray("\n") + kind().numberKey + ";1;2;3\nC1;4;5;6\nC2;1;" + tooLong
+        + ";1\nRiseTime;1;1;" + tooLong + "\nFallTime;7;8;9\ndesc;a;b;" + tooLong + "\n";
+    writeFile(path("long.dmx"), sheet);
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Row with a field longer than a sheet holds passed over")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Row with a field longer than a sheet holds passed over")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Row with a field longer than a sheet holds passed over")));
+    chooseFile(path("long.dmx"));
+    QCOMPARE(group->sheetRecords.size(), 3);
+    group->sheetActionButton->click();
+
+    QCOMPARE(ui->messageTexts().last(),
+             counted(3, "imported")
+                 + QStringLiteral("\n3 row(s) of the sheet were too long to read: their values were not imported."));
+    for (int number = 0; number < 3; ++number) {
+        QCOMPARE(description(number), QStringLiteral("kept %1").arg(number + 1));
+        QCOMPARE(set().levels(image(), number)[0], u8(4 + number));
+        QCOMPARE(set().levels(image(), number)[1], u8(70 + number));
+        const scene_times_record times = set().times(image(), number);
+        QCOMPARE(times.fadeUp, u16(10 + number));
+        QCOMPARE(times.fadeDown, u16(7 + number));
     }
 }
 
