@@ -7,6 +7,7 @@
 #include "link/kd620_controller_class.h"
 #include "model/bcd_codec.h"
 #include "model/image_access.h"
+#include "model/user_interaction.h"
 #include "widgets/font_fitting.h"
 #include "widgets/table_first_fill.h"
 
@@ -93,6 +94,9 @@ void aevents_clock_widget::createWidgets()
     sunDelaySpin->setRange(-MostSunDelayMinutes, MostSunDelayMinutes);
     sunDelaySpin->setSingleStep(SunDelayUnitMinutes);
     sunDelaySpin->setSuffix(tr(" min."));
+    // A typed delay arrives once it is complete (Return, leaving the box, the arrows): on
+    // the way to -50, the -5 typed first must not be taken, nor refused, as a delay.
+    sunDelaySpin->setKeyboardTracking(false);
     sunDelaySpin->hide();
 
     clearButton = new QPushButton(tr("Clear"), this);
@@ -300,8 +304,15 @@ void aevents_clock_widget::sunService(int minutes)
     // events off: a delay edit must not do that, so the old delay stays and shows again.
     const u8 offByte = u8(SunEventsOff);
     if (delay == offByte && image[sunDelayOffset(other)] == offByte) {
-        const QSignalBlocker block(sunDelaySpin);
-        sunDelaySpin->setValue(i8(image[sunDelayOffset(row)]) * SunDelayUnitMinutes);
+        {
+            const QSignalBlocker block(sunDelaySpin);
+            sunDelaySpin->setValue(i8(image[sunDelayOffset(row)]) * SunDelayUnitMinutes);
+        }
+        showMessage(message_icon::Warning, sunDelayLabel->text(),
+                    tr("Sunrise and sunset can't both be delayed by %1 min.: the controller reads that as "
+                       "sunrise / sunset events switched off.\nThe delay stays as it was.")
+                        .arg(-SunDelayUnitMinutes),
+                    message_button::Ok, message_button::NoButton, this);
         return;
     }
     image[sunDelayOffset(row)] = delay;

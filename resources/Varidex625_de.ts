@@ -252,6 +252,12 @@ Nr. %1</translation>
         <source>Sunset Event Delay</source>
         <translation>Verzögerung Sonnenuntergang</translation>
     </message>
+    <message>
+        <source>Sunrise and sunset can&apos;t both be delayed by %1 min.: the controller reads that as sunrise / sunset events switched off.
+The delay stays as it was.</source>
+        <translation>Sonnenauf- und -untergang können nicht beide um %1 min. verzögert werden: Der Controller liest das als ausgeschaltete Sonnenauf- / -untergangsereignisse.
+Die Verzögerung bleibt unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>aevents_conf_widget</name>

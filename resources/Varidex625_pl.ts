@@ -252,6 +252,12 @@ nr %1</translation>
         <source>Sunset Event Delay</source>
         <translation>Opóźnienie zdarzenia zachodu</translation>
     </message>
+    <message>
+        <source>Sunrise and sunset can&apos;t both be delayed by %1 min.: the controller reads that as sunrise / sunset events switched off.
+The delay stays as it was.</source>
+        <translation>Opóźnienia wschodu i zachodu nie mogą być oba równe %1 min.: sterownik odczyta to jako wyłączone zdarzenia wschodu / zachodu.
+Opóźnienie pozostaje bez zmian.</translation>
+    </message>
 </context>
 <context>
     <name>aevents_conf_widget</name>

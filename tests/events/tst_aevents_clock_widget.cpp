@@ -4,6 +4,7 @@
 #include "events/aevents_tableview_widget.h"
 #include "model/image_access.h"
 #include "model/image_layout.h"
+#include "tests/support/message_summary.h"
 #include "tests/support/page_fixture.h"
 
 #include <QFontMetrics>
@@ -38,6 +39,8 @@ private slots:
     void typedDelayIsStoredInUnits();
     void delayEditNeverTurnsSunEventsOff_data();
     void delayEditNeverTurnsSunEventsOff();
+    void typedDelayTakenWhenComplete_data();
+    void typedDelayTakenWhenComplete();
     void delaysOutsideTheRangeAreIgnored();
     void timerRowShowsItsEditor();
     void fieldEditRewritesTheRowAtOnce();
@@ -58,11 +61,13 @@ private:
         f->image()[image_layout::SunEventDelays] = sunrise;
         f->image()[image_layout::SunEventDelays + 1] = sunset;
     }
+    // Types a value over the box's own and presses Return.
     static void type(QSpinBox *spin, const QString &text)
     {
         spin->setFocus();
         spin->selectAll();
         QTest::keyClicks(spin, text);
+        QTest::keyClick(spin, Qt::Key_Return);
     }
     QSpinBox *field(aevents_clock_widget *p, const char *name)
     {
@@ -280,13 +285,51 @@ void tst_aevents_clock_widget::delayEditNeverTurnsSunEventsOff()
     if (stored) {
         QCOMPARE(int(i8(edited)), minutes / 5);
         QCOMPARE(p->sunDelaySpin->value(), minutes);
+        QVERIFY(f->ui.messages.isEmpty());
     } else {
-        // The old delay stays and shows again.
+        // The old delay stays and shows again, and a box says why.
         QCOMPARE(int(edited), row == 0 ? sunrise : sunset);
         QCOMPARE(p->sunDelaySpin->value(), shownBefore);
         QCOMPARE(cell(p, row, 1), rowBefore);
         QVERIFY(shown(p->sunDelaySpin));
+        QCOMPARE(messageSummaries(f->ui),
+                 QStringList{messageSummary(message_icon::Warning,
+                                            row == 0 ? QStringLiteral("Sunrise Event Delay") : QStringLiteral("Sunset Event Delay"),
+                                            QStringLiteral("Sunrise and sunset can't both be delayed by -5 min.: the controller "
+                                                           "reads that as sunrise / sunset events switched off.\n"
+                                                           "The delay stays as it was."))});
+        QCOMPARE(f->ui.messages.first().parentWidget.data(), p);
     }
+}
+
+void tst_aevents_clock_widget::typedDelayTakenWhenComplete_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("sunrise");  // byte after Return
+    QTest::addColumn<int>("boxes");
+    // Sunset is at -5 min.: a sunrise delay typed through -5 is taken as a whole.
+    QTest::newRow("-50") << "-50" << int(u8(-10)) << 0;
+    QTest::newRow("-55") << "-55" << int(u8(-11)) << 0;
+    QTest::newRow("-5, refused") << "-5" << 0x02 << 1;
+}
+
+// A typed delay is taken once it is complete, not on every key.
+void tst_aevents_clock_widget::typedDelayTakenWhenComplete()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, sunrise);
+    QFETCH(int, boxes);
+    setSunDelays(0x02, 0xFF);
+    aevents_clock_widget *p = page();
+    p->sunDelaySpin->setFocus();
+    p->sunDelaySpin->selectAll();
+    QTest::keyClicks(p->sunDelaySpin, typed);
+    QCOMPARE(f->image()[image_layout::SunEventDelays], u8(0x02));
+    QCOMPARE(f->ui.messages.size(), 0);
+    QTest::keyClick(p->sunDelaySpin, Qt::Key_Return);
+    QCOMPARE(int(f->image()[image_layout::SunEventDelays]), sunrise);
+    QCOMPARE(f->image()[image_layout::SunEventDelays + 1], u8(0xFF));
+    QCOMPARE(int(f->ui.messages.size()), boxes);
 }
 
 void tst_aevents_clock_widget::delaysOutsideTheRangeAreIgnored()
