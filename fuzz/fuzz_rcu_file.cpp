@@ -23,11 +23,9 @@ void check(bool condition)
 }
 
 struct fuzz_setup {
-    QTemporaryDir folder;  // the working directory, where "xml_report.log" goes
+    QTemporaryDir folder;  // the working directory while reading, where "xml_report.log" goes
     controller_configuration_class controller;
     const QByteArray initial{reinterpret_cast<const char *>(controller.confData), int(image_layout::ImageSize)};
-
-    fuzz_setup() { QDir::setCurrent(folder.path()); }
 };
 
 } // namespace
@@ -40,7 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!input.open(QIODevice::ReadOnly))
         return 0;
 
+    // Back to the working directory after each input: libFuzzer works with paths relative
+    // to where it was started (the corpus, the crash files).
+    const QString workingDirectory = QDir::currentPath();
+    QDir::setCurrent(s.folder.path());
     rcu_settings_file::read(input, QStringLiteral("input.rcu"), s.controller, nullptr);
+    QDir::setCurrent(workingDirectory);
     check(s.controller.rcuAddress <= 31 || s.controller.rcuAddress == 0xFF);
     for (u8 code : s.controller.rcuKeyCodes)
         check(code <= 63 || code == 0xFF);
