@@ -102,9 +102,11 @@ QString xml_attributeValue(const xml_attribute_list &attributes, const QString &
 
 xml_attribute_list xml_mergedAttributes(const xml_attribute_list &attributes)
 {
-    // Without a repeated name the merge gives the list itself, which is then only shared.
+    // Without a repeated name the merge is the list as it stands, but a list of its own: a
+    // list shared with the source would take along the writes through a reference the
+    // source has handed out (setAttribute's), which no detach can see coming.
     if (!holdsRepeatedName(attributes))
-        return attributes;
+        return xml_attribute_list(attributes.cbegin(), attributes.cend());
     xml_attribute_list merged;
     for (const xml_attribute_class &attribute : attributes)
         xml_setAttribute(merged, attribute.name, attribute.value);

@@ -40,7 +40,8 @@ xml_attribute_class &xml_setAttribute(xml_attribute_list &attributes, const QStr
 // empty value is returned as an empty, non-null string).
 QString xml_attributeValue(const xml_attribute_list &attributes, const QString &name);
 // Copies a list the way the tree copies attributes: one by one through xml_setAttribute,
-// so a name that stands twice ends as one attribute (first position, last value).
+// so a name that stands twice ends as one attribute (first position, last value). The
+// copy never shares its entries with the source.
 xml_attribute_list xml_mergedAttributes(const xml_attribute_list &attributes);
 // The same for a list that is no longer needed: taken over as it is when no name repeats.
 xml_attribute_list xml_mergedAttributes(xml_attribute_list &&attributes);

@@ -61,8 +61,7 @@ private:
             open = true;
             if (line.isEmpty())
                 line = readLine(element);
-            const QStringView trimmed = QStringView(line).trimmed();
-            const bool childrenFollow = trimmed.startsWith(u'<') && !trimmed.startsWith(u"</");
+            const bool childrenFollow = opensChildElement(line);
             if (childrenFollow && depth + 1 < xml_element_class::MaxDepth) {
                 while (parse(element, depth + 1)) {
                 }
@@ -81,6 +80,14 @@ private:
             // No end tag here: the search for a start tag goes on, and one found is read
             // into the same element.
         }
+    }
+
+    // Whether the line, blanks aside, starts with a start tag: the element holds child
+    // elements. The view of the line ends here, before anything rewrites the line.
+    static bool opensChildElement(const QString &line)
+    {
+        const QStringView trimmed = QStringView(line).trimmed();
+        return trimmed.startsWith(u'<') && !trimmed.startsWith(u"</");
     }
 
     // The content of a document's root, which has no tags of its own.

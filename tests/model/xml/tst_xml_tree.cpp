@@ -142,6 +142,54 @@ private slots:
         QCOMPARE(describeAttributes(leaf.attributes), QStringLiteral(" [k=\"2\"]"));
     }
 
+    // A copy owns its attributes: writing through a reference that setAttribute handed out
+    // before the copy changes the original only, and the copy's own edits leave the
+    // original alone, for every way a leaf or a node is copied.
+    void copiesAreIndependentOfKeptReferences()
+    {
+        xml_leaf_class leaf(QStringLiteral("l"), QString(), 1);
+        xml_attribute_class &leafValue = leaf.setAttribute(QStringLiteral("a"), QStringLiteral("1"));
+        const xml_leaf_class leafCopy(leaf);
+        xml_leaf_class leafAssigned(QStringLiteral("other"), QString(), 0);
+        leafAssigned = leaf;
+        xml_node_class node(0);
+        xml_attribute_class &nodeValue = node.setAttribute(QStringLiteral("a"), QStringLiteral("1"));
+        xml_attribute_class &leafInNode = node.setLeaf(QStringLiteral("l"), QString()).setAttribute(QStringLiteral("a"), QStringLiteral("1"));
+        xml_node_class &child = node.addChild(QStringLiteral("c"));
+        xml_attribute_class &childValue = child.setAttribute(QStringLiteral("a"), QStringLiteral("1"));
+        const xml_node_class nodeCopy(node);
+        xml_node_class nodeAssigned(0);
+        nodeAssigned = node;
+        xml_node_class parent(0);
+        const xml_node_class &appended = parent.addChildCopy(node);
+        const xml_owning_list<xml_node_class> children = node.children;
+        xml_element_class element(0);
+        xml_attribute_class &elementValue = element.setAttribute(QStringLiteral("a"), QStringLiteral("1"));
+        const xml_leaf_class leafOfElement(element, 1);
+        const xml_node_class nodeOfElement(element, 1);
+
+        for (xml_attribute_class *kept : {&leafValue, &nodeValue, &leafInNode, &childValue, &elementValue})
+            kept->value = QStringLiteral("2");
+        QCOMPARE(leaf.attribute(QStringLiteral("a")), QStringLiteral("2"));
+        QCOMPARE(node.attribute(QStringLiteral("a")), QStringLiteral("2"));
+        QCOMPARE(child.attribute(QStringLiteral("a")), QStringLiteral("2"));
+        const QList<const xml_leaf_class *> leafCopies{&leafCopy, &leafAssigned, &leafOfElement, &nodeCopy.leaves.at(0),
+                                                       &nodeAssigned.leaves.at(0), &appended.leaves.at(0)};
+        for (const xml_leaf_class *copy : leafCopies)
+            QCOMPARE(copy->attribute(QStringLiteral("a")), QStringLiteral("1"));
+        const QList<const xml_node_class *> nodeCopies{&nodeCopy, &nodeAssigned, &appended, &nodeOfElement,
+                                                       &nodeCopy.children.at(0), &nodeAssigned.children.at(0),
+                                                       &appended.children.at(0), &children.at(0)};
+        for (const xml_node_class *copy : nodeCopies)
+            QCOMPARE(copy->attribute(QStringLiteral("a")), QStringLiteral("1"));
+
+        // The other way round: a copy's reference changes the copy only.
+        xml_leaf_class second(leaf);
+        second.setAttribute(QStringLiteral("a"), QStringLiteral("3")).value = QStringLiteral("4");
+        QCOMPARE(second.attribute(QStringLiteral("a")), QStringLiteral("4"));
+        QCOMPARE(leaf.attribute(QStringLiteral("a")), QStringLiteral("2"));
+    }
+
     // Entries are held by pointer: a reference handed out stays valid while its list grows.
     void referencesStayValid()
     {
