@@ -364,15 +364,21 @@ void tst_program_copying::poolOverlappingTheSources_data()
     QTest::addColumn<bool>("fromFile");
     QTest::addColumn<QList<int>>("sourceScenes");  // of program 5, in step order
     QTest::addColumn<int>("pool");
-    QTest::addColumn<QList<int>>("copyScenes");
-    QTest::newRow("pool on the second source") << false << QList<int>{10, 11} << 11 << QList<int>{11, 12};
+    QTest::addColumn<bool>("reverse");
+    QTest::addColumn<QList<int>>("copyScenes");    // in the copy's step order
+    QTest::newRow("pool on the second source") << false << QList<int>{10, 11} << 11 << false << QList<int>{11, 12};
     QTest::newRow("pool below the sources, met downwards")
-        << false << QList<int>{13, 12, 11} << 10 << QList<int>{10, 11, 12};
-    QTest::newRow("pool repeating a source") << false << QList<int>{10, 11, 10} << 11 << QList<int>{11, 12, 11};
-    QTest::newRow("another file, pool on the second source") << true << QList<int>{10, 11} << 11
+        << false << QList<int>{13, 12, 11} << 10 << false << QList<int>{10, 11, 12};
+    QTest::newRow("pool repeating a source") << false << QList<int>{10, 11, 10} << 11 << false << QList<int>{11, 12, 11};
+    // Reversed, the steps are laid down last first; the pool still numbers the scenes in
+    // the order the source's steps meet them (11 to 10, 12 to 11).
+    QTest::newRow("pool below the sources, reversed") << false << QList<int>{11, 12} << 10 << true << QList<int>{11, 10};
+    QTest::newRow("another file, pool on the second source") << true << QList<int>{10, 11} << 11 << false
                                                              << QList<int>{11, 12};
     QTest::newRow("another file, pool below the sources")
-        << true << QList<int>{13, 12, 11} << 10 << QList<int>{10, 11, 12};
+        << true << QList<int>{13, 12, 11} << 10 << false << QList<int>{10, 11, 12};
+    QTest::newRow("another file, pool below the sources, reversed")
+        << true << QList<int>{11, 12} << 10 << true << QList<int>{11, 10};
 }
 
 void tst_program_copying::poolOverlappingTheSources()
@@ -380,6 +386,7 @@ void tst_program_copying::poolOverlappingTheSources()
     QFETCH(bool, fromFile);
     QFETCH(QList<int>, sourceScenes);
     QFETCH(int, pool);
+    QFETCH(bool, reverse);
     QFETCH(QList<int>, copyScenes);
     kd620_controller_class other;
     controller_configuration_class &source = fromFile ? static_cast<controller_configuration_class &>(other) : c();
@@ -397,6 +404,7 @@ void tst_program_copying::poolOverlappingTheSources()
     }
     makePage();
     select(19);
+    tab()->reverseBox->setChecked(reverse);
     if (fromFile) {
         tab()->altFileEdit->setText(writeFile(other, QStringLiteral("other.cfg625")));
         tab()->altOpenButton->click();
@@ -415,6 +423,10 @@ void tst_program_copying::poolOverlappingTheSources()
     for (int scene : copyScenes)
         expectedScenes << scene - 1;
     QCOMPARE(scenesOf(c(), 19), expectedScenes);
+    // The source scene each step of the copy plays.
+    QList<int> playedSources = sourceScenes;
+    if (reverse)
+        std::reverse(playedSources.begin(), playedSources.end());
     // Which scene's levels a scene holds, by the seed they were made with (-1: none of them).
     auto levelsSeed = [this](int scene) {
         for (int seed : {9, 10, 11, 12, 13, 14, 109, 110, 111, 112, 113, 114}) {
@@ -426,8 +438,8 @@ void tst_program_copying::poolOverlappingTheSources()
     const int seedBase = fromFile ? 100 : 0;
     const QString descBase = fromFile ? QStringLiteral("other scene %1") : QStringLiteral("scene %1");
     for (int i = 0; i < copyScenes.size(); ++i) {
-        QCOMPARE(levelsSeed(copyScenes[i]), seedBase + sourceScenes[i]);
-        QCOMPARE(c().sceneDescs[size_t(copyScenes[i] - 1)], descBase.arg(sourceScenes[i]));
+        QCOMPARE(levelsSeed(copyScenes[i]), seedBase + playedSources[i]);
+        QCOMPARE(c().sceneDescs[size_t(copyScenes[i] - 1)], descBase.arg(playedSources[i]));
     }
 }
 
