@@ -1,3 +1,4 @@
+#include "app/widget_user_interaction.h"
 #include "events/aevents_clock_set_widget.h"
 #include "events/aevents_clock_widget.h"
 #include "events/aevents_conf_widget.h"
@@ -11,9 +12,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
 
 // The Clock page: its rows and texts, the sun delays (shown without being stored, stored
@@ -41,6 +44,7 @@ private slots:
     void delayEditNeverTurnsSunEventsOff();
     void typedDelayTakenWhenComplete_data();
     void typedDelayTakenWhenComplete();
+    void realRefusalBox();
     void delaysOutsideTheRangeAreIgnored();
     void timerRowShowsItsEditor();
     void fieldEditRewritesTheRowAtOnce();
@@ -330,6 +334,43 @@ void tst_aevents_clock_widget::typedDelayTakenWhenComplete()
     QCOMPARE(int(f->image()[image_layout::SunEventDelays]), sunrise);
     QCOMPARE(f->image()[image_layout::SunEventDelays + 1], u8(0xFF));
     QCOMPARE(int(f->ui.messages.size()), boxes);
+}
+
+// The real box: one, modal, over the page, when a typed -5 is refused; closing it leaves
+// the delay and the box's value as they were.
+void tst_aevents_clock_widget::realRefusalBox()
+{
+    setSunDelays(0x02, 0xFF);
+    aevents_clock_widget *p = page();
+    f->tabPage->show();
+    QVERIFY(QTest::qWaitForWindowActive(f->tabPage.get()));
+    widget_user_interaction boxes;
+    installUserInteraction(&boxes);
+    QStringList texts;
+    QWidget *parent = nullptr;
+    bool modal = false;
+    QTimer answering;
+    answering.setInterval(0);
+    connect(&answering, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        texts << box->text();
+        parent = box->parentWidget();
+        modal = box->isModal();
+        box->button(QMessageBox::Ok)->click();
+    });
+    answering.start();
+    type(p->sunDelaySpin, QStringLiteral("-5"));
+    QTest::qWait(10);
+    answering.stop();
+    installUserInteraction(&f->ui);
+    QCOMPARE(texts.size(), 1);
+    QVERIFY(texts.first().startsWith(QStringLiteral("Sunrise and sunset can't both be delayed by -5 min.")));
+    QVERIFY(modal);
+    QCOMPARE(parent, static_cast<QWidget *>(p));
+    QCOMPARE(f->image()[image_layout::SunEventDelays], u8(0x02));
+    QCOMPARE(p->sunDelaySpin->value(), 10);
 }
 
 void tst_aevents_clock_widget::delaysOutsideTheRangeAreIgnored()
