@@ -171,6 +171,8 @@ public slots:
     void ClearConfig();
 
 signals:
+    // A configuration file was opened and replaced the configuration: the pages reload. A
+    // file that was refused replaced nothing and is not announced.
     void readFileFinished();
     // A configuration file was written whole, or opened and taken whole: the next file
     // dialog starts there. A file that failed is not announced.

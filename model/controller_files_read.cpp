@@ -120,8 +120,8 @@ int controller_configuration_class::read_confDataFromFile(QString fileName)
         return -1;
     case config_file_status::Corrupted:
         // Nothing was taken from the file: the configuration and its stores stay exactly
-        // as they were, unpacked edits included.
-        emit readFileFinished();
+        // as they were, unpacked edits included. No new configuration is announced either,
+        // so the pages keep what they show and an edit open on them stays open.
         reportConfigFileOutcome(false,
                                 QCoreApplication::translate("kd620_controller_class",
                                                             "Data read from file\n       failed!\n\nFile corrupted."),

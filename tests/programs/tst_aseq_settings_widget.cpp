@@ -536,6 +536,11 @@ void tst_aseq_settings_widget::openActionEditorStoresIntoItsOwnAction_data()
     // Another configuration: nothing of the edit reaches the action now at that place.
     QTest::newRow("states, file opened") << "states" << 0 << "file open" << plain << plain;
     QTest::newRow("daytime, file opened") << "daytime" << 0 << "file open" << plain << plain;
+    // A file refused changes nothing: the editor stays open on its action, and "Set" still
+    // stores there.
+    QTest::newRow("states, refused open") << "states" << 0 << "refused open" << QStringLiteral("ff ff fe ffffffff")
+                                          << plain;
+    QTest::newRow("daytime, refused open") << "daytime" << 0 << "refused open" << daytime << plain;
 }
 
 void tst_aseq_settings_widget::openActionEditorStoresIntoItsOwnAction()
@@ -583,10 +588,15 @@ void tst_aseq_settings_widget::openActionEditorStoresIntoItsOwnAction()
         page->stepCountSpin->setFocus();
         QTest::keyClick(page->stepCountSpin, Qt::Key_Up);
         QCOMPARE(c().sequenceDelays[Q].size(), 3);
+    } else if (change == QLatin1String("refused open")) {
+        QCOMPARE(c().read_confDataFromFile(dir.filePath(QStringLiteral("missing.cfg625"))), -1);
     } else {
         QCOMPARE(c().read_confDataFromFile(file), 0);
     }
-    QVERIFY2(!open || !open->isVisible(), "the editor is still open");
+    if (change == QLatin1String("refused open"))
+        QVERIFY2(open && open->isVisible(), "the editor has closed");
+    else
+        QVERIFY2(!open || !open->isVisible(), "the editor is still open");
 
     endTheEdit(t, open);
 
