@@ -86,7 +86,9 @@ void StL_widget::slotAbort()
 
 void StL_widget::slotSave()
 {
+    setPressed = true;
     emit save(this);
+    setPressed = false;
     emit abort(this);
 }
 

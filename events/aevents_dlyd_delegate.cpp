@@ -39,6 +39,7 @@ QWidget *aevents_dlyd_delegate::createEditor(QWidget *, const QStyleOptionViewIt
         return nullptr;
     auto *self = const_cast<aevents_dlyd_delegate *>(this);
     auto *editor = new delayTimeEdit(page);
+    openEditor = editor;
     connect(editor, &delayTimeEdit::abort, self, [self](QWidget *w) { emit self->closeEditor(w); });
     connect(editor, &delayTimeEdit::save, self, &QAbstractItemDelegate::commitData);
     // The keys and focus of the editor are handled as for any item editor.
@@ -68,7 +69,7 @@ void aevents_dlyd_delegate::setModelData(QWidget *editor, QAbstractItemModel *mo
 {
     auto *timeEdit = qobject_cast<delayTimeEdit *>(editor);
     const int delay = editableDelay(index);
-    if (!timeEdit || delay < 0)
+    if (!timeEdit || !timeEdit->confirming() || delay < 0)
         return;
     const u32 tenths = timeEdit->value();
     u8 *image = currentController->confData;
@@ -77,4 +78,11 @@ void aevents_dlyd_delegate::setModelData(QWidget *editor, QAbstractItemModel *mo
     entry.setTime(tenths);
     writeU32(image, delayEntry(u32(delay)), entry.word);
     model->setData(index, aevents_dlyd_widget::delayText(tenths));
+}
+
+void aevents_dlyd_delegate::endEditing()
+{
+    // One the view closed already is hidden, waiting to be deleted.
+    if (openEditor && openEditor->isVisible())
+        emit closeEditor(openEditor);
 }

@@ -73,6 +73,13 @@ void aevents_dlyd_widget::connectSignals()
     // The action editor's own refresh requests reach every page's Delays page but this
     // one's: a deletion or a paste may change the delays in use shown here.
     connect(actionEditor, &aevents_conf_widget::forceRefresh, this, qOverload<>(&aevents_dlyd_widget::refresh));
+    // Another configuration replaces the delay an open time editor was loaded from.
+    if (currentController) {
+        connect(currentController, &kd620_controller_class::readFileFinished, delegate,
+                &aevents_dlyd_delegate::endEditing);
+        connect(currentController, &kd620_controller_class::readKd620Finished, delegate,
+                &aevents_dlyd_delegate::endEditing);
+    }
 }
 
 QString aevents_dlyd_widget::delayText(u32 tenths)

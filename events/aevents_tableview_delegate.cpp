@@ -584,7 +584,7 @@ void aevents_tableview_delegate::storeDaytime(QWidget *editor, QAbstractItemMode
 void aevents_tableview_delegate::storeStates(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index)
 {
     auto *states = qobject_cast<StL_widget *>(editor);
-    if (!states)
+    if (!states || !states->confirming())
         return;
     u32 words[event_action_class::StateWordCount];
     const int statesA = states->store(words);

@@ -6,8 +6,11 @@
 #include "widgets/font_fitting.h"
 #include "widgets/page_base.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -26,6 +29,27 @@ bool shownAsTime(u32 tenths)
     return tenths >= 1 && tenths <= delay_entry_class::WholeDay;
 }
 
+// Gives a press that closed a popup to the window now under it, as if the popup had not
+// been there. A window that a modal dialog blocks gets nothing.
+void passPressOn(const QMouseEvent &press)
+{
+    const QPoint global = press.globalPosition().toPoint();
+    QWidget *target = QApplication::widgetAt(global);
+    if (!target)
+        return;
+    QWidget *top = target->window();
+    const QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != top && !modal->isAncestorOf(top))
+        return;
+    QWindow *window = top->windowHandle();
+    if (!window)
+        return;
+    const QPointF local = window->mapFromGlobal(global);
+    QMouseEvent replay(QEvent::MouseButtonPress, local, local, press.globalPosition(), press.button(),
+                       press.buttons(), press.modifiers(), press.pointingDevice());
+    QCoreApplication::sendEvent(window, &replay);
+}
+
 } // namespace
 
 delayTimeEdit::delayTimeEdit(QWidget *parent)
@@ -33,6 +57,8 @@ delayTimeEdit::delayTimeEdit(QWidget *parent)
 {
     createWidgets();
     connectSignals();
+    // A press outside the popup is passed on here, on every platform alike.
+    setAttribute(Qt::WA_NoMouseReplay);
 }
 
 void delayTimeEdit::createWidgets()
@@ -103,6 +129,24 @@ void delayTimeEdit::slotAbort()
 
 void delayTimeEdit::slotSave()
 {
+    okPressed = true;
     emit save(this);
+    okPressed = false;
     emit abort(this);
+}
+
+void delayTimeEdit::mousePressEvent(QMouseEvent *event)
+{
+    if (windowType() != Qt::Popup || rect().contains(event->position().toPoint())) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    // A press elsewhere ends the edit as "Cancel" does, at once (focus changes may come
+    // later on some platforms), and then does what it was aimed at: the row clicked in the
+    // list is chosen, the button clicked acts, with no second click.
+    event->accept();
+    slotAbort();
+    if (isVisible())
+        close();  // no view took the editor back: it closes as any popup does
+    passPressOn(*event);
 }

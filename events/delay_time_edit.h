@@ -10,7 +10,9 @@ class QPushButton;
 
 // The small editor of one delay's time that the Delays page opens over its list: a time
 // of 0.1 s to 23 h 59 min 59.9 s, or no time at all ("Defined" unchecked). "O.K." asks for
-// the time to be stored and closes, "Cancel" only closes.
+// the time to be stored and closes, "Cancel" only closes, and so does any other way out.
+// Shown as a popup, it closes on a press outside it and passes that press on to the widget
+// it was aimed at.
 class delayTimeEdit : public QWidget
 {
     Q_OBJECT
@@ -24,6 +26,11 @@ public:
     static constexpr int Height = 72;
     // A time the editor returns when "Defined" is unchecked.
     static constexpr u32 Undefined = 0xFFFFFFFF;
+
+    // True only while "O.K." asks for the time to be stored: the view commits an editor on
+    // its own too (when the editor closes or the current cell moves on), and the editor
+    // promises to store on "O.K." only.
+    bool confirming() const { return okPressed; }
 
     // ============================================================ widgets
     MyTimeEdit *timeField = nullptr;
@@ -44,6 +51,9 @@ public slots:
     void slotAbort();
     void slotSave();
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
 private:
     void createWidgets();
     void connectSignals();
@@ -51,4 +61,5 @@ private:
     // A stored time of a whole day (864000 tenths) is one tenth more than the time field
     // can show: it shows 23:59:59.9, and the day is kept while that time is left as it is.
     bool showsWholeDay = false;
+    bool okPressed = false;
 };

@@ -1,3 +1,4 @@
+#include "events/StL_widget.h"
 #include "events/aevents_conf_widget.h"
 #include "events/aevents_dlyd_delegate.h"
 #include "events/aevents_dlyd_widget.h"
@@ -6,6 +7,8 @@
 #include "model/delay_entry_class.h"
 #include "model/image_access.h"
 #include "model/image_layout.h"
+#include "tests/sim/sim_config_memory_engine.h"
+#include "tests/support/action_cell_edit.h"
 #include "tests/support/page_fixture.h"
 #include "widgets/my_time_edit.h"
 
@@ -14,14 +17,17 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
 
 // The Delays page: the time texts and colours of its 512 rows, the row change, and the
 // popup time editor on the real widgets: which cells open it, where it opens, and what
-// "O.K.", "Cancel" and Escape store.
+// "O.K.", "Cancel" and Escape store; and how both editor windows with a confirm button
+// (the popup, and the state-limit window of its action table) are left.
 class tst_aevents_dlyd_widget : public QObject
 {
     Q_OBJECT
@@ -52,6 +58,8 @@ private slots:
     void escapeChangesNothing();
     void wholeDay();
     void delayLockedMeanwhileIsNotStored();
+    void leavingAnEditorWindow_data();
+    void leavingAnEditorWindow();
 
 private:
     std::unique_ptr<page_fixture> f;
@@ -71,6 +79,18 @@ private:
     }
     // Lets the view delete the editor it closed.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // A click as the user makes it: through the window system, so that an open popup sees
+    // it first, as it sees a real one.
+    static void clickThroughWindow(QWidget *widget, QPoint at)
+    {
+        QWidget *top = widget->window();
+        QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, at));
+    }
+    static void clickCellThroughWindow(QTableView *table, int row, int column)
+    {
+        const QPoint at = table->visualRect(table->model()->index(row, column)).center();
+        clickThroughWindow(table->viewport(), at);
+    }
 };
 
 void tst_aevents_dlyd_widget::init()
@@ -450,6 +470,149 @@ void tst_aevents_dlyd_widget::delayLockedMeanwhileIsNotStored()
     editor->okButton->click();
     settle();
     QCOMPARE(entry(17), delay_entry_class(600, 4).word);
+}
+
+void tst_aevents_dlyd_widget::leavingAnEditorWindow_data()
+{
+    // Delay 5 (row 4) is not set; its end event holds Scene 1 and Scene 2, the Scene 2 row
+    // is current in the action table. "states": the state-limit window is opened on Scene
+    // 2 and "When set" ticked on A1; "time": the popup is opened on Delay 5, "Defined"
+    // ticked and the time raised to 0h 3m 0.1s. Then the window is left by the path given;
+    // a window still open afterwards is confirmed ("Set", "O.K."). Only the confirm button
+    // stores; a click that closes a window does what it was aimed at as well; only a new
+    // configuration closes a window that no click left.
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("staysOpen");
+    QTest::addColumn<int>("listRow");    // current row of the delay list afterwards
+    QTest::addColumn<int>("actionRow");  // current row of the action table afterwards
+    QTest::addColumn<int>("actions");    // actions of Delay 5's end event afterwards
+    QTest::addColumn<QString>("stored"); // Scene 2's limits, or Delay 5's time
+
+    const QString plain = QStringLiteral("ff ff ff ffffffff");
+    const QString ticked = QStringLiteral("ff ff fe ffffffff");
+    const QString notSet = QStringLiteral("not set");
+    const QString typed = QStringLiteral("0h 3m 0.1s");
+    auto row = [](const char *window, const char *path, bool stays, int listRow, int actionRow, int actions,
+                  const QString &stored) {
+        QTest::addRow("%s, %s", window, path) << QString::fromLatin1(window) << QString::fromLatin1(path) << stays
+                                              << listRow << actionRow << actions << stored;
+    };
+    // Delay 8 clicked in the list: it is shown, with its actions (none).
+    row("states", "another event", false, 7, -1, 2, plain);
+    row("time", "another event", false, 7, -1, 2, notSet);
+    // The Scene 1 row clicked in the action table.
+    row("states", "another row", false, 4, 0, 2, plain);
+    row("time", "another row", false, 4, 0, 2, notSet);
+    // Insert puts a new action before Scene 2; Del takes Scene 2 away.
+    row("states", "insert", false, 4, 1, 3, plain);
+    row("time", "insert", false, 4, 1, 3, notSet);
+    row("states", "del", false, 4, 0, 1, QStringLiteral("none"));
+    row("time", "del", false, 4, 0, 1, notSet);
+    // A file refused (missing, or corrupted) changes nothing: the window stays.
+    row("states", "missing file opened", true, 4, 1, 2, ticked);
+    row("time", "missing file opened", true, 4, 1, 2, typed);
+    row("states", "corrupted file opened", true, 4, 1, 2, ticked);
+    row("time", "corrupted file opened", true, 4, 1, 2, typed);
+    // Another configuration, opened or read: the window closes on what it was opened on.
+    row("states", "good file opened", false, 4, 1, 2, plain);
+    row("time", "good file opened", false, 4, 1, 2, notSet);
+    row("states", "read from the controller", false, 4, 1, 2, plain);
+    row("time", "read from the controller", false, 4, 1, 2, notSet);
+}
+
+void tst_aevents_dlyd_widget::leavingAnEditorWindow()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, path);
+    QFETCH(bool, staysOpen);
+    const int event = 0x1004;
+    setEntry(4, 0xFFFFFFFF);
+    setEntry(7, 0xFFF00000 | 600);
+    for (int n = 0; n < 2; ++n)
+        c().eventActions.setNo(event, c().eventActions.appendAction(event), n);
+
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("good.cfg625"));
+    const QString corrupted = dir.filePath(QStringLiteral("corrupted.cfg625"));
+    if (path.endsWith(QLatin1String("file opened"))) {
+        c().write_confDataToFile(good, false);
+        QFile::copy(good, corrupted);
+        QFile file(corrupted);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(file.size() / 2));
+        QCOMPARE(file.write(QByteArray(64, '\x5A')), 64);
+    } else if (path == QLatin1String("read from the controller")) {
+        QVERIFY(f->connectAndReset());
+        QVERIFY(c().packStores());
+        f->bus.device(1).findEngine<sim_config_memory_engine>()->memory =
+            QByteArray(reinterpret_cast<const char *>(c().confData), int(image_layout::ImageSize));
+    }
+
+    build();
+    p->show();  // built on a window shown already
+    QVERIFY(QTest::qWaitForWindowExposed(f->tabPage.get()));
+    aevents_tableview_widget *t = p->actionEditor->actionTable;
+    clickCell(p->eventList, 4, aevents_dlyd_widget::NumberColumn);
+    QCOMPARE(t->rowCount(), 2);
+    clickCell(t, 1, aevents_tableview_widget::TypeColumn);
+
+    // The window, and the user's choice in it.
+    QPointer<QWidget> open;
+    if (window == QLatin1String("states")) {
+        open = openCellEditor(t, 1, aevents_tableview_widget::StatesColumn);
+        QVERIFY(open);
+        QVERIFY(makeTheChoice(open));
+    } else {
+        clickCell(p->eventList, 4, aevents_dlyd_widget::TimeColumn);
+        const QPoint at = p->eventList->visualRect(p->eventList->model()->index(4, 1)).center();
+        QTest::mouseDClick(p->eventList->viewport(), Qt::LeftButton, {}, at);
+        auto *time = p->findChild<delayTimeEdit *>();
+        QVERIFY(time);
+        QCOMPARE(QApplication::activePopupWidget(), static_cast<QWidget *>(time));
+        QTest::mouseClick(time->definedBox, Qt::LeftButton);
+        time->timeField->setTime(QTime(0, 3, 0, 100));
+        open = time;
+    }
+
+    if (path == QLatin1String("another event"))
+        clickCellThroughWindow(p->eventList, 7, aevents_dlyd_widget::NumberColumn);
+    else if (path == QLatin1String("another row"))
+        clickCellThroughWindow(t, 0, aevents_tableview_widget::TypeColumn);
+    else if (path == QLatin1String("insert"))
+        clickThroughWindow(p->actionEditor->insButton, p->actionEditor->insButton->rect().center());
+    else if (path == QLatin1String("del"))
+        clickThroughWindow(p->actionEditor->delButton, p->actionEditor->delButton->rect().center());
+    else if (path == QLatin1String("missing file opened"))
+        QCOMPARE(c().read_confDataFromFile(dir.filePath(QStringLiteral("missing.cfg625"))), -1);
+    else if (path == QLatin1String("corrupted file opened"))
+        QCOMPARE(c().read_confDataFromFile(corrupted), -1);
+    else if (path == QLatin1String("good file opened"))
+        QCOMPARE(c().read_confDataFromFile(good), 0);
+    else
+        c().read_alldata();
+    settle();
+    QCOMPARE(open && open->isVisible(), staysOpen);
+
+    if (auto *states = qobject_cast<StL_widget *>(open); states && staysOpen)
+        QTest::mouseClick(states->pbSet, Qt::LeftButton);
+    else if (auto *time = qobject_cast<delayTimeEdit *>(open); time && staysOpen)
+        QTest::mouseClick(time->okButton, Qt::LeftButton);
+    settle();
+    QVERIFY(!open);
+
+    QTEST(p->eventList->currentRow(), "listRow");
+    QTEST(t->currentRow(), "actionRow");
+    QTEST(c().eventActions.count(event), "actions");
+    QString stored = aevents_dlyd_widget::delayText(delay_entry_class(entry(4)).time());
+    if (window == QLatin1String("states")) {
+        stored = QStringLiteral("none");
+        for (int j = 0; j < c().eventActions.count(event); ++j) {
+            if (c().eventActions.no(event, j) == 1)
+                stored = actionLimits(event, j);
+        }
+    }
+    QTEST(stored, "stored");
 }
 
 QTEST_MAIN(tst_aevents_dlyd_widget)
