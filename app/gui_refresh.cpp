@@ -239,8 +239,7 @@ void gui_class::timerTimeUpdate()
 
 void gui_class::displaySN()
 {
-    rightPanel->serialLabel->setText(controller->serialText());
-    rightPanel->firmwareLabel->setText(controller->firmwareText());
+    rightPanel->showDevice(controller->serialText(), controller->firmwareText());
 }
 
 void gui_class::connectionStatusChange(bool)

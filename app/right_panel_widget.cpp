@@ -3,6 +3,7 @@
 
 #include "widgets/font_fitting.h"
 #include "app/widget_user_interaction.h"
+#include "link/firmware_version.h"
 #include "link/kd620_controller_class.h"
 #include "link/usb_protocol.h"
 #include "model/user_interaction.h"
@@ -115,7 +116,7 @@ void right_panel_widget::createWidgets()
     deviceInfoBox->setAutoFillBackground(true);
     serialLabel = label(deviceInfoBox, tr("S/N ----"), 5, 5, 130, 20);
     serialLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    firmwareLabel = label(deviceInfoBox, tr("F/W ver. ----"), 5, 25, 130, 20);
+    firmwareLabel = label(deviceInfoBox, firmwareCaption(QString()), 5, 25, 130, 20);
     firmwareLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 }
 
@@ -151,6 +152,22 @@ void right_panel_widget::fitTexts()
     for (int day = 1; day <= 7; ++day)
         clockTexts << QLocale().dayName(day, QLocale::ShortFormat) + QStringLiteral(", 28.08.2028  20:08:08");
     fitFontToWidth(clockLabel, clockTexts, room(clockLabel));
+    // Without a version, and with the widest one the controller could report.
+    fitFontToWidth(firmwareLabel, {firmwareCaption(QString()), firmwareCaption(QStringLiteral("F/W ver. 88.88.8888"))},
+                   firmwareLabel->width());
+}
+
+QString right_panel_widget::firmwareCaption(const QString &firmwareText)
+{
+    const std::optional<firmware_version> version = firmware_version::fromText(firmwareText);
+    return tr("F/W ver. %1").arg(version ? version->number() : QStringLiteral("----"));
+}
+
+void right_panel_widget::showDevice(const QString &serialText, const QString &firmwareText)
+{
+    serialLabel->setText(serialText);
+    shownFirmware = firmwareText;
+    firmwareLabel->setText(firmwareCaption(firmwareText));
 }
 
 void right_panel_widget::connectSignals(kd620_controller_class *controller)
@@ -288,7 +305,7 @@ right_panel_widget::connection_view right_panel_widget::connectionView() const
     view.deviceBoxPalette = deviceInfoBox->palette();
     view.clockText = clockLabel->text();
     view.serialText = serialLabel->text();
-    view.firmwareText = firmwareLabel->text();
+    view.firmwareText = shownFirmware;
     view.normalChecked = normalModeButton->isChecked();
     view.liveChecked = liveModeButton->isChecked();
     view.freezeChecked = freezeModeButton->isChecked();
@@ -308,10 +325,8 @@ void right_panel_widget::showConnectionView(const connection_view &view)
     // once a connection change wrote them; before that the labels keep this language's
     // placeholders.
     clockLabel->setText(view.clockText);
-    if (announced) {
-        serialLabel->setText(view.serialText);
-        firmwareLabel->setText(view.firmwareText);
-    }
+    if (announced)
+        showDevice(view.serialText, view.firmwareText);
     // The mode is the controller's already: checking the buttons must not ask for it again.
     const std::pair<QPushButton *, bool> checks[] = {
         {normalModeButton, view.normalChecked}, {liveModeButton, view.liveChecked}, {freezeModeButton, view.freezeChecked}};

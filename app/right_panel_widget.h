@@ -42,7 +42,7 @@ public:
     QLabel *statusLabel;
     QLabel *workingModeLabel;
     QLabel *clockLabel;     // written by the main window every second
-    QLabel *serialLabel;    // written by the main window after every connection change
+    QLabel *serialLabel;    // written through showDevice after every connection change
     QLabel *firmwareLabel;  // likewise
     QGroupBox *deviceInfoBox;
 
@@ -55,6 +55,11 @@ public:
     };
     static save_name saveNameFor(const QString &chosen);
 
+    // Shows the controller's serial number and firmware version, given as the controller's
+    // own texts ("S/N ...", "F/W ver. 3.00.0011" or "F/W ----"). The firmware label says
+    // it in this window's language, with the version or "----".
+    void showDevice(const QString &serialText, const QString &firmwareText);
+
     // What the panel shows of the connection and the working mode that the controller does
     // not hold itself (the user's Freeze, the state flag's colour as of the last connection
     // change). A language change builds the window anew over the same, still connected
@@ -66,7 +71,7 @@ public:
         QPalette deviceBoxPalette;
         QString clockText;
         QString serialText;
-        QString firmwareText;
+        QString firmwareText;  // the controller's, whatever the language
         bool normalChecked = false;
         bool liveChecked = false;
         bool freezeChecked = false;
@@ -112,7 +117,10 @@ private:
     void showDisconnected();
     // A critical box over the panel with the application name as its title.
     void complain(const QString &text);
+    // The firmware label's text for a firmware text of the controller.
+    static QString firmwareCaption(const QString &firmwareText);
 
     bool announced = false;
     bool shownConnected = false;
+    QString shownFirmware;  // the controller's firmware text the label shows
 };

@@ -28,7 +28,12 @@ std::optional<firmware_version> firmware_version::fromText(const QString &text)
 
 QString firmware_version::text() const
 {
-    return QString::asprintf("F/W ver. %d.%02d.%04d", major, minor, build);
+    return QStringLiteral("F/W ver. ") + number();
+}
+
+QString firmware_version::number() const
+{
+    return QString::asprintf("%d.%02d.%04d", major, minor, build);
 }
 
 bool firmware_version::operator<(const firmware_version &other) const

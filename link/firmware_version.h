@@ -19,6 +19,8 @@ struct firmware_version {
     static std::optional<firmware_version> fromText(const QString &text);
 
     QString text() const;
+    // The version alone, "3.00.0009", as the firmware text shows it.
+    QString number() const;
     bool operator<(const firmware_version &other) const;
 };
 

@@ -33,6 +33,7 @@
 #include "tests/sim/sim_clock_engine.h"
 #include "tests/sim/sim_config_memory_engine.h"
 #include "tests/sim/sim_monitor_engine.h"
+#include "tests/support/built_translation.h"
 #include "tests/support/file_dialog_driver.h"
 #include "tests/support/folder_contents.h"
 #include "tests/support/image_compare.h"
@@ -138,6 +139,8 @@ private slots:
     void viewActionsFollowTheMonitor();
     void otherPageRedrawsTheMonitorWindows();
     void connectionDroppedInsideItsAnnouncement();
+    void firmwareLabelOneForm_data();
+    void firmwareLabelOneForm();
     void sceneSwitching_data();
     void sceneSwitching();
     void clearDialogCancelledStillReloads();
@@ -639,11 +642,45 @@ void tst_main_window::connectionDroppedInsideItsAnnouncement()
     QVERIFY(!f->controller->isConnected());
     QCOMPARE(f->statusSignals, QList<bool>({true, false}));
     QCOMPARE(w.rightPanel->serialLabel->text(), f->controller->serialText());
-    QCOMPARE(w.rightPanel->firmwareLabel->text(), f->controller->firmwareText());
+    QCOMPARE(w.rightPanel->firmwareLabel->text(), QStringLiteral("F/W ver. ----"));
     QVERIFY(!w.rightPanel->normalModeButton->isChecked());
     QCOMPARE(w.rightPanel->statusLabel->text(), QStringLiteral("Disconnected"));
     QCOMPARE(w.monitor->openWindows, u16(0));
     QVERIFY(!w.viewInputsAction->isChecked());
+}
+
+void tst_main_window::firmwareLabelOneForm_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("caption");  // the words before the version
+    QTest::newRow("en") << "en" << "F/W ver. ";
+    QTest::newRow("pl") << "pl" << "Wersja F/W ";
+    QTest::newRow("de") << "de" << "F/W-Version ";
+}
+
+// The right panel names the firmware in the window's language before a connection, with
+// the controller's version while connected and after the connection ends.
+void tst_main_window::firmwareLabelOneForm()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, caption);
+    f.reset();
+    const built_translation language(code);
+    QVERIFY(language.loaded());
+    f = std::make_unique<main_window_fixture>();
+    const QLabel *label = f->window->rightPanel->firmwareLabel;
+    QCOMPARE(label->text(), caption + "----");
+    f->window->rightPanel->connectButton->click();
+    QVERIFY(f->controller->isConnected());
+    QCOMPARE(label->text(), caption + "3.00.0011");
+    f->window->rightPanel->disconnectButton->click();
+    QVERIFY(!f->controller->isConnected());
+    QCOMPARE(label->text(), caption + "----");
+    QVERIFY2(label->fontMetrics().horizontalAdvance(caption + "3.00.0011") <= label->width(), qPrintable(label->text()));
+    // The window goes before its language; cleanup() takes a new one.
+    const QStringList problems = main_window_fixture::tearDown(f);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    f = std::make_unique<main_window_fixture>();
 }
 
 void tst_main_window::sceneSwitching_data()

@@ -341,9 +341,13 @@ void tst_window_loop::languageChangeKeepsTheConnectionAndTheTitle()
     QCOMPARE(english.status, status);
     QCOMPARE(germanAgain.all(), german.all());
     if (connecting) {
-        // The controller's own texts, whatever the language.
-        QCOMPARE(QStringList({english.serial, english.firmware}), controllerTexts);
-        QCOMPARE(QStringList({german.serial, german.firmware}), controllerTexts);
+        // The controller's serial number, and its version in the window's words for it.
+        const QString versionText = controllerTexts[1];
+        const QString version = versionText.startsWith(QLatin1String("F/W ver. ")) ? versionText.mid(9) : QStringLiteral("----");
+        QCOMPARE(english.serial, controllerTexts[0]);
+        QCOMPARE(german.serial, controllerTexts[0]);
+        QCOMPARE(english.firmware, QStringLiteral("F/W ver. ") + version);
+        QCOMPARE(german.firmware, QStringLiteral("F/W-Version ") + version);
     } else {
         QCOMPARE(english.serial, QStringLiteral("S/N ----"));
         QCOMPARE(english.firmware, QStringLiteral("F/W ver. ----"));
