@@ -16,11 +16,30 @@ extra_entry_class *entryAt(const QModelIndex &index)
 // The first step an entry may start at is the source's second.
 constexpr int FirstStartStep = 2;
 
+// A spin box that reads as the cell will once its value is stored: the words of the
+// cell's format before and after the number.
+void readAsCell(QSpinBox *spin, const QString &cellFormat)
+{
+    const qsizetype number = cellFormat.indexOf(QLatin1String("%1"));
+    spin->setPrefix(cellFormat.left(number));
+    spin->setSuffix(cellFormat.mid(number + 2));
+}
+
 } // namespace
 
 aprogram_entry_delegate::aprogram_entry_delegate(aprogram_settings_widget *page)
     : QItemDelegate(page), page(page)
 {
+}
+
+QString aprogram_entry_delegate::programFormat()
+{
+    return tr("Program %1");
+}
+
+QString aprogram_entry_delegate::stepFormat()
+{
+    return tr("Step %1");
 }
 
 QWidget *aprogram_entry_delegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
@@ -33,14 +52,14 @@ QWidget *aprogram_entry_delegate::createEditor(QWidget *parent, const QStyleOpti
     case aprogram_settings_widget::EntrySourceColumn: {
         auto *spin = new QSpinBox(parent);
         spin->setRange(1, qMax(1, page->ordinaryPrograms));
-        spin->setPrefix(tr("Program "));
+        readAsCell(spin, programFormat());
         connect(spin, &QSpinBox::valueChanged, this, &aprogram_entry_delegate::changeDesc);
         return spin;
     }
     case aprogram_settings_widget::EntryStepColumn: {
         auto *spin = new QSpinBox(parent);
         spin->setRange(FirstStartStep, qMax(FirstStartStep, page->entrySourceSteps(*entry)));
-        spin->setPrefix(tr("Step "));
+        readAsCell(spin, stepFormat());
         return spin;
     }
     default: return nullptr;  // the program an entry occupies follows from its row
@@ -68,10 +87,10 @@ void aprogram_entry_delegate::setModelData(QWidget *editor, QAbstractItemModel *
     const int value = spin->value();
     if (index.column() == aprogram_settings_widget::EntrySourceColumn) {
         entry->source = u16(value - 1);
-        model->setData(index, tr("Program %1").arg(value), Qt::DisplayRole);
+        model->setData(index, programFormat().arg(value), Qt::DisplayRole);
     } else {
         entry->start = u16(value - 1);
-        model->setData(index, tr("Step %1").arg(value), Qt::DisplayRole);
+        model->setData(index, stepFormat().arg(value), Qt::DisplayRole);
     }
     // Every row is judged again: a new source may make a start step valid or invalid.
     page->refresh();

@@ -19,6 +19,11 @@ public:
 
     aprogram_settings_widget *page = nullptr;
 
+    // How the cells of the source and start-step columns name a number counted from 1:
+    // "Program %1", "Step %1". The editors show the same words around the number they offer.
+    static QString programFormat();
+    static QString stepFormat();
+
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;

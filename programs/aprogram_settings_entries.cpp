@@ -185,12 +185,12 @@ void aprogram_settings_widget::showEntryRow(int row, const extra_entry_class &en
     QString step = QStringLiteral("---");
     QString program = QStringLiteral("---");
     if (!entry.isHole()) {
-        source = QStringLiteral("Program %1").arg(entry.source + 1);
+        source = aprogram_entry_delegate::programFormat().arg(entry.source + 1);
         const int steps = entrySourceSteps(entry);
         if (steps < 2) {
             step = tr("Program too short");
         } else if (entry.isPlayable(u32(ordinaryCount()), steps)) {
-            step = tr("Step %1").arg(entry.start + 1);
+            step = aprogram_entry_delegate::stepFormat().arg(entry.start + 1);
             program = QString::number(ProgramCount - row);
         } else {
             step = tr("Invalid step");

@@ -82,7 +82,9 @@ void aprogram_settings_widget::createGroupedStepsTab()
         gridBoxes << box;
     }
 
-    gridProgramLabel = new QLabel(tr("Program: %1").arg(1), tab);
+    // The refresh writes the current program in these words, untranslated as on the
+    // Copying tab; the first program shows in them too.
+    gridProgramLabel = new QLabel(QStringLiteral("Program: %1").arg(1), tab);
     gridProgramLabel->setAlignment(Qt::AlignCenter);
     gridProgramLabel->setGeometry(ToolsX, 20, ToolsWidth, 20);
 

@@ -910,14 +910,6 @@ Die Dauer wird korrigiert.</translation>
 <context>
     <name>aprogram_entry_delegate</name>
     <message>
-        <source>Program </source>
-        <translation>Programm </translation>
-    </message>
-    <message>
-        <source>Step </source>
-        <translation>Schritt </translation>
-    </message>
-    <message>
         <source>Program %1</source>
         <translation>Programm %1</translation>
     </message>
@@ -1196,16 +1188,8 @@ Korrigiert!</translation>
         <translation>Programm zu kurz</translation>
     </message>
     <message>
-        <source>Step %1</source>
-        <translation>Schritt %1</translation>
-    </message>
-    <message>
         <source>Invalid step</source>
         <translation>Ungültiger Schritt</translation>
-    </message>
-    <message>
-        <source>Program: %1</source>
-        <translation>Programm: %1</translation>
     </message>
     <message>
         <source>Selection</source>
@@ -3375,10 +3359,6 @@ Versuchen Sie es erneut oder wählen Sie ein anderes Gerät.</translation>
         <translation>S/N ----</translation>
     </message>
     <message>
-        <source>F/W ver. ----</source>
-        <translation>F/W-Version ----</translation>
-    </message>
-    <message>
         <source>Connected</source>
         <translation>Verbunden</translation>
     </message>
@@ -3426,6 +3406,10 @@ Versuchen Sie es erneut oder wählen Sie ein anderes Gerät.</translation>
     <message>
         <source>Varidex 620 project/config files (*.cfg625;*.cfg620;*.kdg;*.cfg);;All files (*)</source>
         <translation>Varidex-620-Projekt-/Konfigurationsdateien (*.cfg625;*.cfg620;*.kdg;*.cfg);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>F/W ver. %1</source>
+        <translation>F/W-Version %1</translation>
     </message>
 </context>
 <context>

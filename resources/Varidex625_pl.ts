@@ -910,14 +910,6 @@ Czas trwania zostanie poprawiony.</translation>
 <context>
     <name>aprogram_entry_delegate</name>
     <message>
-        <source>Program </source>
-        <translation>Program </translation>
-    </message>
-    <message>
-        <source>Step </source>
-        <translation>Krok </translation>
-    </message>
-    <message>
         <source>Program %1</source>
         <translation>Program %1</translation>
     </message>
@@ -1196,16 +1188,8 @@ Poprawiono!</translation>
         <translation>Program za krótki</translation>
     </message>
     <message>
-        <source>Step %1</source>
-        <translation>Krok %1</translation>
-    </message>
-    <message>
         <source>Invalid step</source>
         <translation>Błędny krok</translation>
-    </message>
-    <message>
-        <source>Program: %1</source>
-        <translation>Program: %1</translation>
     </message>
     <message>
         <source>Selection</source>
@@ -3381,10 +3365,6 @@ Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
         <translation>S/N ----</translation>
     </message>
     <message>
-        <source>F/W ver. ----</source>
-        <translation>Wersja F/W ----</translation>
-    </message>
-    <message>
         <source>Connected</source>
         <translation>Połączony</translation>
     </message>
@@ -3432,6 +3412,10 @@ Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
     <message>
         <source>Varidex 620 project/config files (*.cfg625;*.cfg620;*.kdg;*.cfg);;All files (*)</source>
         <translation>Pliki projektu/konfiguracji Varidex 620 (*.cfg625;*.cfg620;*.kdg;*.cfg);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>F/W ver. %1</source>
+        <translation>Wersja F/W %1</translation>
     </message>
 </context>
 <context>

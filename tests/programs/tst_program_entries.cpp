@@ -6,6 +6,7 @@
 #include "model/image_layout.h"
 #include "programs/aprogram_entry_delegate.h"
 #include "programs/aprogram_settings_widget.h"
+#include "tests/support/built_translation.h"
 #include "tests/support/page_fixture.h"
 
 #include <QHeaderView>
@@ -45,6 +46,8 @@ private slots:
     void rowsAndWhatTheStoreWrites_data();
     void rowsAndWhatTheStoreWrites();
     void editingAnEntry();
+    void oneFormPerColumnTranslated_data();
+    void oneFormPerColumnTranslated();
     void descriptions();
 
 private:
@@ -404,6 +407,61 @@ void tst_program_entries::editingAnEntry()
     flush();
     page->entriesView->edit(page->entriesModel->index(0, aprogram_settings_widget::EntryProgramColumn));
     QVERIFY(!page->entriesView->viewport()->findChild<QSpinBox *>());
+}
+
+void tst_program_entries::oneFormPerColumnTranslated_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("sourceHeader");
+    QTest::addColumn<QString>("program");  // the word before a program's number
+    QTest::addColumn<QString>("stepHeader");
+    QTest::addColumn<QString>("step");
+    QTest::newRow("en") << "en" << "Start Program" << "Program" << "From step" << "Step";
+    QTest::newRow("pl") << "pl" << "Program" << "Program" << "Od kroku" << "Krok";
+    QTest::newRow("de") << "de" << "Programm" << "Programm" << "Ab Schritt" << "Schritt";
+}
+
+// In the user's language a column names a program or a step one way: in its title, in the
+// rows the page writes, in the editor and in the cell the editor leaves.
+void tst_program_entries::oneFormPerColumnTranslated()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, sourceHeader);
+    QFETCH(QString, program);
+    QFETCH(QString, stepHeader);
+    QFETCH(QString, step);
+    const built_translation language(code);
+    QVERIFY(language.loaded());
+    c().programList.setStepCount(0u, 3);
+    c().programList.setStepCount(3u, 5);
+    makePage();
+    add();
+    f->tabPage->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f->tabPage.get()));
+    QCOMPARE(page->entriesModel->headerData(0, Qt::Horizontal).toString(), sourceHeader);
+    QCOMPARE(page->entriesModel->headerData(1, Qt::Horizontal).toString(), stepHeader);
+    QCOMPARE(row(0).mid(0, 2), (row_texts{program + " 1", step + " 2"}));
+
+    // Each editor reads as its cell, before and after the value is stored.
+    auto edit = [this](int column, int value) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QModelIndex index = page->entriesModel->index(0, column);
+        page->entriesView->setCurrentIndex(index);
+        page->entriesView->edit(index);
+        auto *spin = page->entriesView->viewport()->findChild<QSpinBox *>();
+        if (!spin)
+            return QStringList();
+        const QString before = spin->text();
+        spin->setValue(value);
+        const QString chosen = spin->text();
+        QTest::keyClick(spin, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        return QStringList{before, chosen};
+    };
+    QCOMPARE(edit(aprogram_settings_widget::EntrySourceColumn, 4), QStringList({program + " 1", program + " 4"}));
+    QCOMPARE(row(0).mid(0, 2), (row_texts{program + " 4", step + " 2"}));
+    QCOMPARE(edit(aprogram_settings_widget::EntryStepColumn, 3), QStringList({step + " 2", step + " 3"}));
+    QCOMPARE(row(0).mid(0, 2), (row_texts{program + " 4", step + " 3"}));
 }
 
 void tst_program_entries::descriptions()

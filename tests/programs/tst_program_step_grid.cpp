@@ -5,6 +5,7 @@
 #include "model/time_codec.h"
 #include "programs/aprogram_conf_widget.h"
 #include "programs/aprogram_settings_widget.h"
+#include "tests/support/built_translation.h"
 #include "tests/support/page_fixture.h"
 #include "widgets/guarded_spin_box.h"
 #include "widgets/my_time_edit.h"
@@ -42,6 +43,8 @@ private slots:
     void theGrid();
     void emptyProgram();
     void boxesOfExistingSteps();
+    void programLabelOneForm_data();
+    void programLabelOneForm();
     void shownBoxesTakeClicksOfExistingStepsOnly();
     void selectSome_data();
     void selectSome();
@@ -177,6 +180,28 @@ void tst_program_step_grid::boxesOfExistingSteps()
 
 // The grid as a user clicks it: a box of an existing step ticks, one past the program's last
 // step does not, and a box the step count reaches later takes clicks from then on.
+void tst_program_step_grid::programLabelOneForm_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const char *code : {"en", "pl", "de"})
+        QTest::newRow(code) << QString::fromLatin1(code);
+}
+
+// The label names the program in the same untranslated words before and after the tab's
+// first refresh, in every language.
+void tst_program_step_grid::programLabelOneForm()
+{
+    QFETCH(QString, code);
+    const built_translation language(code);
+    QVERIFY(language.loaded());
+    c().programList.setStepCount(3u, 2);
+    makePage();
+    QCOMPARE(page->gridProgramLabel->text(), QStringLiteral("Program: 1"));
+    showGrid();
+    showProgram(3);
+    QCOMPARE(page->gridProgramLabel->text(), QStringLiteral("Program: 4"));
+}
+
 void tst_program_step_grid::shownBoxesTakeClicksOfExistingStepsOnly()
 {
     c().programList.setStepCount(3u, 25);
