@@ -71,7 +71,8 @@ void aprogram_conf_widget::fitHeaderFont()
     // The columns keep their widths; the header texts shrink to them where the font is wider
     // than the one the widths were made for.
     QHeaderView *header = horizontalHeader();
-    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 2;
+    // Besides the style's margins, two pixels on each side keep a text off the section's edge.
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 4;
     for (int column = 0; column < StepColumnCount; ++column)
         fitFontToWidth(header, {stepModel->headerData(column, Qt::Horizontal).toString()},
                        columnWidth(column) - margins);

@@ -24,6 +24,8 @@ namespace {
 constexpr int ChainRowY = 477;
 constexpr int BreakRowY = 511;
 constexpr int EditorX = 230;
+constexpr int LabelX = 20;
+constexpr int LabelGap = 5;
 // A fade-down after a break switched on starts at one second.
 constexpr u16 DefaultBreakTenths = 10;
 constexpr u16 LongestBreakTenths = 0xFFFE;
@@ -76,8 +78,13 @@ u8 *image()
 void aprogram_settings_widget::createChainWidgets()
 {
     QWidget *tab = singleStepsPage;
-    auto *chainLabel = new QLabel(tr("Chained event:"), tab);
-    chainLabel->move(20, ChainRowY + 3);
+    // Each row's label has the room up to its editor, in every language.
+    auto rowLabel = [tab](const QString &text, int y) {
+        auto *label = new QLabel(text, tab);
+        label->setGeometry(LabelX, y, EditorX - LabelGap - LabelX, label->sizeHint().height());
+        return label;
+    };
+    rowLabel(tr("Chained event:"), ChainRowY + 3);
     chainTypeCombo = new QComboBox(tab);
     chainTypeCombo->setGeometry(EditorX, ChainRowY, 150, 24);
     const struct {
@@ -95,8 +102,7 @@ void aprogram_settings_widget::createChainWidgets()
     chainNumberSpin->setGeometry(EditorX + 160, ChainRowY, 80, 24);
     showChainRange(NoEvent);
 
-    auto *breakLabel = new QLabel(tr("Fade down time after break:"), tab);
-    breakLabel->move(20, BreakRowY + 3);
+    rowLabel(tr("Fade down time after break:"), BreakRowY + 3);
     breakTimeEdit = new infTime_class(tab);
     breakTimeEdit->setGeometry(EditorX - 1, BreakRowY - 1, 150, 26);
     breakTimeEdit->checkBox->setChecked(true);
