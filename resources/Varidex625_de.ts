@@ -510,7 +510,7 @@ Die Verzögerung bleibt unverändert.</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation>Zurückholen</translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Start</source>
@@ -690,7 +690,7 @@ Die Verzögerung bleibt unverändert.</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation>Zurückholen</translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Off</source>
@@ -1008,7 +1008,7 @@ Wirklich kopieren?</translation>
     </message>
     <message>
         <source>Yes, I do!</source>
-        <translation>Ja!</translation>
+        <translation>Ja, wirklich!</translation>
     </message>
 </context>
 <context>
@@ -1023,7 +1023,7 @@ Wirklich kopieren?</translation>
     </message>
     <message>
         <source>Test entries</source>
-        <translation>Testeinträge</translation>
+        <translation>Testeinstiege</translation>
     </message>
     <message>
         <source>Single Steps</source>
@@ -1107,7 +1107,7 @@ Wirklich kopieren?</translation>
     </message>
     <message>
         <source>Internal Event</source>
-        <translation>Internes Ereignis</translation>
+        <translation>Int. Ereignis</translation>
     </message>
     <message>
         <source>Fade down time after break:</source>
@@ -1145,7 +1145,7 @@ Korrigiert!</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation>Hinzufügen</translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -1177,7 +1177,7 @@ Korrigiert!</translation>
     </message>
     <message>
         <source>Yes, I do!</source>
-        <translation>Ja!</translation>
+        <translation>Ja, wirklich!</translation>
     </message>
     <message>
         <source>Not defined</source>
@@ -1209,7 +1209,7 @@ Korrigiert!</translation>
     </message>
     <message>
         <source>Choose all or...</source>
-        <translation>Alle oder...</translation>
+        <translation>Alle wählen oder...</translation>
     </message>
     <message>
         <source>Choose every</source>
@@ -1326,7 +1326,7 @@ Wirklich in Gruppe %1 verschieben?</translation>
     </message>
     <message>
         <source>Yes, I do!</source>
-        <translation>Ja!</translation>
+        <translation>Ja, wirklich!</translation>
     </message>
 </context>
 <context>
@@ -1431,11 +1431,11 @@ beenden</translation>
     <name>asettings_clock_widget</name>
     <message>
         <source>DST</source>
-        <translation>MESZ</translation>
+        <translation>SZ</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation>Stellen</translation>
+        <translation>Setzen</translation>
     </message>
     <message>
         <source>Calibration</source>
@@ -1680,15 +1680,15 @@ gesetzt!</translation>
     </message>
     <message>
         <source>Errors occured!</source>
-        <translation>Fehler aufgetreten!</translation>
+        <translation>Es sind Fehler aufgetreten!</translation>
     </message>
     <message>
         <source>Errors parsing file
 &quot;%1&quot; occured!
 Refer to &quot;xml_report.log&quot;.</source>
-        <translation>Fehler beim Lesen der Datei
-&quot;%1&quot;!
-Siehe &quot;xml_report.log&quot;.</translation>
+        <translation>Beim Einlesen der Datei
+„%1“ sind Fehler aufgetreten!
+Einzelheiten in „xml_report.log“.</translation>
     </message>
     <message>
         <source>Undetermined RCU address value!</source>
@@ -1823,7 +1823,7 @@ Siehe &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot; to write!</source>
-        <translation>Datei &quot;%1&quot; kann nicht zum Schreiben geöffnet werden!</translation>
+        <translation>Die Datei „%1“ kann nicht zum Schreiben geöffnet werden!</translation>
     </message>
     <message>
         <source>Choose a RCU settings file for KD620 controller</source>
@@ -1831,7 +1831,7 @@ Siehe &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;!</source>
-        <translation>Datei &quot;%1&quot; kann nicht geöffnet werden!</translation>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden!</translation>
     </message>
 </context>
 <context>
@@ -1897,7 +1897,7 @@ Siehe &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>State &amp;&amp; Daytime Limits</source>
-        <translation>Bedingung und Zeitfenster</translation>
+        <translation>Bedingung &amp;&amp; Zeitfenster</translation>
     </message>
     <message>
         <source>Delays &amp;&amp; Sequences</source>
@@ -1984,7 +1984,7 @@ Siehe &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Active delays</source>
-        <translation>Aktive Verz.</translation>
+        <translation>Aktive Verzög.</translation>
     </message>
     <message>
         <source>no description...</source>
@@ -2010,7 +2010,7 @@ Siehe &quot;xml_report.log&quot;.</translation>
     <name>dmxOutputSet</name>
     <message>
         <source>Form</source>
-        <translation>Form</translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Triggered</source>
@@ -2177,7 +2177,7 @@ Siehe &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Cannot open file %1 to write!</source>
-        <translation>Datei %1 kann nicht zum Schreiben geöffnet werden!</translation>
+        <translation>Die Datei %1 kann nicht zum Schreiben geöffnet werden!</translation>
     </message>
     <message>
         <source>Cannot open writing stream!</source>
@@ -2223,7 +2223,7 @@ Trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>Cannot open file %1!</source>
-        <translation>Datei %1 kann nicht geöffnet werden!</translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden!</translation>
     </message>
     <message>
         <source>Invalid DMX sheet!</source>
@@ -2306,7 +2306,7 @@ Trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation>&amp;Löschen</translation>
+        <translation>Konfiguration &amp;löschen</translation>
     </message>
     <message>
         <source>Clear current configuration</source>
@@ -2526,7 +2526,7 @@ Trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>Save to file</source>
-        <translation>Datei speichern</translation>
+        <translation>In Datei speichern</translation>
     </message>
     <message>
         <source>Choose event:</source>
@@ -2539,7 +2539,7 @@ Trotzdem fortfahren?</translation>
     <message>
         <source>Enable extra entries
 into existing programs</source>
-        <translation>Zusatzeinträge in
+        <translation>Zusätzliche Einstiege in
 Programme zulassen</translation>
     </message>
     <message>
@@ -3106,7 +3106,7 @@ Installieren Sie die udev-Regel resources/udev/60-varidex625.rules wie in README
     </message>
     <message>
         <source>Invert</source>
-        <translation>Invers</translation>
+        <translation>Umkehren</translation>
     </message>
     <message>
         <source>Choose all or...</source>
@@ -3114,7 +3114,7 @@ Installieren Sie die udev-Regel resources/udev/60-varidex625.rules wie in README
     </message>
     <message>
         <source>Choose every</source>
-        <translation>Wähle jeden</translation>
+        <translation>Jeden</translation>
     </message>
     <message>
         <source>In range</source>

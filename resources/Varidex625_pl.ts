@@ -522,7 +522,7 @@ Opóźnienie pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>Decrease intensity</source>
-        <translation>Osłab</translation>
+        <translation>Przygaś</translation>
     </message>
     <message>
         <source>Set intensity</source>
@@ -722,7 +722,7 @@ Opóźnienie pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>Decrease intensity</source>
-        <translation>Osłab</translation>
+        <translation>Przygaś</translation>
     </message>
     <message>
         <source>Set brightness</source>
@@ -814,15 +814,15 @@ Opóźnienie pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>Fade Up Time</source>
-        <translation>Narastanie</translation>
+        <translation>Czas narastania</translation>
     </message>
     <message>
         <source>Duration | inf.</source>
-        <translation>Trwanie | ∞</translation>
+        <translation>Czas trwania | ∞</translation>
     </message>
     <message>
         <source>Fade Down Time</source>
-        <translation>Wygaszanie</translation>
+        <translation>Czas wygaszania</translation>
     </message>
     <message>
         <source>Prog. Time</source>
@@ -1008,7 +1008,7 @@ Czy na pewno kopiować?</translation>
     </message>
     <message>
         <source>Yes, I do!</source>
-        <translation>Tak!</translation>
+        <translation>Tak, na pewno!</translation>
     </message>
 </context>
 <context>
@@ -1023,7 +1023,7 @@ Czy na pewno kopiować?</translation>
     </message>
     <message>
         <source>Test entries</source>
-        <translation>Wpisy testowe</translation>
+        <translation>Testowe punkty wejścia</translation>
     </message>
     <message>
         <source>Single Steps</source>
@@ -1091,7 +1091,7 @@ Czy na pewno kopiować?</translation>
     </message>
     <message>
         <source>Chained event:</source>
-        <translation>Następnie:</translation>
+        <translation>Zdarzenie powiązane:</translation>
     </message>
     <message>
         <source>Nothing</source>
@@ -1107,11 +1107,11 @@ Czy na pewno kopiować?</translation>
     </message>
     <message>
         <source>Internal Event</source>
-        <translation>Zdarzenie wewn.</translation>
+        <translation>Zdarz. wewn.</translation>
     </message>
     <message>
         <source>Fade down time after break:</source>
-        <translation>Wygaszanie po przerwaniu:</translation>
+        <translation>Czas wygaszania po przerwaniu:</translation>
     </message>
     <message>
         <source>Do not use</source>
@@ -1129,7 +1129,7 @@ Poprawiono!</translation>
     </message>
     <message>
         <source>Extra entries into existing programs:</source>
-        <translation>Dodatkowe wejścia do programów:</translation>
+        <translation>Dodatkowe punkty wejścia do programów:</translation>
     </message>
     <message>
         <source>Start Program</source>
@@ -1177,7 +1177,7 @@ Poprawiono!</translation>
     </message>
     <message>
         <source>Yes, I do!</source>
-        <translation>Tak!</translation>
+        <translation>Tak, na pewno!</translation>
     </message>
     <message>
         <source>Not defined</source>
@@ -1189,11 +1189,11 @@ Poprawiono!</translation>
     </message>
     <message>
         <source>Invalid step</source>
-        <translation>Błędny krok</translation>
+        <translation>Nieprawidłowy krok</translation>
     </message>
     <message>
         <source>Selection</source>
-        <translation>Zaznaczenie</translation>
+        <translation>Zaznaczanie</translation>
     </message>
     <message>
         <source>Select</source>
@@ -1209,11 +1209,11 @@ Poprawiono!</translation>
     </message>
     <message>
         <source>Choose all or...</source>
-        <translation>Wszystkie lub...</translation>
+        <translation>Wybierz wszystkie lub...</translation>
     </message>
     <message>
         <source>Choose every</source>
-        <translation>Co</translation>
+        <translation>Wybierz co</translation>
     </message>
     <message>
         <source>In range</source>
@@ -1304,7 +1304,7 @@ Poprawiono!</translation>
     </message>
     <message>
         <source>To many coupled scenes!</source>
-        <translation>Zbyt wiele powiązanych scen!</translation>
+        <translation>Zbyt wiele sprzężonych scen!</translation>
     </message>
     <message>
         <source>Are you sure?</source>
@@ -1326,7 +1326,7 @@ Czy na pewno przenieść ją do grupy %1?</translation>
     </message>
     <message>
         <source>Yes, I do!</source>
-        <translation>Tak!</translation>
+        <translation>Tak, na pewno!</translation>
     </message>
 </context>
 <context>
@@ -1472,11 +1472,11 @@ ustawione!</translation>
     </message>
     <message>
         <source>Not connected!</source>
-        <translation>Nie połączono!</translation>
+        <translation>Brak połączenia!</translation>
     </message>
     <message>
         <source>Overdue firmware version!</source>
-        <translation>Przestarzałe oprogramowanie!</translation>
+        <translation>Przestarzała wersja firmware!</translation>
     </message>
     <message>
         <source>Required core &quot;G&quot; or newer!</source>
@@ -1603,7 +1603,7 @@ ustawione!</translation>
     </message>
     <message>
         <source>pressed</source>
-        <translation>wciśnięty</translation>
+        <translation>naciśnięty</translation>
     </message>
     <message>
         <source>repeated</source>
@@ -1687,9 +1687,9 @@ ustawione!</translation>
         <source>Errors parsing file
 &quot;%1&quot; occured!
 Refer to &quot;xml_report.log&quot;.</source>
-        <translation>Błędy odczytu pliku
-&quot;%1&quot;!
-Zobacz &quot;xml_report.log&quot;.</translation>
+        <translation>Podczas analizy pliku
+„%1” wystąpiły błędy!
+Szczegóły w pliku „xml_report.log”.</translation>
     </message>
     <message>
         <source>Undetermined RCU address value!</source>
@@ -1697,7 +1697,7 @@ Zobacz &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Invalid system address value!</source>
-        <translation>Błędny adres systemowy!</translation>
+        <translation>Nieprawidłowy adres systemowy!</translation>
     </message>
     <message>
         <source>Undetermined key codes table!</source>
@@ -1705,11 +1705,11 @@ Zobacz &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Invalid key number!</source>
-        <translation>Błędny numer przycisku!</translation>
+        <translation>Nieprawidłowy numer przycisku!</translation>
     </message>
     <message>
         <source>Invalid key code!</source>
-        <translation>Błędny kod przycisku!</translation>
+        <translation>Nieprawidłowy kod przycisku!</translation>
     </message>
     <message>
         <source>Data error!</source>
@@ -1717,11 +1717,11 @@ Zobacz &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation>Pomiń</translation>
+        <translation>Ignoruj</translation>
     </message>
     <message>
         <source>Ignore all</source>
-        <translation>Pomiń wszystkie</translation>
+        <translation>Ignoruj wszystkie</translation>
     </message>
     <message>
         <source>Button</source>
@@ -1824,7 +1824,7 @@ Zobacz &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot; to write!</source>
-        <translation>Nie można otworzyć pliku &quot;%1&quot; do zapisu!</translation>
+        <translation>Nie można otworzyć pliku „%1” do zapisu!</translation>
     </message>
     <message>
         <source>Choose a RCU settings file for KD620 controller</source>
@@ -1832,7 +1832,7 @@ Zobacz &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;!</source>
-        <translation>Nie można otworzyć pliku &quot;%1&quot;!</translation>
+        <translation>Nie można otworzyć pliku „%1”!</translation>
     </message>
 </context>
 <context>
@@ -2011,11 +2011,11 @@ Zobacz &quot;xml_report.log&quot;.</translation>
     <name>dmxOutputSet</name>
     <message>
         <source>Form</source>
-        <translation>Forma</translation>
+        <translation>Formularz</translation>
     </message>
     <message>
         <source>Triggered</source>
-        <translation>Wyzwalane</translation>
+        <translation>Wyzwalana</translation>
     </message>
     <message>
         <source>Hysteresis level UP:</source>
@@ -2071,7 +2071,7 @@ Zobacz &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Mark Between Frame Time</source>
-        <translation>Przerwa między ramkami</translation>
+        <translation>Czas znacznika między ramkami</translation>
     </message>
     <message>
         <source>no delay</source>
@@ -2174,7 +2174,7 @@ Zobacz &quot;xml_report.log&quot;.</translation>
     </message>
     <message>
         <source>Invalid range!</source>
-        <translation>Błędny zakres!</translation>
+        <translation>Nieprawidłowy zakres!</translation>
     </message>
     <message>
         <source>Cannot open file %1 to write!</source>
@@ -2230,7 +2230,7 @@ Kontynuować mimo to?</translation>
     </message>
     <message>
         <source>Invalid DMX sheet!</source>
-        <translation>Błędny arkusz DMX!</translation>
+        <translation>Nieprawidłowy arkusz DMX!</translation>
     </message>
     <message>
         <source>Not enough memory!</source>
@@ -2545,8 +2545,8 @@ Kontynuować mimo to?</translation>
     <message>
         <source>Enable extra entries
 into existing programs</source>
-        <translation>Zezwól na wpisy
-do gotowych programów</translation>
+        <translation>Włącz dodatkowe punkty
+wejścia do programów</translation>
     </message>
     <message>
         <source>GMT </source>
@@ -3334,7 +3334,7 @@ Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
     </message>
     <message>
         <source>Freeze</source>
-        <translation>Zamrożenie</translation>
+        <translation>Zamroź</translation>
     </message>
     <message>
         <source>Restart KD625</source>
@@ -3350,7 +3350,7 @@ Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
     </message>
     <message>
         <source>Status: </source>
-        <translation>Stan: </translation>
+        <translation>Status: </translation>
     </message>
     <message>
         <source>Disconnected</source>
