@@ -310,7 +310,7 @@ Die Verzögerung bleibt unverändert.</translation>
     <name>aevents_dlyd_widget</name>
     <message>
         <source>Delay No.</source>
-        <translation>Verz. Nr.</translation>
+        <translation>Verzög. Nr.</translation>
     </message>
     <message>
         <source>Delay Time</source>
@@ -318,7 +318,7 @@ Die Verzögerung bleibt unverändert.</translation>
     </message>
     <message>
         <source>Delay %1</source>
-        <translation>Verz. %1</translation>
+        <translation>Verzög. %1</translation>
     </message>
     <message>
         <source>Delay description:</source>
@@ -1368,7 +1368,7 @@ Wirklich in Gruppe %1 verschieben?</translation>
     </message>
     <message>
         <source>Delay Time</source>
-        <translation>Verzögerungszeit</translation>
+        <translation>Verzögerung</translation>
     </message>
     <message>
         <source>Global Time</source>

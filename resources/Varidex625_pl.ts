@@ -314,7 +314,7 @@ Opóźnienie pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>Delay Time</source>
-        <translation>Czas opóźn.</translation>
+        <translation>Opóźnienie</translation>
     </message>
     <message>
         <source>Delay %1</source>
@@ -1368,7 +1368,7 @@ Czy na pewno przenieść ją do grupy %1?</translation>
     </message>
     <message>
         <source>Delay Time</source>
-        <translation>Czas opóźnienia</translation>
+        <translation>Opóźnienie</translation>
     </message>
     <message>
         <source>Global Time</source>
