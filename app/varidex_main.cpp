@@ -20,6 +20,8 @@ void startUp(const QStringList &arguments, QObject *translatorOwner)
     languageList = languages.entries;
     requestedLanguage = languages.requested;
     currentLanguage = -1;
+    // The saved language speaks from the start: the boxes of the files read below too.
+    installLanguage(requestedLanguage);
 
     mainWindow = nullptr;
     currentController = new kd620_controller_class;
@@ -41,7 +43,8 @@ int runMainWindows()
             delete window;  // takes its pages, menus and actions along
             window = nullptr;
             mainWindow = nullptr;
-            installLanguage(requestedLanguage);
+            if (currentLanguage != requestedLanguage)
+                installLanguage(requestedLanguage);
             window = new gui_class(currentController);
             window->show();
         }

@@ -1,7 +1,10 @@
 #include "app/language_list.h"
 #include "app/parameters_file.h"
 #include "app/start_options.h"
+#include "app/varidex_main.h"
+#include "link/kd620_controller_class.h"
 #include "model/controller_configuration_class.h"
+#include "tests/support/scripted_interaction.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,6 +54,13 @@ QStringList translationEntries(const language_selection &selection)
     return result;
 }
 
+// The translation files the build makes beside the program.
+QString builtTranslation(const QString &code)
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../app/Varidex625_")) + code
+        + QStringLiteral(".qm");
+}
+
 } // namespace
 
 class tst_start_up : public QObject
@@ -73,6 +83,9 @@ private slots:
     void options_data();
     void options();
     void optionsApplied();
+
+    void fileGivenSpeaksTheSavedLanguage_data();
+    void fileGivenSpeaksTheSavedLanguage();
 };
 
 void tst_start_up::languageList_data()
@@ -375,6 +388,52 @@ void tst_start_up::optionsApplied()
     applyStartOptions(options, controller);
     QCOMPARE(controller.optionL, QStringLiteral("text"));
     QCOMPARE(controller.optionP, QStringLiteral("pw"));
+}
+
+void tst_start_up::fileGivenSpeaksTheSavedLanguage_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("outcome");
+
+    QTest::newRow("German") << "de" << "Deutsch" << "Lesen der Daten aus der Datei\n           erfolgreich!";
+    QTest::newRow("Polish") << "pl" << "Polski" << QString::fromUtf8("Odczyt danych z pliku\n zakończony pomyślnie!");
+    QTest::newRow("English") << "en" << "English" << "Data read from file\n    successful!";
+}
+
+// The file given with -C is read at start-up, before any window: its outcome box already
+// speaks the language the user saved.
+void tst_start_up::fileGivenSpeaksTheSavedLanguage()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, name);
+    QFETCH(QString, outcome);
+
+    QTemporaryDir dir;
+    const QString previousDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    for (const char *translation : {"de", "pl"}) {
+        const QString built = builtTranslation(QLatin1String(translation));
+        QVERIFY2(QFile::copy(built, QFileInfo(built).fileName()), qPrintable(built));
+    }
+    QVERIFY(saveLanguage(QString::fromLatin1(parametersFileName), code, name));
+    const QString file = dir.filePath(QStringLiteral("show.cfg625"));
+    scripted_interaction ui;
+    {
+        kd620_controller_class saved;
+        saved.write_confDataToFile(file, false);
+    }
+    ui.clear();
+
+    QObject translators;
+    startUp({QStringLiteral("varidex625"), QStringLiteral("-C"), file}, &translators);
+    const QStringList texts = ui.messageTexts();
+    const QString language = ::languageList.value(requestedLanguage).code;  // the saved one
+    shutDown();
+    QDir::setCurrent(previousDir);
+
+    QCOMPARE(language, code);
+    QCOMPARE(texts, QStringList{outcome});
 }
 
 QTEST_GUILESS_MAIN(tst_start_up)
