@@ -266,7 +266,10 @@ void aprogram_settings_widget::sceneRowChange(const QModelIndex &current, const 
             text = currentController->sceneDescs[size_t(scene)];
     }
     sceneDescEdit->setText(text);
-    if (currentController->uiMode == kd620_controller_class::UiModeLive && scene >= 0 && scene < SceneCount)
+    // Only the page shown previews its step: a step made current behind another tab (a
+    // read that removed the old one) must not take the stage from the page that is shown.
+    const bool shown = stepTable->isVisibleTo(window());
+    if (shown && currentController->uiMode == kd620_controller_class::UiModeLive && scene >= 0 && scene < SceneCount)
         currentController->send_sc_prep(scene);
 }
 

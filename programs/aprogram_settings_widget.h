@@ -148,7 +148,8 @@ public slots:
     // A scene number (from 1) is being entered in the step table: its description shows.
     void currentSceneChanged(int scene);
     // The step table's current row changed: its scene's description shows, and in Live
-    // mode the controller shows the scene.
+    // mode the controller shows the scene while the step table is shown (or will be when
+    // its window is).
     void sceneRowChange(const QModelIndex &current, const QModelIndex &previous);
     // The step table's operations changed the step count: shown without acting on it.
     void stepCountChanged(int count);

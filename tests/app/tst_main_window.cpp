@@ -916,6 +916,8 @@ void tst_main_window::liveSceneWaitsForTheReadsOutcome_data()
     // that becomes current shows its scene.
     QTest::newRow("Programs tab") << int(ProgramsTab) << 2 << 4;
     QTest::newRow("Events tab: no page shows a scene") << int(EventsTab) << -1 << -1;
+    // The program page is not shown: the step it makes current is shown nowhere.
+    QTest::newRow("Events tab shown, program step removed by the read") << int(EventsTab) << 2 << -1;
 }
 
 // In Live mode a read from the controller refreshes the pages, which ask for their scene:

@@ -712,12 +712,19 @@ void tst_program_page::livePreview_data()
     QTest::addColumn<int>("row");     // the step table's current row; -1 none
     QTest::addColumn<int>("scene");   // the scene sent, -1 none
     QTest::addColumn<QString>("description");
-    QTest::newRow("Live: the step's scene") << int(kd620_controller_class::UiModeLive) << 1 << 9 << "blue wash";
-    QTest::newRow("Live: another step") << int(kd620_controller_class::UiModeLive) << 0 << 5 << "red wash";
-    QTest::newRow("Live: a scene beyond the last is never sent")
-        << int(kd620_controller_class::UiModeLive) << 2 << -1 << "";
-    QTest::newRow("Normal: nothing sent") << int(kd620_controller_class::UiModeNormal) << 1 << -1 << "blue wash";
-    QTest::newRow("no mode: nothing sent") << int(kd620_controller_class::UiModeNone) << 1 << -1 << "blue wash";
+    QTest::addColumn<int>("tab");     // the page's tab shown
+    const int live = kd620_controller_class::UiModeLive;
+    const int steps = aprogram_settings_widget::SingleStepsTab;
+    QTest::newRow("Live: the step's scene") << live << 1 << 9 << "blue wash" << steps;
+    QTest::newRow("Live: another step") << live << 0 << 5 << "red wash" << steps;
+    QTest::newRow("Live: a scene beyond the last is never sent") << live << 2 << -1 << "" << steps;
+    QTest::newRow("Normal: nothing sent") << int(kd620_controller_class::UiModeNormal) << 1 << -1 << "blue wash"
+                                          << steps;
+    QTest::newRow("no mode: nothing sent") << int(kd620_controller_class::UiModeNone) << 1 << -1 << "blue wash"
+                                           << steps;
+    // Only a step table that is shown previews its step.
+    QTest::newRow("Live, step table not shown: nothing sent")
+        << live << 1 << -1 << "blue wash" << int(aprogram_settings_widget::GroupedStepsTab);
 }
 
 void tst_program_page::livePreview()
@@ -726,6 +733,7 @@ void tst_program_page::livePreview()
     QFETCH(int, row);
     QFETCH(int, scene);
     QFETCH(QString, description);
+    QFETCH(int, tab);
     putProgram(c(), 0, {{5, 0, 10, 0}, {9, 0, 10, 0}, {4000, 0, 10, 0}});
     c().sceneDescs[5] = QStringLiteral("red wash");
     c().sceneDescs[9] = QStringLiteral("blue wash");
@@ -737,6 +745,7 @@ void tst_program_page::livePreview()
     QVERIFY(f->connectAndReset());
     c().uiMode = uiMode;
     sim_live_engine &live = *f->bus.device(1).findEngine<sim_live_engine>();
+    page->programTabs->setCurrentIndex(tab);
 
     page->stepTable->setCurrentIndex(page->stepTable->stepModel->index(row, 0));
 
