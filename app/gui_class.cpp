@@ -111,10 +111,10 @@ gui_class::gui_class(kd620_controller_class *controller, QWidget *parent)
     tabWidget_events->setTabEnabled(DmxOutputEventsTab, false);
     // The first window shows the configuration it is built over (the file given with -C,
     // or the one kept across a language change) as a window shows a file just read. Its
-    // first page is the Scenes tab, whose refresh at the end writes every row of the scene
-    // list: the list's labels fileRead() elides first would be overwritten unseen.
-    reloadAfterRead();
-    takeOverFromReplacedWindow();
+    // first page is the Scenes tab (unless it replaces a window), whose refresh at the end
+    // writes every row of the scene list: the list's labels fileRead() elides first would
+    // be overwritten unseen.
+    showFirstView();
 }
 
 gui_class::~gui_class()

@@ -215,7 +215,8 @@ private:
     void showScene(int row);
     // The upgrade file the user chooses; empty when cancelled.
     QString chooseUpgradeFile();
-    // After a language change: the title and the right panel's view of the connection of
-    // the window this one replaces (gui_language.cpp).
-    void takeOverFromReplacedWindow();
+    // The window's first view of its configuration, as a window shows a file just read;
+    // after a language change, what the window it replaces showed: its tabs and current
+    // items, its title and its right panel's view of the connection (gui_language.cpp).
+    void showFirstView();
 };

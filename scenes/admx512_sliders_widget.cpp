@@ -90,7 +90,10 @@ void admx512_sliders_widget::setSceneNumber(int number)
     shownNumber = number;
     numberLabel->setText(QString::number(number + 1));
     setSliders(scrollBar->sliderPosition());
-    emit livePrepareScene(number);
+    // Strips behind another tab show nothing on the stage: the scene there is the shown
+    // page's. (This widget itself stays hidden: its controls are its parent's.)
+    if (scrollBar->isVisibleTo(window()))
+        emit livePrepareScene(number);
 }
 
 void admx512_sliders_widget::setSliders(int first)

@@ -49,7 +49,8 @@ signals:
 public slots:
     // Stores a level of the shown number (0-based channel) when it differs.
     void sCh(int channel, int level);
-    // Shows another number (0-based).
+    // Shows another number (0-based); in the Live mode the controller shows it too while
+    // the strips are shown (or will be when their window is).
     void setSceneNumber(int number);
     // Loads the strips from the 0-based first channel; outside 0..502 nothing happens.
     void setSliders(int first);

@@ -9,7 +9,7 @@ amask_settings_widget::amask_settings_widget(kd620_controller_class *controller,
     , maskTabs(sceneTabs)
     , groupMaskLabel(groupSceneLabel)
 {
-    refresh();
+    showCurrent();
 }
 
 level_page_texts amask_settings_widget::maskTexts()

@@ -15,7 +15,7 @@ ascene_settings_widget::ascene_settings_widget(kd620_controller_class *controlle
     // row numbers are not measured again.
     coupledScenes = new ascene_groups_widget(sceneTable, sceneTabs);
     sceneTabs->addTab(coupledScenes, tr("Coupled Scenes"));
-    refresh();
+    showCurrent();
 }
 
 ascene_settings_widget::~ascene_settings_widget()

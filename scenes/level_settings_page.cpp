@@ -333,6 +333,15 @@ QTableWidgetItem *level_settings_page::channelBox(int channel) const
 
 void level_settings_page::refresh()
 {
+    showCurrent();
+    // A page behind another tab shows nothing on the stage: the scene there is the shown
+    // page's.
+    if (kind.live && currentController->uiMode == kd620_controller_class::UiModeLive && isVisibleTo(window()))
+        currentController->send_sc_prep(currentScene);
+}
+
+void level_settings_page::showCurrent()
+{
     showTimes();
     showRows();
     descEdit->setText(description(currentScene));
@@ -343,8 +352,6 @@ void level_settings_page::refresh()
     if (kind.durationInRule)
         CheckTimes();
     refreshMore();
-    if (kind.live && currentController->uiMode == kd620_controller_class::UiModeLive)
-        currentController->send_sc_prep(currentScene);
 }
 
 void level_settings_page::showTimes()

@@ -159,7 +159,8 @@ public slots:
     void browseImpExp();
     void chooseFile();
     void migrate();
-    // Shows the current number from the configuration (and sends a scene in the Live mode).
+    // Shows the current number from the configuration; in the Live mode the controller
+    // shows the scene too, while the page is shown (or will be when its window is).
     void refresh();
     // Rewrites every row of the list from the descriptions.
     void relabel();
@@ -177,9 +178,14 @@ public slots:
 
 protected:
     // Builds the page on its parent (a tab page) and makes its connections; the page of a
-    // kind finishes it and shows it with refresh().
+    // kind finishes it and shows it with showCurrent().
     level_settings_page(kd620_controller_class *controller, QWidget *parent, const level_set &kind,
                         const level_page_texts &texts);
+
+    // All of refresh() but the live send: what the page of a kind shows once it is built.
+    // A new page shows number 1, which the controller in Live mode need not be showing:
+    // what goes on the stage is the window's choice once it is built.
+    void showCurrent();
 
     // What the scene page adds: the end of a refresh (before the live send) and a tab of
     // its own becoming current.

@@ -5,19 +5,35 @@
 #include "app/right_panel_widget.h"
 #include "app/varidex_main.h"
 #include "app/widget_user_interaction.h"
+#include "events/aevents_clock_widget.h"
+#include "events/aevents_dlyd_widget.h"
+#include "events/aevents_dmxout_widget.h"
+#include "events/aevents_inputs_widget.h"
+#include "events/aevents_ired_widget.h"
+#include "events/aevents_vkeys_widget.h"
 #include "link/kd620_controller_class.h"
+#include "model/image_layout.h"
+#include "programs/aprogram_conf_widget.h"
+#include "programs/aprogram_settings_widget.h"
+#include "programs/aseq_settings_widget.h"
+#include "scenes/amask_settings_widget.h"
+#include "scenes/ascene_settings_widget.h"
 #include "settings/monitor/ctrl_monitor.h"
 #include "tests/sim/sim_device_protocol.h"
 #include "tests/sim/sim_usb_bus.h"
 #include "tests/support/scripted_interaction.h"
 #include "tests/support/virtual_clock.h"
+#include "widgets/main_tabs.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QPointer>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -84,6 +100,45 @@ struct connection_look {
 // What the user did on the first window after opening the file.
 using window_step = std::function<void(gui_class &)>;
 
+// What the window shows as current: the tabs chosen at every level, and the current item
+// of every page, each as "name value".
+QStringList shownSelections(const gui_class &w)
+{
+    const aprogram_settings_widget &programs = *w.programPage;
+    QStringList shown{
+        QStringLiteral("main tab %1").arg(w.tabWidget_main->currentIndex()),
+        QStringLiteral("events tab %1").arg(w.tabWidget_events->currentIndex()),
+        QStringLiteral("settings tab %1").arg(w.tabWidget_settings->currentIndex()),
+        QStringLiteral("scene tab %1").arg(w.scenePage->sceneTabs->currentIndex()),
+        QStringLiteral("scene %1 row %2").arg(w.scenePage->currentScene).arg(w.scenePage->sceneTable->currentRow()),
+        QStringLiteral("mask tab %1").arg(w.maskPage->maskTabs->currentIndex()),
+        QStringLiteral("mask %1 row %2").arg(w.maskPage->currentMask).arg(w.maskPage->maskTable->currentRow()),
+        QStringLiteral("program tab %1").arg(programs.programTabs->currentIndex()),
+        QStringLiteral("program %1 row %2").arg(programs.currentProgram).arg(programs.programTable->currentRow()),
+        QStringLiteral("step %1").arg(programs.stepTable->currentIndex().row()),
+        QStringLiteral("sequence %1 row %2")
+            .arg(w.sequencePage->currentSequence)
+            .arg(w.sequencePage->sequenceTable->currentRow()),
+    };
+    const aevents_page_base *eventPages[] = {w.inputEventsPage,    w.clockEventsPage,  w.internalEventsPage,
+                                             w.delayedEventsPage,  w.remoteEventsPage, w.dmxOutEventsPage};
+    for (const aevents_page_base *page : eventPages)
+        shown << QStringLiteral("event %1 row %2").arg(page->currentEvent).arg(page->eventList->currentRow());
+    return shown;
+}
+
+// The scene a live frame shows: the scene of the configuration with the same levels, -1
+// for none. Each scene the tests show has levels of its own.
+int sceneOfLiveFrame(const kd620_controller_class &c, const QByteArray &levels)
+{
+    for (int scene = 0; scene < int(image_layout::SceneCount); ++scene) {
+        const char *stored = reinterpret_cast<const char *>(c.confData + image_layout::sceneLevel(u32(scene), 0));
+        if (levels == QByteArray::fromRawData(stored, int(image_layout::ChannelCount)))
+            return scene;
+    }
+    return -1;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(window_step)
@@ -100,6 +155,8 @@ private slots:
     void startsWithTheFileGiven();
     void languageChangeKeepsTheConnectionAndTheTitle_data();
     void languageChangeKeepsTheConnectionAndTheTitle();
+    void languageChangeKeepsWhatTheWindowShows_data();
+    void languageChangeKeepsWhatTheWindowShows();
 
 private:
     // Starts the program in the working directory and runs its windows; each step runs
@@ -354,6 +411,115 @@ void tst_window_loop::languageChangeKeepsTheConnectionAndTheTitle()
     }
     QCOMPARE(requestsDuringTheChanges, QStringList());
     QCOMPARE(frozenAfter, buttons.contains(QLatin1String("F+")));
+}
+
+void tst_window_loop::languageChangeKeepsWhatTheWindowShows_data()
+{
+    QTest::addColumn<window_step>("beforeLive");
+    QTest::addColumn<window_step>("afterLive");
+    QTest::addColumn<int>("liveScene");  // the scene the controller shows (0-based), -1 none
+
+    // Program 2's step 2 holds scene 9; scene 6 is current on the Scenes tab.
+    auto showTab = [](int tab) { return [tab](gui_class &w) { w.tabWidget_main->setCurrentIndex(tab); }; };
+    auto chooseStep2 = [](gui_class &w) {
+        w.programPage->stepTable->setCurrentIndex(w.programPage->stepTable->model()->index(1, 0));
+    };
+    const window_step nothing = [](gui_class &) {};
+    QTest::newRow("Scenes tab") << window_step(showTab(ScenesTab)) << nothing << 5;
+    QTest::newRow("Scenes tab, Copying") << window_step([](gui_class &w) {
+        w.scenePage->sceneTabs->setCurrentIndex(level_settings_page::CopyingTab);
+    }) << nothing << 5;
+    // The step chosen in Live is on the stage.
+    QTest::newRow("Programs tab, a step chosen in Live") << nothing << window_step([=](gui_class &w) {
+        showTab(ProgramsTab)(w);
+        chooseStep2(w);
+    }) << 8;
+    // Live switched on away from the Scenes tab shows nothing yet.
+    QTest::newRow("Programs tab, a step chosen before Live") << window_step([=](gui_class &w) {
+        showTab(ProgramsTab)(w);
+        chooseStep2(w);
+    }) << nothing << -1;
+    QTest::newRow("Programs tab, Groupped Steps") << nothing << window_step([](gui_class &w) {
+        w.tabWidget_main->setCurrentIndex(ProgramsTab);
+        w.programPage->programTabs->setCurrentIndex(aprogram_settings_widget::GroupedStepsTab);
+    }) << 5;
+    // The tab that only a configuration with extra entries has.
+    QTest::newRow("Programs tab, Test entries") << nothing << window_step([](gui_class &w) {
+        w.extraEntriesCheck->setCheckState(Qt::Checked);
+        w.tabWidget_main->setCurrentIndex(ProgramsTab);
+        w.programPage->programTabs->setCurrentIndex(aprogram_settings_widget::EntriesTab);
+    }) << 5;
+    QTest::newRow("Events tab") << nothing << window_step(showTab(EventsTab)) << 5;
+    QTest::newRow("Masks tab") << nothing << window_step(showTab(MasksTab)) << 5;
+    QTest::newRow("Sequences tab") << nothing << window_step(showTab(SequencesTab)) << 5;
+    QTest::newRow("Settings tab") << nothing << window_step(showTab(SettingsTab)) << 5;
+}
+
+// A language change leaves the stage as it was: the new window shows the same tabs and
+// current items as the old one, and in Live mode puts no other scene on the controller.
+void tst_window_loop::languageChangeKeepsWhatTheWindowShows()
+{
+    QFETCH(window_step, beforeLive);
+    QFETCH(window_step, afterLive);
+    QFETCH(int, liveScene);
+    QStringList oldWindow;
+    QStringList newWindow;
+    qsizetype logBefore = 0;
+    QList<int> scenesSentAfter;
+    int liveRequestsAfter = 0;
+
+    run({"varidex625"},
+        {
+            [&](gui_class &w) {
+                kd620_controller_class &c = *w.controller;
+                for (int scene : {2, 5, 8})
+                    std::fill_n(c.confData + image_layout::sceneLevel(u32(scene), 0), 512, u8(scene + 1));
+                c.programList.setStepCount(1, 3);
+                c.programList.setScene(1, 0, 2);
+                c.programList.setScene(1, 1, 8);
+                w.rightPanel->connectButton->click();
+                QVERIFY(c.isConnected());
+
+                // Something other than the first item current everywhere.
+                w.programPage->programTable->setCurrentCell(1, 0);
+                w.maskPage->maskTable->setCurrentCell(3, 0);
+                w.maskPage->maskTabs->setCurrentIndex(level_settings_page::GrouppedChannelsTab);
+                w.sequencePage->sequenceTable->setCurrentCell(2, 0);
+                w.clockEventsPage->eventList->setCurrentCell(4, 0);
+                w.internalEventsPage->eventList->setCurrentCell(1, 0);
+                w.inputEventsPage->eventList->setCurrentCell(2, 0);
+                w.tabWidget_events->setCurrentIndex(ClockEventsTab);
+                w.tabWidget_settings->setCurrentIndex(DescriptionsTab);
+                w.scenePage->sceneTable->setCurrentCell(5, 0);
+                beforeLive(w);
+                w.rightPanel->liveModeButton->click();
+                QCOMPARE(c.uiMode, int(kd620_controller_class::UiModeLive));
+                afterLive(w);
+
+                oldWindow = shownSelections(w);
+                logBefore = bus->log.size();
+                w.languageMenu->actions()[0]->trigger();  // English
+            },
+            [&](gui_class &w) {
+                QCOMPARE(currentLanguage, 0);
+                newWindow = shownSelections(w);
+                for (qsizetype i = logBefore; i < bus->log.size(); ++i) {
+                    const sim_log_entry &entry = bus->log[i];
+                    if (entry.what.contains(QLatin1String("LIVE_SCENE")) || entry.what.contains(QLatin1String("LIVE_CHANNEL")))
+                        ++liveRequestsAfter;
+                    if (entry.what.startsWith(QLatin1String("bulk out 524")))
+                        scenesSentAfter << sceneOfLiveFrame(*w.controller, entry.data.mid(8, 512));
+                }
+                w.exitAction->trigger();
+            },
+        });
+    QCOMPARE(windows.size(), 2);
+    // The scene on the stage may be sent again; no other goes out.
+    if (liveScene < 0)
+        QCOMPARE(liveRequestsAfter, 0);
+    for (int scene : scenesSentAfter)
+        QCOMPARE(scene, liveScene);
+    QCOMPARE(newWindow, oldWindow);
 }
 
 QTEST_MAIN(tst_window_loop)
