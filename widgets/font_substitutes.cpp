@@ -1,5 +1,6 @@
 #include "widgets/font_substitutes.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
@@ -21,7 +22,14 @@ constexpr font_substitute fontSubstitutes[] = {
     {"Arial Narrow", "Liberation Sans Narrow"},
 };
 
+constexpr int FormsPointSize = 10;
+
 } // namespace
+
+QFont formsDialogFont()
+{
+    return QFont(QStringLiteral("MS Shell Dlg"), FormsPointSize);
+}
 
 void substituteWindowsFonts()
 {
@@ -31,4 +39,5 @@ void substituteWindowsFonts()
         if (installed.contains(freeFamily, Qt::CaseInsensitive))
             QFont::insertSubstitution(QString::fromLatin1(entry.windowsFamily), freeFamily);
     }
+    QApplication::setFont(formsDialogFont());
 }
