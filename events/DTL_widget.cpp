@@ -1,6 +1,7 @@
 #include "events/DTL_widget.h"
 
 #include "events/DTL_Box.h"
+#include "widgets/font_fitting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,7 +44,19 @@ DTL_widget::DTL_widget(QWidget *parent)
 
 int DTL_widget::timeBoxWidth() const
 {
+    // The boxes share the cell; only where their time does not fit there even in the
+    // smallest readable font are they as wide as they ask to be.
+    if (cell.isValid() && boxesFitCell)
+        return (cell.width() - FromBoxX) / 2;
     return qMax(int(TimeBoxWidth), fromBox->sizeHint().width());
+}
+
+void DTL_widget::fitBoxesToCell()
+{
+    if (!cell.isValid())
+        return;
+    const QSize box((cell.width() - FromBoxX) / 2, TimeBoxHeight);
+    boxesFitCell = fitSpinBoxFont(fromBox, box) && fitSpinBoxFont(toBox, box);
 }
 
 QSize DTL_widget::sizeHint() const
@@ -54,6 +67,7 @@ QSize DTL_widget::sizeHint() const
 void DTL_widget::setCellGeometry(const QRect &rect)
 {
     cell = rect;
+    fitBoxesToCell();
     applyCellGeometry();
 }
 

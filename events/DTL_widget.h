@@ -25,7 +25,9 @@ public:
     // The from box's value while the check box is checked, else 0xFF.
     u8 fromValue() const;
     // The cell the editor stands on. The mode list covers the cell exactly; in "Set
-    // manually" the editor grows to the right where the time boxes need more room.
+    // manually" the time boxes share the cell, their font lowered where their time needs it
+    // (never below the smallest readable size). Only a cell too narrow even for that makes
+    // the editor grow to the right, over the cell beside it.
     void setCellGeometry(const QRect &cell);
     // Room for the check box and both time boxes.
     QSize sizeHint() const override;
@@ -63,6 +65,9 @@ private:
     void applyCellGeometry();
     // Wide enough for the widest time beside the step buttons.
     int timeBoxWidth() const;
+    // Fits the boxes' font to half the cell; remembers whether that was enough.
+    void fitBoxesToCell();
 
     QRect cell;
+    bool boxesFitCell = false;
 };

@@ -7,6 +7,7 @@
 #include "model/time_codec.h"
 #include "programs/aprogram_conf_widget.h"
 #include "programs/program_time_edit.h"
+#include "widgets/font_fitting.h"
 #include "widgets/inf_time_class.h"
 #include "widgets/my_time_edit.h"
 
@@ -262,10 +263,13 @@ void aprogram_conf_delegate::storeProgramTime(const program_time_edit *editor, c
 void aprogram_conf_delegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                                                   const QModelIndex &) const
 {
-    // On the cell; a time editor wider than its column (its text has all three digits of
-    // the milliseconds) reaches over the next cell rather than hide the last digit.
+    // On the cell, over none beside it: a time or number editor lowers its font for its
+    // widest text (all three digits of the milliseconds). Only where even the smallest
+    // readable font does not fit does it reach over the next cell rather than hide a digit.
     QRect rect = option.rect;
-    rect.setWidth(qMax(rect.width(), editor->sizeHint().width()));
+    auto *box = qobject_cast<QAbstractSpinBox *>(editor);
+    if (!box || !fitSpinBoxFont(box, rect.size()))
+        rect.setWidth(qMax(rect.width(), editor->sizeHint().width()));
     editor->setGeometry(rect);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+class QAbstractSpinBox;
 class QLabel;
 class QPushButton;
 class QSize;
@@ -20,3 +21,15 @@ void fitButtonFont(QPushButton *button);
 // that size: no word wider than a line and no line below the label, inside its frame and
 // margins.
 void fitWrappedLabelFont(QLabel *label, const QSize &size);
+
+// The smallest size a fitted font still reads at, for the fittings that keep to it.
+inline constexpr qreal SmallestFittedPointSize = 8;
+
+// The room a spin box of that size gives its text: its edit field less the margins its line
+// keeps beside the text.
+int spinBoxTextRoom(const QAbstractSpinBox *box, const QSize &size);
+// The widest text the box can show (the ends of its range, its special text, the latest time
+// of day in its format) within a box of that size, its font lowered for it but never below
+// SmallestFittedPointSize. False when even that size does not fit: the box then keeps the
+// font it had, for a box made wider.
+bool fitSpinBoxFont(QAbstractSpinBox *box, const QSize &size);

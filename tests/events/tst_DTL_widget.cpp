@@ -1,5 +1,7 @@
 #include "events/DTL_Box.h"
 #include "events/DTL_widget.h"
+#include "widgets/font_fitting.h"
+#include "widgets/font_substitutes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +16,7 @@ class tst_DTL_widget : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void typedTimes_data();
     void typedTimes();
     void steppedTimes_data();
@@ -26,6 +29,11 @@ private slots:
     void leavingCommitsInManualModeOnly();
     void modeListCoversTheEditor();
 };
+
+void tst_DTL_widget::initTestCase()
+{
+    substituteWindowsFonts();  // the editor measured in the faces the program shows
+}
 
 void tst_DTL_widget::typedTimes_data()
 {
@@ -204,11 +212,12 @@ void tst_DTL_widget::modeListCoversTheEditor()
     QCOMPARE(editor->geometry(), cell);
     QCOMPARE(editor->modeBox->geometry(), editor->rect());
 
-    // The time boxes stand inside the editor's height and show their whole time; the editor
-    // grows to the right for them where the cell is too narrow.
+    // The time boxes stand inside the cell and show their whole time, in a font lowered for
+    // it but readable: the editor covers none of the cells beside it.
     editor->modeBox->setCurrentIndex(DTL_widget::SetManually);
-    QCOMPARE(editor->geometry().topLeft(), cell.topLeft());
-    QCOMPARE(editor->height(), cell.height());
+    QCOMPARE(editor->geometry(), cell);
+    for (DTL_Box *box : {editor->fromBox, editor->toBox})
+        QVERIFY(box->font().pointSizeF() >= SmallestFittedPointSize);
     for (DTL_Box *box : {editor->fromBox, editor->toBox}) {
         QVERIFY(editor->rect().contains(box->geometry()));
         // The widest time fits beside the step buttons (the line edit keeps 2 pixels a side).
@@ -222,6 +231,19 @@ void tst_DTL_widget::modeListCoversTheEditor()
     // Back to the list: the cell again.
     editor->manualBox->setChecked(false);
     QCOMPARE(editor->geometry(), cell);
+
+    // A cell too narrow for the time even in the smallest readable font: the editor grows to
+    // the right for the boxes rather than cut their time.
+    const QRect narrow(30, 22, 60, 22);
+    editor->setCellGeometry(narrow);
+    editor->modeBox->setCurrentIndex(DTL_widget::SetManually);
+    QCOMPARE(editor->geometry().topLeft(), narrow.topLeft());
+    QVERIFY(editor->width() > narrow.width());
+    for (DTL_Box *box : {editor->fromBox, editor->toBox}) {
+        QVERIFY(editor->rect().contains(box->geometry()));
+        auto *line = box->findChild<QLineEdit *>();
+        QVERIFY(line->fontMetrics().horizontalAdvance(QStringLiteral("23:59")) <= line->contentsRect().width() - 4);
+    }
 }
 
 QTEST_MAIN(tst_DTL_widget)

@@ -10,6 +10,7 @@
 #include "programs/aprogram_settings_widget.h"
 #include "programs/program_time_edit.h"
 #include "tests/support/page_fixture.h"
+#include "widgets/font_fitting.h"
 #include "widgets/inf_time_class.h"
 #include "widgets/my_time_edit.h"
 
@@ -25,6 +26,7 @@
 #include <QTableWidget>
 #include <QStyle>
 #include <QStyleOptionButton>
+
 #include <QtTest>
 
 #include <functional>
@@ -306,11 +308,17 @@ void tst_program_step_editing::editorsByColumn()
     QVERIFY(editor);
     QCOMPARE(QString::fromLatin1(editor->metaObject()->className()), kind);
     QCOMPARE(editor->parentWidget(), table()->viewport());
-    // The editor covers its cell, and shows all its text where the column is narrower.
+    // The editor covers its cell and no other, and shows all its text: its font is lowered
+    // for it, never below a readable size.
     const QRect rect = table()->visualRect(cell(row, col));
-    QCOMPARE(editor->geometry().topLeft(), rect.topLeft());
-    QCOMPARE(editor->height(), rect.height());
-    QCOMPARE(editor->width(), qMax(rect.width(), editor->sizeHint().width()));
+    QCOMPARE(editor->geometry(), rect);
+    QVERIFY(editor->font().pointSizeF() >= SmallestFittedPointSize);
+    if (auto *box = qobject_cast<QAbstractSpinBox *>(editor)) {
+        const QLineEdit *line = box->findChild<QLineEdit *>();
+        QVERIFY(line);
+        QVERIFY2(line->fontMetrics().horizontalAdvance(box->text()) <= line->contentsRect().width() - 4,
+                 qPrintable(box->text()));
+    }
 
     auto timeText = [](QTime t) { return t.toString(QStringLiteral("hh:mm:ss.zzz")); };
     if (auto *spin = qobject_cast<QSpinBox *>(editor)) {
