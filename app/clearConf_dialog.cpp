@@ -6,6 +6,7 @@
 #include "model/user_interaction.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 
 namespace {
 
@@ -24,8 +25,7 @@ clearConf_dialog::clearConf_dialog(QWidget *parent)
     : QDialog(parent)
 {
     setupUi(this);
-    // The headline ends before the column of boxes starts.
-    fitFontToWidth(label, {label->text()}, cbAll->x() - label->x());
+    placeHeading();
     fitFontToWidth(label_2, {label_2->text()}, label_2->width());
     connect(cbAll, &QCheckBox::stateChanged, this, &clearConf_dialog::chgAll);
     connect(cbScenes, &QCheckBox::stateChanged, this, &clearConf_dialog::chgScenes);
@@ -34,6 +34,21 @@ clearConf_dialog::clearConf_dialog(QWidget *parent)
     connect(okButton, &QPushButton::clicked, this, &clearConf_dialog::clearExec);
     connect(this, &clearConf_dialog::clearByFlags, currentController,
             qOverload<u32>(&controller_configuration_class::ClearConfig));
+}
+
+void clearConf_dialog::placeHeading()
+{
+    // The heading ends a little before the column of boxes starts, and may take a second
+    // line: nothing stands below it down to the boxes of the left column. In its own size
+    // it reads above the boxes; only a text too long even for two lines gets smaller.
+    constexpr int GapBeforeBoxes = 8;
+    constexpr int Lines = 2;
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QFontMetrics metrics = label->fontMetrics();
+    label->setGeometry(label->x(), label->y(), cbAll->x() - GapBeforeBoxes - label->x(),
+                       Lines * metrics.lineSpacing() + metrics.descent());
+    fitWrappedLabelFont(label, label->size());
 }
 
 std::optional<u32> clearConf_dialog::runModal(QWidget *parent)

@@ -31,4 +31,7 @@ public slots:
     void chgScenes(int state);
     void chgProgs(int state);
     void clearExec();
+
+private:
+    void placeHeading();
 };

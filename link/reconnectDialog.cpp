@@ -20,7 +20,8 @@ reconnectDialog::reconnectDialog(QStringList serials, QWidget *parent)
                                   + tr("\nRetry or choose another device to connect."),
                               this);
     messageLabel->setAlignment(Qt::AlignHCenter);
-    messageLabel->setGeometry(20, 20, 320, 40);
+    // Across the dialog less a margin each side: the message's lines run long in every language.
+    messageLabel->setGeometry(10, 20, 340, 40);
 
     serialCombo = new QComboBox(this);
     serialCombo->setGeometry(120, 60, 120, 24);

@@ -107,8 +107,10 @@ void aprogram_settings_widget::createSingleStepsTab()
         return l;
     };
 
-    label(tr("Program:"), StepTableX, 12);
-    programNumberLabel = label(QStringLiteral("1"), StepTableX + 65, 12);
+    // The number follows the caption with a blank's room, however long the caption reads.
+    const QLabel *caption = label(tr("Program:"), StepTableX, 12);
+    const int numberX = StepTableX + qMax(65, caption->sizeHint().width() + caption->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
+    programNumberLabel = label(QStringLiteral("1"), numberX, 12);
     programNumberLabel->setMinimumWidth(40);
 
     stepTable = new aprogram_conf_widget(this, tab);

@@ -3273,7 +3273,7 @@ Die Dauer wird korrigiert.</translation>
         <source>
 Retry or choose another device to connect.</source>
         <translation>
-Versuchen Sie es erneut oder wählen Sie ein anderes Gerät.</translation>
+Erneut versuchen oder ein anderes Gerät wählen.</translation>
     </message>
     <message>
         <source>Retry</source>

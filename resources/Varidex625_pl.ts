@@ -428,7 +428,7 @@ Opóźnienie pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>Button No. %1 %2 - </source>
-        <translation>Przycisk nr %1 %2 - </translation>
+        <translation>Przycisk %1 %2 - </translation>
     </message>
     <message>
         <source>no description</source>
@@ -757,7 +757,7 @@ Opóźnienie pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>Internal Event %1 - </source>
-        <translation>Zdarzenie wewnętrzne %1 - </translation>
+        <translation>Zdarzenie wewn. %1 - </translation>
     </message>
     <message>
         <source>no description</source>

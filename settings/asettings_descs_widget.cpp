@@ -5,8 +5,10 @@
 #include "settings/showDesc_class.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
 
 namespace {
 
@@ -104,7 +106,7 @@ void asettings_descs_widget::createWidgets()
 
     descTable = new showDesc_class(rowCount(StatesCategory), 2, this);
     descTable->setGeometry(10, 44, PageWidth - 20, PageHeight - 54);
-    descTable->setColumnWidth(showDesc_class::ItemColumn, 110);
+    descTable->setColumnWidth(showDesc_class::ItemColumn, ItemColumnWidth);
     descTable->setColumnWidth(showDesc_class::DescriptionColumn, 600);
     // The item names number the rows already; the descriptions take the rest of the width.
     descTable->verticalHeader()->hide();
@@ -126,10 +128,24 @@ void asettings_descs_widget::chgCategory(int i)
     if (i < 0 || i >= CategoryCount)
         return;
     descTable->setRowCount(rowCount(i));
+    descTable->setColumnWidth(showDesc_class::ItemColumn, itemColumnWidth(i));
     descTable->setCurrentCell(0, showDesc_class::DescriptionColumn);
     descTable->category = i;
     descTable->descArray = descArrays[i];
     refresh();
+}
+
+int asettings_descs_widget::itemColumnWidth(int category) const
+{
+    // The last rows of a category have the longest numbers and, for the keys, each of the
+    // three words; the names stand whole beside the margins the style keeps in a cell.
+    const QFontMetrics metrics(descTable->font());
+    const int rows = rowCount(category);
+    int widest = 0;
+    for (int row = qMax(0, rows - 3); row < rows; ++row)
+        widest = qMax(widest, metrics.horizontalAdvance(itemName(category, row)));
+    const int margin = descTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, descTable) + 1;
+    return qMax(int(ItemColumnWidth), widest + 2 * margin + 1);
 }
 
 QString asettings_descs_widget::stateName(int row)

@@ -67,4 +67,7 @@ private:
     void createWidgets();
     void connectSignals();
     static QString stateName(int row);
+    // The Item column as built, widened where a category's item names need more.
+    static constexpr int ItemColumnWidth = 110;
+    int itemColumnWidth(int category) const;
 };

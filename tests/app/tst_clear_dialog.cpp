@@ -138,9 +138,15 @@ void tst_clear_dialog::form()
     QCOMPARE(dialog.findChild<QLabel *>("label")->text(), QStringLiteral("Clear settings:"));
     QCOMPARE(dialog.findChild<QLabel *>("label_2")->text(), QStringLiteral("Are you sure?"));
     QVERIFY(dialog.findChild<QLabel *>("label_2")->font().bold());
-    // The headline ends before the column of boxes, whatever font stands in for the form's.
+    // The headline ends before the column of boxes, whatever font stands in for the form's,
+    // in its own 12 points: its words fit the width left of the boxes, on two lines at most.
     const QLabel *headline = dialog.findChild<QLabel *>("label");
-    QVERIFY(headline->x() + headline->fontMetrics().horizontalAdvance(headline->text()) <= box(&dialog, "cbAll")->x());
+    QVERIFY(headline->geometry().right() < box(&dialog, "cbAll")->x());
+    QCOMPARE(headline->font().pointSize(), 12);
+    const QRect wrapped = headline->fontMetrics().boundingRect(QRect(0, 0, headline->width(), 1000), Qt::TextWordWrap,
+                                                               headline->text());
+    QVERIFY(wrapped.width() <= headline->width());
+    QVERIFY(wrapped.height() <= headline->height());
 
     const QStringList texts{"All",         "Scenes",          "Programs",
                             "Chained Events", "Descriptions", "Timers",

@@ -132,7 +132,7 @@ void tst_reconnect_dialog::layoutAndTexts()
     QCOMPARE(dialog.messageLabel->text(), QStringLiteral("Previously connected controller is no longer available!\n"
                                                          "Retry or choose another device to connect."));
     QVERIFY(dialog.messageLabel->alignment() & Qt::AlignHCenter);
-    QCOMPARE(dialog.messageLabel->geometry(), QRect(20, 20, 320, 40));
+    QCOMPARE(dialog.messageLabel->geometry(), QRect(10, 20, 340, 40));  // the dialog's width less a margin
     QCOMPARE(dialog.serialCombo->geometry(), QRect(120, 60, 120, 24));
     QCOMPARE(dialog.serialCombo->count(), 2);
     QCOMPARE(dialog.serialCombo->itemText(0), serialB);
