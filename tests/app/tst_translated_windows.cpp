@@ -19,7 +19,6 @@
 #include "tests/support/page_tabs.h"
 #include "tests/support/text_fit.h"
 #include "tests/support/translated_window.h"
-#include "widgets/font_substitutes.h"
 #include "widgets/main_tabs.h"
 
 #include <QAbstractItemDelegate>
@@ -40,11 +39,18 @@ namespace {
 // files in Qt's own columns.
 enum class rows { Measured, Left };
 
+// What a window is measured against: the descriptions its lists may shorten, and the face
+// of the main window's forms.
+struct measures {
+    QStringList descriptions;
+    QString formsFace;
+};
+
 // Whatever a window shows that does not read whole or readable: texts cut or crowded, list
 // rows elided (each list scrolled to its end), editors beyond their cells, fonts below the
 // readable size, headings smaller than what they head; for a window of its own, a face
 // other than the forms'.
-QStringList windowFaults(QWidget *window, const QStringList &descriptions, rows listRows = rows::Measured)
+QStringList windowFaults(QWidget *window, const measures &m, rows listRows = rows::Measured)
 {
     QList<text_place> places = fixedTexts(window);
     QStringList faults = crowdedTexts(window);
@@ -54,20 +60,20 @@ QStringList windowFaults(QWidget *window, const QStringList &descriptions, rows 
         faults << editorsBeyondTheirCells(view);
         view->scrollToBottom();
         QApplication::processEvents();
-        places << cellTexts(view, descriptions);
+        places << cellTexts(view, m.descriptions);
     }
     faults << cutTexts(places) << unreadableFonts(window) << smallHeadings(window);
-    const QString face = QFontInfo(formsDialogFont()).family();
-    if (window->isWindow() && QFontInfo(window->font()).family() != face)
+    const QString face = QFontInfo(window->font()).family();
+    if (window->isWindow() && face != m.formsFace)
         faults << QStringLiteral("%1 drawn in %2, not in the forms' %3")
-                      .arg(QLatin1String(window->metaObject()->className()), QFontInfo(window->font()).family(), face);
+                      .arg(QLatin1String(window->metaObject()->className()), face, m.formsFace);
     return faults;
 }
 
 // Opens the editor of every cell of a row in turn, as a double click does, and measures each
 // while it is open: in its cell or as a window of its own. The daytime editor is measured
 // with its time range shown.
-QStringList cellEditorFaults(QAbstractItemView *view, int row, const QStringList &descriptions, int *opened)
+QStringList cellEditorFaults(QAbstractItemView *view, int row, const measures &m, int *opened)
 {
     QStringList faults;
     for (int column = 0; column < view->model()->columnCount(); ++column) {
@@ -82,7 +88,7 @@ QStringList cellEditorFaults(QAbstractItemView *view, int row, const QStringList
             daytime->modeBox->setCurrentIndex(DTL_widget::SetManually);
         QApplication::processEvents();
         const QString where = QStringLiteral("editor of column %1: ").arg(column);
-        for (const QString &fault : windowFaults(editor, descriptions))
+        for (const QString &fault : windowFaults(editor, m))
             faults << where + fault;
         for (const QString &fault : editorsBeyondTheirCells(view))
             faults << where + fault;
@@ -96,7 +102,7 @@ QStringList cellEditorFaults(QAbstractItemView *view, int row, const QStringList
 // Runs `open`, which shows a modal window through the program's own user interaction, and
 // measures that window once it shows; then closes it. Nothing measured when none showed.
 QStringList modalWindowFaults(const std::function<void(user_interaction_interface &)> &open,
-                              const QStringList &descriptions, int *opened, rows listRows = rows::Measured)
+                              const measures &m, int *opened, rows listRows = rows::Measured)
 {
     widget_user_interaction boxes;
     user_interaction_interface &before = userInteraction();
@@ -110,7 +116,7 @@ QStringList modalWindowFaults(const std::function<void(user_interaction_interfac
             return;
         measuring.stop();
         ++*opened;
-        faults << windowFaults(shown, descriptions, listRows);
+        faults << windowFaults(shown, m, listRows);
         if (auto *dialog = qobject_cast<QDialog *>(shown))
             dialog->reject();
         else
@@ -203,7 +209,7 @@ void tst_translated_windows::windowsReadWhole()
     QVERIFY(f->loaded);
     gui_class &w = *f->window;
     w.show();
-    const QStringList descriptions = descriptionsOf(*f->link.controller);
+    const measures measured{descriptionsOf(*f->link.controller), QFontInfo(w.font()).family()};
     QStringList faults;
     int opened = 0;
     auto showTab = [&w](const char *name) {
@@ -218,34 +224,34 @@ void tst_translated_windows::windowsReadWhole()
         showTab("events-inputs");
         aevents_tableview_widget *actions = w.inputEventsPage->actionEditor->actionTable;
         QVERIFY(actions->rowCount() > 0);
-        faults << cellEditorFaults(actions, 0, descriptions, &opened);
+        faults << cellEditorFaults(actions, 0, measured, &opened);
         break;
     }
     case own_window::DelayTimeEditor: {
         showTab("events-delays");
         QTableWidget *delays = w.delayedEventsPage->eventList;
         for (int row = 0; row < delays->rowCount() && opened == 0; ++row)
-            faults << cellEditorFaults(delays, row, descriptions, &opened);
+            faults << cellEditorFaults(delays, row, measured, &opened);
         break;
     }
     case own_window::SequenceStepEditors:
         showTab("sequences");
-        faults << cellEditorFaults(w.sequencePage->stepTable, 0, descriptions, &opened);
+        faults << cellEditorFaults(w.sequencePage->stepTable, 0, measured, &opened);
         break;
     case own_window::ProgramStepEditors:
         showTab("programs");
-        faults << cellEditorFaults(w.programPage->stepTable, 0, descriptions, &opened);
+        faults << cellEditorFaults(w.programPage->stepTable, 0, measured, &opened);
         break;
     case own_window::ReconnectDialog:
         faults << modalWindowFaults(
             [](user_interaction_interface &boxes) {
                 boxes.askReconnect({QStringLiteral("005F1234-0042"), QStringLiteral("005F1234-0043")});
             },
-            descriptions, &opened);
+            measured, &opened);
         break;
     case own_window::ClearDialog:
         faults << modalWindowFaults([&w](user_interaction_interface &) { clearConf_dialog::runModal(&w); },
-                                    descriptions, &opened);
+                                    measured, &opened);
         break;
     case own_window::MessageBoxes: {
         message_request overlap = messageOf(
@@ -266,7 +272,7 @@ void tst_translated_windows::windowsReadWhole()
         };
         for (const message_request &request : requests)
             faults << modalWindowFaults([&request](user_interaction_interface &boxes) { boxes.showMessage(request); },
-                                        descriptions, &opened);
+                                        measured, &opened);
         break;
     }
     case own_window::CopyFileDialog:
@@ -280,12 +286,12 @@ void tst_translated_windows::windowsReadWhole()
                                                 "Varidex 625 project/config files (*.kdg;*.cfg;*.cfg625);;All files (*)"),
                     dialog_parent::None);
             },
-            descriptions, &opened, rows::Left);
+            measured, &opened, rows::Left);
         break;
     case own_window::MonitorWindows:
         for (pokaz *window : f->openMonitorWindows()) {
             ++opened;
-            faults << windowFaults(window, descriptions);
+            faults << windowFaults(window, measured);
         }
         break;
     }
