@@ -31,6 +31,8 @@ StL_widget::StL_widget(QWidget *parent)
     for (int c = 0; c < int(std::size(ColumnWidths)); ++c)
         twStates->setColumnWidth(c, ColumnWidths[c]);
     twStates->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // One line a row: a long description is cut with an ellipsis at its end, not by words.
+    twStates->setWordWrap(false);
     for (int i = 0; i < StateCount; ++i)
         fillRow(i);
 

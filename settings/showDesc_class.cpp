@@ -16,5 +16,7 @@ showDesc_class::showDesc_class(int rows, int columns, QWidget *parent)
     delegate = new showDesc_delegate(this);
     setItemDelegate(delegate);
     setSelectionMode(QAbstractItemView::NoSelection);
+    // One line a row: a long description is cut with an ellipsis at its end, not by words.
+    setWordWrap(false);
     setRowCount(rows);
 }
