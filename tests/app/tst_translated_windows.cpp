@@ -23,6 +23,7 @@
 
 #include <QAbstractItemDelegate>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QHeaderView>
