@@ -20,8 +20,9 @@ namespace {
 
 constexpr int TableHeight = 475;
 constexpr int SequenceTableHeight = 264;
-// The table's own width: its columns and room for the row numbers and the scroll bar.
-constexpr int TableMargin = 45;
+// The table's own width: its columns and room for the row numbers (up to three digits)
+// and the scroll bar.
+constexpr int TableMargin = 47;
 
 // Buttons and the Before box: at x 540 (520 on the clock page, whose table is narrower),
 // 20 pixels higher on the sequence page.

@@ -7,6 +7,7 @@
 #include "link/kd620_controller_class.h"
 #include "model/controller_configuration_class.h"
 #include "widgets/page_base.h"
+#include "widgets/row_numbers.h"
 #include "widgets/window_services.h"
 
 #include <QCursor>
@@ -23,14 +24,17 @@ struct column_entry {
 };
 
 // Headers and widths in column order; the clock page's Daytime Limits column is narrower.
+// A column's title is drawn bold while a row is selected: State Limits is as wide as that
+// needs, taken from the room Daytime Limits has beyond its texts and editor, so that the
+// columns still fit beside row numbers of three digits.
 const column_entry Columns[aevents_tableview_widget::ColumnCount] = {
     {QT_TRANSLATE_NOOP("aevents_tableview_widget", "Type"), 100},
     {QT_TRANSLATE_NOOP("aevents_tableview_widget", "No."), 70},
     {QT_TRANSLATE_NOOP("aevents_tableview_widget", "Action"), 110},
-    {QT_TRANSLATE_NOOP("aevents_tableview_widget", "Daytime Limits"), 130},
-    {QT_TRANSLATE_NOOP("aevents_tableview_widget", "State Limits"), 80},
+    {QT_TRANSLATE_NOOP("aevents_tableview_widget", "Daytime Limits"), 126},
+    {QT_TRANSLATE_NOOP("aevents_tableview_widget", "State Limits"), 82},
 };
-constexpr int ClockDaytimeWidth = 100;
+constexpr int ClockDaytimeWidth = 102;  // its title whole in bold in every language
 
 int widthOfColumn(int column, int kind)
 {
@@ -77,6 +81,7 @@ aevents_tableview_widget::aevents_tableview_widget(int kind, QWidget *parent)
 
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    keepRowNumbersOffEdges(this);
     verticalHeader()->setDefaultSectionSize(page_base::RowHeight);
     for (int c = 0; c < ColumnCount; ++c)
         setColumnWidth(c, widthOfColumn(c, kind));

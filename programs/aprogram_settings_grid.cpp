@@ -10,6 +10,7 @@
 #include "programs/aprogram_conf_widget.h"
 #include "widgets/guarded_spin_box.h"
 #include "widgets/my_time_edit.h"
+#include "widgets/row_numbers.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -58,6 +59,7 @@ void aprogram_settings_widget::createGroupedStepsTab()
     stepGrid->horizontalHeader()->setMinimumSectionSize(GridColumnWidth);
     for (int column = 0; column < GridColumns; ++column)
         stepGrid->setColumnWidth(column, GridColumnWidth);
+    keepRowNumbersOffEdges(stepGrid);
     stepGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     stepGrid->verticalHeader()->setDefaultSectionSize(GridRowHeight);
     stepGrid->setRowCount(GridRows);

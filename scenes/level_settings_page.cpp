@@ -42,7 +42,8 @@ constexpr int GridColumns = 10;
 constexpr int GridRows = (MaxChannels + GridColumns - 1) / GridColumns;
 constexpr int GridColumnWidth = 22;
 constexpr int GridRowHeight = 24;
-constexpr int SceneColumnWidth = 122;  // holds "no description" whole in every language
+// Holds "no description" whole in every language, and fits beside the row numbers up to 3072.
+constexpr int SceneColumnWidth = 121;
 // The Scenes tab is a page of the main tab widget itself, taller than the pages inside the
 // Events and Settings tabs; the page's tabs fill it to its right and bottom edges.
 constexpr int ScenesTabHeight = 672;

@@ -1,5 +1,7 @@
 #include "widgets/table_setup.h"
 
+#include "widgets/row_numbers.h"
+
 #include <QHeaderView>
 #include <QTableView>
 
@@ -7,6 +9,8 @@ void setUpTable(QTableView *table, const table_setup &setup)
 {
     if (setup.geometry.isValid())
         table->setGeometry(setup.geometry);
+    if (setup.showVerticalHeader)
+        keepRowNumbersOffEdges(table);
     table->horizontalHeader()->setStretchLastSection(setup.stretchLastColumn);
     // The smallest height first: a default below it would be raised to it.
     table->verticalHeader()->setMinimumSectionSize(qMin(setup.rowHeight, table->verticalHeader()->minimumSectionSize()));

@@ -19,5 +19,6 @@ struct table_setup {
     QAbstractItemView::SelectionBehavior selectionBehavior = QAbstractItemView::SelectItems;
 };
 
-// Applies the set-up to a table.
+// Applies the set-up to a table; a table that shows its row numbers keeps them off the
+// edges of their header (keepRowNumbersOffEdges).
 void setUpTable(QTableView *table, const table_setup &setup);

@@ -448,7 +448,7 @@ void tst_aevents_conf_widget::layoutByKind_data()
     QTest::addColumn<QRect>("before");
     QTest::newRow("inputs") << int(InputsPageKind) << QRect(0, 0, 535, 475) << QRect(540, 50, 66, 30)
                             << QRect(540, 252, 66, 22);
-    QTest::newRow("clock") << int(ClockPageKind) << QRect(0, 0, 505, 475) << QRect(520, 50, 66, 30)
+    QTest::newRow("clock") << int(ClockPageKind) << QRect(0, 0, 511, 475) << QRect(520, 50, 66, 30)
                            << QRect(520, 252, 66, 22);
     QTest::newRow("sequence") << int(SequencePageKind) << QRect(0, 0, 535, 264) << QRect(540, 30, 66, 30)
                               << QRect(540, 232, 66, 22);
