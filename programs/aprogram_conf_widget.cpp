@@ -18,7 +18,8 @@
 
 namespace {
 
-constexpr int SceneColumnWidth = 60;
+// "Scene No." whole in bold, as the column titles are drawn while a row is selected.
+constexpr int SceneColumnWidth = 62;
 constexpr int DurationColumnWidth = 140;
 constexpr int EventColumnWidth = 70;
 // Room beside the columns for the row numbers and the vertical scroll bar.
@@ -73,9 +74,16 @@ void aprogram_conf_widget::fitHeaderFont()
     QHeaderView *header = horizontalHeader();
     // Besides the style's margins, two pixels on each side keep a text off the section's edge.
     const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 4;
+    // The titles are drawn bold while a row is selected: they are fitted bold.
+    QFont font = header->font();
+    font.setBold(true);
+    header->setFont(font);
     for (int column = 0; column < StepColumnCount; ++column)
         fitFontToWidth(header, {stepModel->headerData(column, Qt::Horizontal).toString()},
                        columnWidth(column) - margins);
+    font = header->font();
+    font.setBold(false);
+    header->setFont(font);
 }
 
 int aprogram_conf_widget::columnsWidth() const

@@ -105,7 +105,7 @@
     <name>StateConds</name>
     <message>
         <source>State limits</source>
-        <translation>Limit stanów</translation>
+        <translation>Limit stanu</translation>
     </message>
     <message>
         <source>Set</source>
@@ -608,7 +608,7 @@ Opóźnienie pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>State Limits</source>
-        <translation>Limit stanów</translation>
+        <translation>Limit stanu</translation>
     </message>
     <message>
         <source>Scene</source>
@@ -1898,7 +1898,7 @@ Szczegóły w pliku „xml_report.log”.</translation>
     </message>
     <message>
         <source>State &amp;&amp; Daytime Limits</source>
-        <translation>Limit stanów i pory dnia</translation>
+        <translation>Limit stanu i pory dnia</translation>
     </message>
     <message>
         <source>Delays &amp;&amp; Sequences</source>

@@ -37,7 +37,7 @@ struct key_column_entry {
 };
 
 const key_column_entry KeyColumns[asettings_ired_tab::KeyColumnCount] = {
-    {QT_TRANSLATE_NOOP3("asettings_ired_tab", "Button", "column name"), 60},
+    {QT_TRANSLATE_NOOP3("asettings_ired_tab", "Button", "column name"), 62},  // "Przycisk" whole in bold
     {QT_TRANSLATE_NOOP3("asettings_ired_tab", "Code", "column name"), 50},
     {QT_TRANSLATE_NOOP3("asettings_ired_tab", "Description", "column name"), 240},
 };

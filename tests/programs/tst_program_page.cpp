@@ -192,7 +192,7 @@ void tst_program_page::newConfiguration()
         headers << page->stepTable->stepModel->headerData(i, Qt::Horizontal).toString();
     QCOMPARE(headers,
              QStringList({"Scene No.", "Fade Up Time", "Duration | inf.", "Fade Down Time", "Prog. Time", "Event"}));
-    QCOMPARE(page->stepTable->columnWidth(aprogram_conf_widget::SceneColumn), 60);
+    QCOMPARE(page->stepTable->columnWidth(aprogram_conf_widget::SceneColumn), 62);
     QCOMPARE(page->stepTable->columnWidth(aprogram_conf_widget::DurationColumn), 140);
     QCOMPARE(page->stepTable->columnWidth(aprogram_conf_widget::EventColumn), 70);
     QCOMPARE(page->stepTable->width(), page->stepTable->columnsWidth());

@@ -129,7 +129,7 @@ void tst_asettings_ired_tab::startsAsBuilt()
                                  p->keyModel->headerData(2, Qt::Horizontal).toString()};
     QCOMPARE(headers, QStringList({"Button", "Code", "Description"}));
     QCOMPARE(QList<int>({p->keyTable->columnWidth(0), p->keyTable->columnWidth(1), p->keyTable->columnWidth(2)}),
-             QList<int>({60, 50, 240}));
+             QList<int>({62, 50, 240}));
     QVERIFY(p->keyTable->verticalHeader()->isHidden());
     QCOMPARE(p->keyTable->selectionBehavior(), QAbstractItemView::SelectRows);
     QCOMPARE(p->keyTable->selectionMode(), QAbstractItemView::SingleSelection);
