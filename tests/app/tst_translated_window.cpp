@@ -4,7 +4,11 @@
 #include "app/gui_class.h"
 #include "app/language_list.h"
 #include "app/right_panel_widget.h"
+#include "events/aevents_conf_widget.h"
 #include "events/aevents_dmxout_widget.h"
+#include "events/aevents_inputs_widget.h"
+#include "events/aevents_tableview_widget.h"
+#include "model/event_code.h"
 #include "programs/aseq_settings_widget.h"
 #include "settings/asettings_descs_widget.h"
 #include "settings/asettings_dmx_set_widget.h"
@@ -31,6 +35,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -81,6 +86,22 @@ int listEveryDmxOutputEvent(gui_class &window)
     return 2 * range->spinChnlMax->maximum();
 }
 
+// Lengthens the list of the event each action table shows to `rows` actions and more: row
+// numbers of as many digits beside the columns.
+void lengthenShownActionLists(gui_class &window, controller_configuration_class &c, int rows)
+{
+    for (aevents_tableview_widget *table : window.findChildren<aevents_tableview_widget *>()) {
+        if (!isEventCode(table->eventCode))
+            continue;
+        for (int added = table->rowCount(); added < rows; ++added)
+            c.eventActions.appendAction(table->eventCode);
+        table->refresh();
+    }
+}
+
+// Actions enough for row numbers of three digits.
+constexpr int LongActionList = 120;
+
 // Shows every state of the window that shows other texts, as a user clicking through it
 // would, and calls `atEach` in each with a name for it: every page; on it, each tab of its
 // own tab widgets; on the Descriptions page, each category.
@@ -118,8 +139,9 @@ void visitEveryState(gui_class &window, const std::function<void(const QString &
     }
 }
 
-// The rows of every list and table the user sees in every state of the window, each list
-// scrolled to its end once (rows made or elided only when scrolled to are then there too).
+// The rows of every list and table the user sees in every state of the window, and the row
+// numbers beside them, each list scrolled to its end once (rows made or elided only when
+// scrolled to are then there too).
 QList<text_place> shownCellTexts(gui_class &window, const QStringList &descriptions)
 {
     QList<text_place> places;
@@ -134,6 +156,9 @@ QList<text_place> shownCellTexts(gui_class &window, const QStringList &descripti
             view->scrollToBottom();
             QApplication::processEvents();
             places << cellTexts(view, descriptions);
+            if (auto *table = qobject_cast<const QTableView *>(view))
+                places << columnsAcross(table) << sectionTexts(table->horizontalHeader())
+                       << sectionTexts(table->verticalHeader());
             view->scrollToTop();
         }
     });
@@ -324,9 +349,11 @@ void tst_translated_window::listRowsFit_data()
 
 // Every row of each list and table (every tab of a page, every category of the Descriptions
 // page, the DMX Output events of every channel, rows far below the first screen) fits its
-// cell: the view elides nothing but descriptions, and those only at their end. An empty
-// configuration shows the rows' own texts ("no description"), the full one every area in
-// use with its descriptions.
+// cell: the view elides nothing but descriptions, and those only at their end. Every row
+// number fits its header, in bold too where the current row's number is drawn bold, and the
+// columns still show whole beside row numbers of three digits (an event of more than a
+// hundred actions). An empty configuration shows the rows' own texts ("no description"),
+// the full one every area in use with its descriptions.
 void tst_translated_window::listRowsFit()
 {
     QFETCH(QString, code);
@@ -334,8 +361,10 @@ void tst_translated_window::listRowsFit()
     f = std::make_unique<translated_window>(code, full ? configuration_shown::Full : configuration_shown::Empty);
     QVERIFY(f->loaded);
     const int dmxOutputEvents = listEveryDmxOutputEvent(*f->window);
+    lengthenShownActionLists(*f->window, *f->link.controller, LongActionList);
     const QList<text_place> places = shownCellTexts(*f->window, descriptionsOf(*f->link.controller));
     QCOMPARE(f->window->dmxOutEventsPage->eventList->rowCount(), dmxOutputEvents);
+    QCOMPARE(f->window->inputEventsPage->actionEditor->actionTable->rowCount(), LongActionList);
     QVERIFY(places.size() > 10000);  // the rows were seen, every category and row, not skipped
     QVERIFY2(noneListed(cutTexts(places)), "rows elided by their view (listed above)");
 }

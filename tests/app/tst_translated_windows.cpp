@@ -27,6 +27,7 @@
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QHeaderView>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
@@ -48,9 +49,9 @@ struct measures {
 };
 
 // Whatever a window shows that does not read whole or readable: texts cut or crowded, list
-// rows elided (each list scrolled to its end), editors beyond their cells, fonts below the
-// readable size, headings smaller than what they head; for a window of its own, a face
-// other than the forms'.
+// rows and row numbers cut (each list scrolled to its end), editors beyond their cells,
+// fonts below the readable size, headings smaller than what they head; for a window of its
+// own, a face other than the forms'.
 QStringList windowFaults(QWidget *window, const measures &m, rows listRows = rows::Measured)
 {
     QList<text_place> places = fixedTexts(window);
@@ -62,6 +63,9 @@ QStringList windowFaults(QWidget *window, const measures &m, rows listRows = row
         view->scrollToBottom();
         QApplication::processEvents();
         places << cellTexts(view, m.descriptions);
+        if (auto *table = qobject_cast<const QTableView *>(view))
+            places << columnsAcross(table) << sectionTexts(table->horizontalHeader())
+                   << sectionTexts(table->verticalHeader());
     }
     faults << cutTexts(places) << unreadableFonts(window) << smallHeadings(window);
     const QString face = QFontInfo(window->font()).family();

@@ -3,6 +3,7 @@
 #include "model/controller_configuration_class.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTabWidget>
@@ -85,7 +87,98 @@ text_place spinBoxText(const QAbstractSpinBox *spin)
                       QStringLiteral("in a %1").arg(nameOf(spin))};
 }
 
+// The font a header draws a section's title in: the header's own, or the one the model
+// gives the section.
+QFont sectionFont(const QHeaderView *header, int section)
+{
+    const QVariant font = header->model()->headerData(section, header->orientation(), Qt::FontRole);
+    return font.isValid() ? qvariant_cast<QFont>(font).resolve(header->font()) : header->font();
+}
+
+// Whether the header draws a section's title bold: a header that highlights its sections
+// (and answers clicks) does so for the sections of the current selection.
+bool drawsSectionsBold(const QHeaderView *header)
+{
+    const auto *view = qobject_cast<const QAbstractItemView *>(header->parentWidget());
+    return header->highlightSections() && header->sectionsClickable()
+        && (!view || view->selectionMode() != QAbstractItemView::NoSelection);
+}
+
+// The part of a section that shows, in the header's coordinates: a column's section as far
+// as the table shows it (a table too narrow for its columns cuts the last ones at its
+// edge), a row's section across the whole header.
+QRect shownSection(const QHeaderView *header, int section)
+{
+    if (header->orientation() == Qt::Vertical)
+        return QRect(0, header->sectionViewportPosition(section), header->width(), header->sectionSize(section));
+    const int start = header->sectionViewportPosition(section);
+    const int end = qMin(start + header->sectionSize(section), header->viewport()->width());
+    return QRect(QPoint(qMax(start, 0), 0), QPoint(end - 1, header->height() - 1));
+}
+
+// How far from the left and the right edge of the shown section the header's style draws a
+// text that wide: inside the place the style gives the section's label, aligned as the
+// section asks.
+QPair<int, int> textGaps(const QHeaderView *header, int section, const QRect &shown, int width)
+{
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.rect = shown;
+    option.section = section;
+    option.orientation = header->orientation();
+    const QRect label = header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header);
+    const QVariant asked = header->model()->headerData(section, header->orientation(), Qt::TextAlignmentRole);
+    const Qt::Alignment alignment = asked.isValid() ? Qt::Alignment(asked.toInt()) : header->defaultAlignment();
+    const QRect text = QStyle::alignedRect(header->layoutDirection(), alignment & Qt::AlignHorizontal_Mask,
+                                           QSize(width, label.height()), label);
+    return {text.left() - shown.left(), shown.right() - text.right()};
+}
+
 } // namespace
+
+QList<text_place> sectionTexts(const QHeaderView *header)
+{
+    QList<text_place> places;
+    const QAbstractItemModel *model = header->model();
+    if (!model || header->isHidden())
+        return places;
+    // The forms' style draws a text its margin inside the section's edges, and the section's
+    // border takes a pixel of that: a text keeps two more pixels from each edge to read apart.
+    const int gap = QApplication::style()->pixelMetric(QStyle::PM_HeaderMargin) + 2;
+    const bool bold = drawsSectionsBold(header);
+    const QString owner = nameOf(header->parentWidget() ? header->parentWidget() : header);
+    const QString kind = header->orientation() == Qt::Horizontal ? QStringLiteral("column") : QStringLiteral("row");
+    for (int section = 0; section < header->count(); ++section) {
+        const QString title = model->headerData(section, header->orientation()).toString();
+        if (title.isEmpty() || header->isSectionHidden(section))
+            continue;
+        QFont font = sectionFont(header, section);
+        font.setBold(font.bold() || bold);
+        const int width = widestLine(QFontMetrics(font), title);
+        // The room is the width the text would have with its narrower gap on both sides.
+        const auto [left, right] = textGaps(header, section, shownSection(header, section), width);
+        places << text_place{title, width + 2 * gap, width + 2 * qMin(left, right),
+                             QStringLiteral("%1 header of %2%3")
+                                 .arg(kind, owner, bold ? QStringLiteral(", bold as the current one's") : QString())};
+    }
+    return places;
+}
+
+text_place columnsAcross(const QTableView *view)
+{
+    const QHeaderView *header = view->horizontalHeader();
+    QStringList titles;
+    int needed = 0;
+    for (int column = 0; view->model() && column < header->count(); ++column) {
+        if (header->isSectionHidden(column))
+            continue;
+        titles << view->model()->headerData(column, Qt::Horizontal).toString();
+        needed += header->sectionSize(column);
+    }
+    const QWidget *owner = view->parentWidget() ? view->parentWidget() : view;
+    return text_place{titles.join(QStringLiteral(" | ")), needed, view->viewport()->width(),
+                      QStringLiteral("the columns across %1").arg(nameOf(owner))};
+}
 
 QList<text_place> fixedTexts(QWidget *root)
 {
@@ -123,15 +216,8 @@ QList<text_place> fixedTexts(QWidget *root)
                 titles << tabs->tabText(i);
             places << text_place{titles.join(QStringLiteral(" | ")), tabs->tabBar()->sizeHint().width(), tabs->width()};
         } else if (auto *view = qobject_cast<QTableView *>(widget)) {
-            const QHeaderView *header = view->horizontalHeader();
-            if (!view->model() || header->isHidden())
-                continue;
-            for (int column = 0; column < view->model()->columnCount(); ++column) {
-                const QString title = view->model()->headerData(column, Qt::Horizontal).toString();
-                if (title.isEmpty() || header->isSectionHidden(column))
-                    continue;
-                places << text_place{title, widestLine(header->fontMetrics(), title) + 8, header->sectionSize(column)};
-            }
+            if (view->model())
+                places << sectionTexts(view->horizontalHeader());
         }
     }
     return places;

@@ -5,6 +5,8 @@
 #include <QStringList>
 
 class QAbstractItemView;
+class QHeaderView;
+class QTableView;
 class QWidget;
 class controller_configuration_class;
 
@@ -23,9 +25,22 @@ struct text_place {
 
 // Every text under root with a fixed room, in the order the widgets come: labels (a label
 // that wraps needs its widest word across and its lines down), push buttons, check and
-// radio boxes, group box titles, every item of a combo box, tab titles, column headers,
-// and the time or number a shown spin box holds. Pictures are left out.
+// radio boxes, group box titles, every item of a combo box, tab titles, the column headers
+// of tables (as sectionTexts measures them), and the time or number a shown spin box
+// holds. Pictures are left out.
 QList<text_place> fixedTexts(QWidget *root);
+
+// The title of every shown section of a shown header against the room the section gives
+// it: a text must keep the forms' header margin and two pixels more from both edges of the
+// part of its section that shows (a table too narrow for its columns cuts the last), placed
+// as the header's style places it and aligned as the section asks. A header that
+// highlights the current section draws its title bold: such titles are measured bold.
+QList<text_place> sectionTexts(const QHeaderView *header);
+
+// The columns of a table against the width the table shows them in: columns wider than that
+// are cut at its edge (and scrolled by a bar the layout has no room for). Every column of
+// the forms shows whole.
+text_place columnsAcross(const QTableView *view);
 
 // The text of every cell of the view, whichever rows are scrolled into sight, against the
 // room its delegate gives the text. Only the descriptions the user wrote may lose their end
