@@ -518,11 +518,11 @@ Die Verzögerung bleibt unverändert.</translation>
     </message>
     <message>
         <source>Increase intensity</source>
-        <translation>Verstärken</translation>
+        <translation>Aufdimmen</translation>
     </message>
     <message>
         <source>Decrease intensity</source>
-        <translation>Abschwächen</translation>
+        <translation>Abdimmen</translation>
     </message>
     <message>
         <source>Set intensity</source>
@@ -714,7 +714,7 @@ Die Verzögerung bleibt unverändert.</translation>
     </message>
     <message>
         <source>Increase intensity</source>
-        <translation>Verstärken</translation>
+        <translation>Aufdimmen</translation>
     </message>
     <message>
         <source>Decrease brightness</source>
@@ -722,7 +722,7 @@ Die Verzögerung bleibt unverändert.</translation>
     </message>
     <message>
         <source>Decrease intensity</source>
-        <translation>Abschwächen</translation>
+        <translation>Abdimmen</translation>
     </message>
     <message>
         <source>Set brightness</source>

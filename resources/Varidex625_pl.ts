@@ -518,7 +518,7 @@ Opóźnienie pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>Increase intensity</source>
-        <translation>Wzmocnij</translation>
+        <translation>Rozjaśnij</translation>
     </message>
     <message>
         <source>Decrease intensity</source>
@@ -714,7 +714,7 @@ Opóźnienie pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>Increase intensity</source>
-        <translation>Wzmocnij</translation>
+        <translation>Rozjaśnij</translation>
     </message>
     <message>
         <source>Decrease brightness</source>
@@ -934,7 +934,7 @@ Czas trwania zostanie poprawiony.</translation>
     </message>
     <message>
         <source>Copy from range:</source>
-        <translation>Kopiuj zakres:</translation>
+        <translation>Kopiuj zakres od</translation>
     </message>
     <message>
         <source>to</source>
@@ -2118,7 +2118,7 @@ Szczegóły w pliku „xml_report.log”.</translation>
     </message>
     <message>
         <source>Copy from range:</source>
-        <translation>Kopiuj zakres:</translation>
+        <translation>Kopiuj zakres od</translation>
     </message>
     <message>
         <source>to</source>
@@ -2496,7 +2496,7 @@ Kontynuować mimo to?</translation>
     </message>
     <message>
         <source>Enable Sunrise / Sunset Events</source>
-        <translation>Włącz zdarzenia wschodu / zachodu</translation>
+        <translation>Włącz zdarzenia wschodu / zachodu słońca</translation>
     </message>
     <message>
         <source>Start-up Time</source>
@@ -3154,7 +3154,7 @@ Czas trwania zostanie poprawiony.</translation>
     </message>
     <message>
         <source>Copy from range:</source>
-        <translation>Kopiuj zakres:</translation>
+        <translation>Kopiuj zakres od</translation>
     </message>
     <message>
         <source>Copy</source>
