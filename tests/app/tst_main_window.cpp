@@ -787,7 +787,7 @@ void tst_main_window::fileSaveAsksAboutTheNameWritten()
         }
     }
     QCOMPARE(questions, askedAbout.isEmpty() ? QStringList()
-                                             : QStringList{askedAbout + " already exists.\nDo you want to replace it?"});
+                                             : QStringList{replaceQuestion(askedAbout)});
     QCOMPARE(changedFiles(before, readFolder(dir.path())), written.isEmpty() ? QStringList() : QStringList{written});
 }
 

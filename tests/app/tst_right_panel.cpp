@@ -826,7 +826,7 @@ void tst_right_panel::replacesOnlyAfterYes()
         }
     }
     QCOMPARE(questions, askedAbout.isEmpty() ? QStringList()
-                                             : QStringList{askedAbout + " already exists.\nDo you want to replace it?"});
+                                             : QStringList{replaceQuestion(askedAbout)});
     QCOMPARE(ui->saveDialogsConfirm, QList<bool>{false});
     const folder_contents after = readFolder(dir.path());
     QCOMPARE(changedFiles(before, after), written.isEmpty() ? QStringList() : QStringList{written});

@@ -344,11 +344,6 @@ const QString SunCaption = QStringLiteral("Choose a file to save sunrise and sun
 const QString CsvFilter = QStringLiteral("CSV sheets (*.csv)");
 const QString AllFiles = QStringLiteral("All files (*)");
 
-QString replaceQuestion(const QString &name)
-{
-    return name + QStringLiteral(" already exists.\nDo you want to replace it?");
-}
-
 } // namespace
 
 void tst_settings_other::sunTableSaveStartsFromATableName_data()

@@ -38,11 +38,6 @@ const QString RcuFilter = QStringLiteral("Varidex RCU Settings (*.rcu)");
 const QString AllFiles = QStringLiteral("All files (*)");
 const QString SaveCaption = QStringLiteral("Choose a RCU settings file for KD625 controller");
 
-QString replaceQuestion(const QString &name)
-{
-    return name + QStringLiteral(" already exists.\nDo you want to replace it?");
-}
-
 } // namespace
 
 // The remote-control settings page: its table, the address and key groups, the Remote

@@ -3,6 +3,11 @@
 #include <QDir>
 #include <QFile>
 
+QString replaceQuestion(const QString &fileName)
+{
+    return fileName + QStringLiteral(" already exists.\nDo you want to replace it?");
+}
+
 void makeFiles(const QString &folder, const QStringList &names)
 {
     for (const QString &name : names) {

@@ -15,3 +15,6 @@ folder_contents readFolder(const QString &folder);
 // The names of the files that are new or whose bytes differ, sorted; a file that went away
 // is listed too.
 QStringList changedFiles(const folder_contents &before, const folder_contents &after);
+
+// What a save asks, in English, before it replaces the file of that name.
+QString replaceQuestion(const QString &fileName);
