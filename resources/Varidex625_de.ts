@@ -765,7 +765,7 @@ Die Verzögerung bleibt unverändert.</translation>
     </message>
     <message>
         <source>Int. ev. %1 - </source>
-        <translation>Int. Ereign. %1 - </translation>
+        <translation>Int. Ereignis %1 - </translation>
     </message>
     <message>
         <source>Internal Event %1</source>
@@ -966,7 +966,7 @@ Die Dauer wird korrigiert.</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation>Freigeben</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Choose a project description file for Kd620 controller</source>
@@ -3082,7 +3082,7 @@ Installieren Sie die udev-Regel resources/udev/60-varidex625.rules wie in README
     </message>
     <message>
         <source>Enable</source>
-        <translation>Aktivieren</translation>
+        <translation>Freigeben</translation>
     </message>
     <message>
         <source>values setting</source>
@@ -3172,7 +3172,7 @@ Die Dauer wird korrigiert.</translation>
     </message>
     <message>
         <source>Release</source>
-        <translation>Freigeben</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>copying</source>
@@ -3424,7 +3424,7 @@ Erneut versuchen oder ein anderes Gerät wählen.</translation>
     </message>
     <message>
         <source>When unset</source>
-        <translation>Nicht gesetzt</translation>
+        <translation>Zurückgesetzt</translation>
     </message>
 </context>
 <context>

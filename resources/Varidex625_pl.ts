@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Clear all</source>
-        <translation>Wyczyść</translation>
+        <translation>Czyść</translation>
     </message>
 </context>
 <context>
@@ -757,7 +757,7 @@ Opóźnienie pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>Internal Event %1 - </source>
-        <translation>Zdarzenie wewn. %1 - </translation>
+        <translation>Zdarz. wewn. %1 - </translation>
     </message>
     <message>
         <source>no description</source>
@@ -765,7 +765,7 @@ Opóźnienie pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>Int. ev. %1 - </source>
-        <translation>Zd. wewn. %1 - </translation>
+        <translation>Zdarz. wewn. %1 - </translation>
     </message>
     <message>
         <source>Internal Event %1</source>
@@ -788,7 +788,7 @@ Opóźnienie pozostaje bez zmian.</translation>
     </message>
     <message>
         <source>Clear whole mask</source>
-        <translation>Wyczyść maskę</translation>
+        <translation>Czyść maskę</translation>
     </message>
     <message>
         <source>Choose different source mask!</source>
@@ -1341,7 +1341,7 @@ Czy na pewno przenieść ją do grupy %1?</translation>
     </message>
     <message>
         <source>Clear channels</source>
-        <translation>Wyczyść kanały</translation>
+        <translation>Czyść kanały</translation>
     </message>
     <message>
         <source>Scene: %1</source>
@@ -1752,7 +1752,7 @@ Szczegóły w pliku „xml_report.log”.</translation>
     </message>
     <message>
         <source>Clear settings</source>
-        <translation>Wyczyść ustawienia</translation>
+        <translation>Czyść ustawienia</translation>
     </message>
     <message>
         <source>Read from controller</source>
@@ -1846,7 +1846,7 @@ Szczegóły w pliku „xml_report.log”.</translation>
     <name>clearConf</name>
     <message>
         <source>Clear configuration</source>
-        <translation>Wyczyść konfigurację</translation>
+        <translation>Czyść konfigurację</translation>
     </message>
     <message>
         <source>Yes!</source>
@@ -1882,7 +1882,7 @@ Szczegóły w pliku „xml_report.log”.</translation>
     </message>
     <message>
         <source>Clear settings:</source>
-        <translation>Wyczyść ustawienia:</translation>
+        <translation>Czyść ustawienia:</translation>
     </message>
     <message>
         <source>Internal Events</source>
@@ -2312,11 +2312,11 @@ Kontynuować mimo to?</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation>&amp;Wyczyść</translation>
+        <translation>&amp;Czyść</translation>
     </message>
     <message>
         <source>Clear current configuration</source>
-        <translation>Wyczyść bieżącą konfigurację</translation>
+        <translation>Czyść bieżącą konfigurację</translation>
     </message>
     <message>
         <source>View &amp;Inputs</source>
@@ -2468,7 +2468,7 @@ Kontynuować mimo to?</translation>
     </message>
     <message>
         <source>R. C. Key</source>
-        <translation>Przyc. pilota</translation>
+        <translation>Przycisk pilota</translation>
     </message>
     <message>
         <source>CSV sheets (*.csv)</source>
@@ -3088,7 +3088,7 @@ Zainstaluj regułę udev resources/udev/60-varidex625.rules zgodnie z opisem w R
     </message>
     <message>
         <source>Enable</source>
-        <translation>Włącz</translation>
+        <translation>Zezwól</translation>
     </message>
     <message>
         <source>values setting</source>
@@ -3314,7 +3314,7 @@ Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
     </message>
     <message>
         <source>Clear config</source>
-        <translation>Wyczyść</translation>
+        <translation>Czyść</translation>
     </message>
     <message>
         <source>Connect with KD625</source>
