@@ -5,11 +5,13 @@
 // (page-<name>.png; the Settings/Other page as settings-other.png), the other tabs of the
 // Scenes and Masks pages (page-scenes-<tab>.png, page-masks-<tab>.png; the scene page's Copying
 // tab with its DMX sheet group ready to export), the program page's grouped steps and extra
-// entries (page-programs-grid.png, -entries.png), then the monitor's box and its three windows
-// (monitor-*.png), the action editors open (editor-*.png) and the program page's Copying tab
-// (page-programs-copying.png). With a translation file ("Varidex625_pl.qm") the window is
-// built in its language, as after choosing it from the Language menu, and every name ends in
-// the language's code (main-window-pl.png).
+// entries (page-programs-grid.png, -entries.png), then the monitor's three windows
+// (monitor-*.png) and the Settings/Other page while they are open, as the main window shows
+// them (monitor-settings-other.png), the action editors open (editor-*.png) and the program
+// page's Copying tab (page-programs-copying.png). With a translation file ("Varidex625_pl.qm")
+// the window is built in its language, as after choosing it from the Language menu, and every
+// name ends in the language's code (main-window-pl.png). Every picture shows something no
+// other does: one that repeats an earlier picture is named on stderr and the exit status is 1.
 #include "app/application_resources.h"
 #include "app/gui_class.h"
 #include "app/language_list.h"
@@ -37,14 +39,19 @@
 #include "tests/sim/sim_usb_bus.h"
 #include "tests/support/configuration_fixture.h"
 #include "tests/support/page_tabs.h"
+#include "tests/support/virtual_clock.h"
 #include "widgets/font_substitutes.h"
 #include "widgets/main_tabs.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QHash>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QFileInfo>
 #include <QRadioButton>
@@ -61,13 +68,49 @@ namespace {
 // "-pl" when the window is photographed in Polish, empty in English.
 QString languageSuffix;
 
+// The pictures written so far by their pixels: a picture equal to an earlier one shows a
+// state that did not come about, or one already shown.
+QHash<QByteArray, QString> writtenPictures;
+bool picturesRepeated = false;
+
+QByteArray fingerprint(const QImage &picture)
+{
+    const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(QByteArray::number(pixels.width()) + 'x' + QByteArray::number(pixels.height()));
+    hash.addData(QByteArrayView(reinterpret_cast<const char *>(pixels.constBits()), pixels.sizeInBytes()));
+    return hash.result();
+}
+
+void save(const QImage &picture, const QString &path)
+{
+    QString named = path;
+    named.insert(path.size() - int(qstrlen(".png")), languageSuffix);
+    if (!picture.save(named))
+        qWarning("cannot write %s", qPrintable(named));
+    const QByteArray pixels = fingerprint(picture);
+    const QString earlier = writtenPictures.value(pixels);
+    if (!earlier.isEmpty()) {
+        qWarning("%s is the same picture as %s", qPrintable(named), qPrintable(earlier));
+        picturesRepeated = true;
+    }
+    writtenPictures.insert(pixels, named);
+}
+
 void save(QWidget *widget, const QString &path)
 {
     QApplication::processEvents();
-    QString named = path;
-    named.insert(path.size() - int(qstrlen(".png")), languageSuffix);
-    if (!widget->grab().save(named))
-        qWarning("cannot write %s", qPrintable(named));
+    save(widget->grab().toImage(), path);
+}
+
+// The row the level pages are photographed on, every tab of them: a scene and a mask with
+// levels and a description, among others.
+constexpr int LevelPageRow = 3;
+
+void showLevelPageRows(gui_class &window)
+{
+    window.scenePage->sceneTable->setCurrentCell(LevelPageRow, 0);
+    window.maskPage->sceneTable->setCurrentCell(LevelPageRow, 0);
 }
 
 // Installs the translation of the file given and lists its language beside English, as the
@@ -107,7 +150,6 @@ void photographLevelTabs(gui_class &window, const QDir &folder)
     };
     for (level_settings_page *page : {static_cast<level_settings_page *>(window.scenePage),
                                       static_cast<level_settings_page *>(window.maskPage)}) {
-        page->sceneTable->setCurrentCell(3, 0);
         for (int channel : {0, 2, 4, 5, 6})
             page->channelBox(channel)->setCheckState(Qt::Checked);
         page->copyEnableBox->setChecked(true);
@@ -186,7 +228,23 @@ void photographProgramTabs(gui_class &window, const QDir &folder)
     page->programTabs->setCurrentIndex(aprogram_settings_widget::SingleStepsTab);
 }
 
-// The monitor's three windows, then its box on the Settings tab's Other page.
+// The main window as it shows the monitor: the inputs and DMX output windows are drawn inside
+// it, at its top-left corner; the internal-states window, a window of its own, is put over it
+// beside the monitor's box, where a desktop would show it.
+QImage withMonitorWindows(gui_class &window, const ctrl_monitor &monitor)
+{
+    constexpr int Gap = 30;
+    QImage picture = window.grab().toImage();
+    const QPoint at = monitor.mapTo(&window, QPoint(monitor.width() + Gap, 0));
+    QPainter painter(&picture);
+    painter.drawPixmap(at, monitor.statesWindow->grab());
+    // Offscreen no window manager frames a window: a line parts it from the page below.
+    painter.setPen(window.palette().color(QPalette::Shadow));
+    painter.drawRect(QRect(at, monitor.statesWindow->size()).adjusted(-1, -1, 0, 0));
+    return picture;
+}
+
+// The monitor's three windows, then the Settings tab's Other page while they are open.
 void photographMonitor(gui_class &window, const QDir &folder)
 {
     for (int i = 0; i < pageTabCount; ++i) {
@@ -204,8 +262,8 @@ void photographMonitor(gui_class &window, const QDir &folder)
     save(monitor->inputsWindow, folder.filePath(QStringLiteral("monitor-inputs.png")));
     save(monitor->dmxWindow, folder.filePath(QStringLiteral("monitor-dmx-output.png")));
     save(monitor->statesWindow, folder.filePath(QStringLiteral("monitor-internal-states.png")));
+    save(withMonitorWindows(window, *monitor), folder.filePath(QStringLiteral("monitor-settings-other.png")));
     monitor->stopShows(MonitorAll);
-    save(&window, folder.filePath(QStringLiteral("monitor-settings-other.png")));
 }
 
 // The action editors open on the Inputs page: the daytime limits as a range and as the
@@ -281,6 +339,10 @@ int main(int argc, char **argv)
         return 2;
     }
 
+    // Virtual time, from the simulated controller's own moment: the date and time boxes and
+    // the controller's clock read the same whenever the pictures are made, so two pictures of
+    // one state are one picture.
+    virtual_clock clock(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 30)));
     auto *controller = new kd620_controller_class;
     currentController = controller;
     populateConfiguration(*controller);  // before the real boxes: its notes need no person
@@ -297,6 +359,8 @@ int main(int argc, char **argv)
         window.timerTimeUpdate();
         save(&window, folder.filePath(QStringLiteral("main-window.png")));
         save(window.rightPanel, folder.filePath(QStringLiteral("right-panel.png")));
+        // The main window's picture is the Scenes page on its first scene already.
+        showLevelPageRows(window);
         for (int i = 0; i < pageTabCount; ++i) {
             showPage(window, pageTabs[i]);
             const QString name = QString::fromLatin1(pageTabs[i].name);
@@ -317,5 +381,5 @@ int main(int argc, char **argv)
     delete controller;
     currentController = nullptr;
     installUserInteraction(nullptr);
-    return 0;
+    return picturesRepeated ? 1 : 0;
 }
