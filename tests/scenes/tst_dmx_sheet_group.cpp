@@ -129,6 +129,7 @@ private slots:
     void roundTrip();
     void longDescriptionsRoundTrip_data();
     void longDescriptionsRoundTrip();
+    void longestImportedDescriptionSavedAndOpened();
     void rowPassedOverClearsNothing();
 
 private:
@@ -772,6 +773,30 @@ void tst_dmx_sheet_group::longDescriptionsRoundTrip()
     QCOMPARE(ui->messageTexts().last(), counted(count(), "imported"));
     for (int number = 0; number < count(); ++number)
         QVERIFY2(description(number) == descriptions[number], qPrintable(QString::number(number + 1)));
+}
+
+// The longest description a sheet gives, of the character a configuration file writes
+// longest, is saved and opened whole with the configuration.
+void tst_dmx_sheet_group::longestImportedDescriptionSavedAndOpened()
+{
+    makePage();
+    const QString longest(dmx_sheet_reader::DescriptionLimit, QLatin1Char('<'));
+    writeFile(path("long.dmx"), numberedSheet(kind(), 1, 2) + "desc;" + longest.toLatin1() + ";second\n");
+    chooseFile(path("long.dmx"));
+    group->sheetActionButton->click();
+    QCOMPARE(ui->messageTexts().last(), counted(2, "imported"));
+    QVERIFY(description(0) == longest);
+
+    const QString file = path("show.cfg625");
+    const auto back = qScopeGuard([previous = QDir::currentPath()] { QDir::setCurrent(previous); });
+    QVERIFY(QDir::setCurrent(dir->path()));  // where a report of the read would go
+    f->controller->write_confDataToFile(file, false);
+    kd620_controller_class opened;
+    QCOMPARE(opened.read_confDataFromFile(file), 0);
+    QCOMPARE(ui->messageTexts().mid(1), QStringList({QStringLiteral("Data write to file %1\nsuccessful!").arg(file),
+                                                     QStringLiteral("Data read from file\n    successful!")}));
+    QVERIFY(set().description(opened, 0) == longest);
+    QCOMPARE(set().description(opened, 1), QStringLiteral("second"));
 }
 
 // Rows too long to read (channel 2, the fade-ups, the descriptions) leave those fields of
