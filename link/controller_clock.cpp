@@ -118,6 +118,11 @@ bool kd620_controller_class::readControllerClock()
 
 int kd620_controller_class::setControllerClock(QDateTime dateTime, bool daylightSaving)
 {
+    // A year the clock's BCD byte cannot hold would be sent as a byte the controller reads
+    // as another date: refused before anything goes out.
+    const int year = dateTime.date().year();
+    if (!dateTime.isValid() || year < FirstClockYear || year > LastClockYear)
+        return -1;
     clockValid = 0;
     if (waitStatusClear(STATUS_BUSY, SetClockBusyPolls) != 0) {
         dropConnection();
@@ -132,7 +137,7 @@ int kd620_controller_class::setControllerClock(QDateTime dateTime, bool daylight
     record[DayOfWeek] = toBcd(date.dayOfWeek()) & 0x07;
     record[Day] = toBcd(date.day()) & 0x3F;
     record[Month] = u8((toBcd(date.month()) & 0x1F) | (daylightSaving ? DaylightSavingBits : 0));
-    record[Year] = toBcd(date.year() - 2000);
+    record[Year] = toBcd(year - FirstClockYear);
     // The calibration has a request of its own; the record carries the one last known.
     record[Calibration] = calibrationCode(clockCalibration);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/description_bound.h"
+
 #include <QString>
 
 class QTextStream;
@@ -9,8 +11,9 @@ class QTextStream;
 // never becomes one endless string, so memory does not grow with the file.
 namespace bounded_line {
 
-// The longest line kept, in characters; no line this program writes comes near it.
-constexpr qsizetype MaxLength = 64 * 1024;
+// The longest line kept, in characters: the longest a description makes, the longest line
+// this program writes.
+constexpr qsizetype MaxLength = description_bound::MaxLineLength;
 
 enum class result {
     Ok,       // line holds the next line; a null line at the end of the text

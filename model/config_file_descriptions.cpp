@@ -2,6 +2,7 @@
 
 #include "model/config_file_format.h"
 #include "model/controller_configuration_class.h"
+#include "model/description_bound.h"
 #include "model/event_code.h"
 #include "model/xml/xml_escape.h"
 #include "model/xml/xml_node_class.h"
@@ -137,8 +138,10 @@ void takeGroup(const xml_node_class &node, const Group &group, controller_config
     for (const xml_leaf_class &leaf : node.leaves) {
         if (leaf.text.isEmpty())
             continue;
+        // A longer text than a description holds comes from no file of ours: held to the
+        // bound, it is written again on a line that reads back.
         if (QString *description = target(group, leaf, c))
-            *description = xml_unescapeText(leaf.text);
+            *description = description_bound::bounded(xml_unescapeText(leaf.text));
     }
 }
 

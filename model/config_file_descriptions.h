@@ -17,7 +17,8 @@ void writeProjectDescription(QTextStream &out, controller_configuration_class &c
 // Takes the descriptions out of a parsed project description whose levels are fixed
 // ("project" / "descriptions" under root). Lines whose number is out of their group's
 // range, whose mode is missing or unknown for their group, or whose text is empty are
-// passed over; a later line for the same description replaces an earlier one.
+// passed over; a later line for the same description replaces an earlier one. A text
+// longer than a description holds is cut to description_bound::MaxLength.
 void takeProjectDescription(xml_node_class &root, controller_configuration_class &c);
 
 // Old format: the scene, program, sequence-start event and mask descriptions as 100-byte

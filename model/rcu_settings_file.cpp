@@ -3,6 +3,7 @@
 #include "model/application_identity.h"
 #include "model/bounded_line.h"
 #include "model/controller_configuration_class.h"
+#include "model/description_bound.h"
 #include "model/user_interaction.h"
 #include "model/xml/xml_element_class.h"
 #include "model/xml/xml_names.h"
@@ -158,7 +159,7 @@ private:
             else
                 askIgnore(tr("Invalid key code!"));
         }
-        c.rcuKeyDescs[*key] = description ? description->text : QString();
+        c.rcuKeyDescs[*key] = description ? description_bound::bounded(description->text) : QString();
     }
 
     template <typename Node>

@@ -111,6 +111,11 @@ QString dmx_sheet_group::importTitle() const
     return kind.ofMasks ? tr("Import masks:") : tr("Import scenes:");
 }
 
+QString dmx_sheet_group::saveDialogTitle() const
+{
+    return kind.ofMasks ? tr("Choose file to save masks") : tr("Choose file to save scenes");
+}
+
 void dmx_sheet_group::tell(message_icon icon, const QString &title, const QString &text)
 {
     showMessage(icon, title, text, message_button::Ok, message_button::NoButton, page);
@@ -146,9 +151,9 @@ void dmx_sheet_group::browseImpExp()
                                                            : tr("Choose DMX value sheet"),
                                                 start, filter, dialog_parent::None);
     } else {
-        name = userInteraction().chooseSaveFile(kind.ofMasks ? tr("Choose file to save masks")
-                                                           : tr("Choose file to save scenes"),
-                                                start, filter, dialog_parent::None);
+        name = userInteraction().chooseSaveFile(saveDialogTitle(), start, filter, dialog_parent::None);
+        if (!name.isEmpty())
+            replaceConfirmedFile = name;
     }
     if (name.isEmpty())
         return;
@@ -188,6 +193,10 @@ void dmx_sheet_group::exportSheet()
         tell(message_icon::Critical, exportTitle(), tr("Invalid range!"));
         return;
     }
+    // The save dialog asked before it named an existing file; a name typed in the field
+    // gets the same question before that file is replaced.
+    if (name != replaceConfirmedFile && !confirmReplace(name, saveDialogTitle(), dialog_parent::None))
+        return;
     if (!confirmColumns(from, to))
         return;
     switch (writeDmxSheet(name, dmxSheetText(*currentController, kind, from, to))) {

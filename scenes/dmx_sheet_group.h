@@ -76,7 +76,11 @@ private:
     // The page's texts.
     QString exportTitle() const;
     QString importTitle() const;
+    QString saveDialogTitle() const;
 
     const dmx_sheet_kind &kind;
     QWidget *page;
+    // The last name the save dialog gave: it asked before naming an existing file, so an
+    // export to it does not ask again.
+    QString replaceConfirmedFile;
 };

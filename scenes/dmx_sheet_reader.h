@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/bounded_line.h"
+#include "model/description_bound.h"
 #include "model/image_layout.h"
 
 #include <QByteArray>
@@ -52,14 +52,13 @@ public:
     static constexpr int PieceLimit = 1999;
     // More columns than there are scenes can't come from an export; values beyond are dropped.
     static constexpr int ColumnLimit = 3072;
-    // The longest description a configuration holds, in characters. The configuration file
-    // keeps each on a line of its own, which is read up to bounded_line::MaxLength
-    // characters; the Descriptions page's line takes fewer (32767); a sheet read here is
-    // held to the same bound. Whatever description an export writes therefore reads back.
-    static constexpr qsizetype DescriptionLimit = bounded_line::MaxLength;
+    // The longest description a configuration holds, in characters: a sheet read here is
+    // held to the bound every editor keeps. Whatever description an export writes reads
+    // back, and is saved on a configuration file's line that reads back too.
+    static constexpr qsizetype DescriptionLimit = description_bound::MaxLength;
     // The longest field of a row, in bytes: such a description at up to three bytes a
     // character in the local 8-bit encoding. Numbers and keys are held to it alike.
-    static constexpr qsizetype FieldLimit = 3 * DescriptionLimit;
+    static constexpr qsizetype FieldLimit = description_bound::MaxBytesPerCharacter * DescriptionLimit;
     // What the debug line of a row passed over shows of its start.
     static constexpr int KeyLimit = 32;
 

@@ -3,6 +3,7 @@
 #include "link/firmware_version.h"
 #include "link/kd620_controller_class.h"
 #include "model/application_identity.h"
+#include "model/bcd_codec.h"
 #include "model/clock_interface.h"
 #include "model/image_access.h"
 #include "model/image_layout.h"
@@ -46,6 +47,8 @@ void asettings_clock_widget::createWidgets()
     dateTimeEdit = new QDateTimeEdit(this);
     dateTimeEdit->setGeometry(10, 6, 270, 28);
     dateTimeEdit->setDisplayFormat(QStringLiteral("dddd, dd.MM.yyyy hh:mm:ss"));
+    // Only the years the controller's clock holds: another would reach it as a wrong date.
+    dateTimeEdit->setDateRange(QDate(FirstClockYear, 1, 1), QDate(LastClockYear, 12, 31));
     dstBox = new QCheckBox(tr("DST"), this);
     dstBox->setGeometry(295, 8, 70, 24);
     dstBox->setEnabled(false);

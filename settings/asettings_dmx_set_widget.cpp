@@ -60,6 +60,11 @@ asettings_dmx_set_widget::asettings_dmx_set_widget(QWidget *parent)
     currentChnl = 0;
     sbFromCh->setRange(FirstEventChannel, LastEventChannel);
     sbToCh->setRange(FirstEventChannel, LastEventChannel);
+    // The range boxes limit each other: a typed channel arrives once it is complete
+    // (Return, leaving the box, the arrows). On the way to 10, the 1 typed first must not
+    // pull the other box down to it.
+    for (QSpinBox *box : {sbFromCh, sbToCh})
+        box->setKeyboardTracking(false);
     spinChnlMax->setRange(int(image_layout::MinOutputChannels), int(image_layout::MaxOutputChannels));
     connectSignals();
 }

@@ -1,5 +1,6 @@
 #include "settings/showDesc_delegate.h"
 
+#include "model/description_bound.h"
 #include "settings/showDesc_class.h"
 #include "widgets/page_base.h"
 
@@ -16,8 +17,10 @@ QWidget *showDesc_delegate::createEditor(QWidget *parent, const QStyleOptionView
 {
     if (index.column() != showDesc_class::DescriptionColumn)
         return nullptr;
-    // No length limit here: a description of any length is kept whole.
+    // Every description a configuration holds is edited whole, and nothing longer is taken:
+    // a longer one would be saved on a line the file's reader refuses.
     auto *editor = new QLineEdit(parent);
+    editor->setMaxLength(int(description_bound::MaxLength));
     editor->setFont(page_base::descriptionFont());
     editor->installEventFilter(const_cast<showDesc_delegate *>(this));
     return editor;

@@ -5,8 +5,8 @@
 class showDesc_class;
 
 // Edits a description of the Descriptions page in a line edit: it starts from the stored
-// description and stores the text as typed (blanks kept, any length) when the edit is
-// committed. Item names have no editor.
+// description and stores the text as typed (blanks kept, up to the longest a description
+// holds) when the edit is committed. Item names have no editor.
 class showDesc_delegate : public QItemDelegate
 {
     Q_OBJECT

@@ -235,8 +235,9 @@ void tst_controller_clock::setClock_data()
     QTest::newRow("Sunday 31.12.2028 23:59:59 without")
         << QDateTime(QDate(2028, 12, 31), QTime(23, 59, 59)) << false << -31
         << bytes({0x59, 0x59, 0x23, 0x07, 0x31, 0x12, 0x28, 0x1F});
-    QTest::newRow("year 2100 has no BCD") << QDateTime(QDate(2100, 1, 1), QTime(0, 0)) << false << 0
-                                          << bytes({0x00, 0x00, 0x00, 0x05, 0x01, 0x01, 0xFF, 0x20});
+    QTest::newRow("Thursday 31.12.2099, the clock's last year")
+        << QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59)) << false << 0
+        << bytes({0x59, 0x59, 0x23, 0x04, 0x31, 0x12, 0x99, 0x20});
 }
 
 void tst_controller_clock::setClock()
@@ -274,6 +275,17 @@ void tst_controller_clock::setClockFailures()
     QCOMPARE(c().setControllerClock(t, false), -1);
     QCOMPARE(f->bus.logTexts(), QStringList(10, status1) + F::disconnect(1));
     QCOMPARE(c().connected, 0);
+    QCOMPARE(clock().setRecords.size(), 0);
+
+    // A year the clock's BCD byte cannot hold is refused before anything is sent.
+    d.statusForceSet = 0;
+    QVERIFY(f->connectAndReset());
+    for (const QDateTime &outside : {QDateTime(QDate(2100, 1, 1), QTime(0, 0)), QDateTime(QDate(1999, 12, 31), QTime(23, 59))}) {
+        f->reset();
+        QCOMPARE(c().setControllerClock(outside, false), -1);
+        QVERIFY(f->bus.logTexts().isEmpty());
+        QCOMPARE(c().connected, 1);
+    }
     QCOMPARE(clock().setRecords.size(), 0);
 }
 

@@ -1,4 +1,5 @@
 #include "model/application_identity.h"
+#include "model/description_bound.h"
 #include "link/kd620_controller_class.h"
 #include "model/event_code.h"
 #include "model/image_access.h"
@@ -42,6 +43,26 @@ QByteArray oldData(const QByteArray &image, int size, char fill = 'd')
 QByteArray projectText(const QByteArray &descriptions)
 {
     return "\n<project>\n<descriptions>\n" + descriptions + "</descriptions>\n</project>\n";
+}
+
+// The last description of every group a configuration file writes, each on the longest line
+// of its group (the highest number, the last mode), and scene 1.
+QList<QString *> lastDescriptionOfEveryGroup(controller_configuration_class &c)
+{
+    QList<QString *> texts{&c.sceneDescs.front(), &c.sceneDescs.back(), &c.maskDescs.back(),
+                           &c.programDescs.back(), &c.stateDescs.back(), &c.inputDescs.back(),
+                           &c.rcuKeyDescs.back()};
+    for (u32 code : {EventInternal - 1u, EventTimer - 1u, EventDmxOut - 1u, EventDelay - 1u,
+                     EventDelay + DelayCount - 1u, EventSequence + SequenceCount - 1u, EventInput - 1u,
+                     EventEnd - 1u})
+        texts << &c.eventDescs[code];
+    return texts;
+}
+
+// A text of the given length, the piece repeated (and cut where the length ends).
+QString repeatedTo(const QString &piece, qsizetype length)
+{
+    return piece.repeated(length / piece.size() + 1).left(length);
 }
 
 struct outcome {
@@ -117,6 +138,10 @@ private slots:
     void descriptionTextThatIsNoXml();
     void overlongLeadingLine_data();
     void overlongLeadingLine();
+    void longestDescriptionsRoundTrip_data();
+    void longestDescriptionsRoundTrip();
+    void descriptionLongerThanAConfigurationHolds_data();
+    void descriptionLongerThanAConfigurationHolds();
     void descriptionsBeyondTheReadLimit();
     void oldFormatSizes_data();
     void oldFormatSizes();
@@ -381,6 +406,85 @@ void tst_config_file_read::overlongLeadingLine()
     QCOMPARE(o.messages[0].title, QStringLiteral("Errors occured!"));
     const QByteArray log = readFileBytes(QStringLiteral("xml_report.log"));
     QVERIFY2(log.contains("line too long"), log.left(200).constData());
+}
+
+void tst_config_file_read::longestDescriptionsRoundTrip_data()
+{
+    QTest::addColumn<QString>("piece");
+    // The characters written longest ("&lt;", "&gt;"), the doubled "&", and characters of
+    // several bytes in the file: a character of three, and one beyond the basic plane
+    // (two in a text, four bytes in the file).
+    QTest::newRow("<") << QStringLiteral("<");
+    QTest::newRow(">") << QStringLiteral(">");
+    QTest::newRow("&") << QStringLiteral("&");
+    QTest::newRow("< and > and &") << QStringLiteral("<>&");
+    QTest::newRow("three bytes each") << QString(QChar(0x20AC));
+    QTest::newRow("beyond the basic plane") << QString::fromUcs4(U"\U0001F3AD");
+}
+
+// The longest description a configuration holds, in every group on its longest line, saved
+// and opened: every description whole, the short ones among them too.
+void tst_config_file_read::longestDescriptionsRoundTrip()
+{
+    QFETCH(QString, piece);
+    kd620_controller_class source;
+    const QString longest = repeatedTo(piece, description_bound::MaxLength);
+    for (QString *text : lastDescriptionOfEveryGroup(source))
+        *text = longest;
+    source.sceneDescs[1] = QStringLiteral("second scene");
+    source.eventDescs[EventDmxOut + 4] = QStringLiteral("<ch 3 on>");
+    save(source, QStringLiteral("long.cfg625"));
+    const configuration_snapshot saved = configuration_snapshot::of(source);
+
+    QFile::remove(QStringLiteral("xml_report.log"));
+    kd620_controller_class target;
+    const outcome o = read(target, path(QStringLiteral("long.cfg625")));
+    verifySuccess(o, QStringLiteral("long.cfg625"));
+    QCOMPARE(o.messages.size(), 1);
+    QVERIFY(!QFileInfo::exists(QStringLiteral("xml_report.log")));
+    QCOMPARE(target.sceneDescs[0].size(), description_bound::MaxLength);
+    QCOMPARE(target.sceneDescs[1], QStringLiteral("second scene"));
+    const configuration_snapshot loaded = configuration_snapshot::of(target);
+    QVERIFY2(loaded == saved, qPrintable(loaded.firstDifference(saved)));
+}
+
+void tst_config_file_read::descriptionLongerThanAConfigurationHolds_data()
+{
+    const qsizetype longest = description_bound::MaxLength;
+    const qsizetype line = xml_element_class::MaxLineLength - qsizetype(sizeof("<scene nr=\"1\"></scene>") - 1);
+    QTest::addColumn<QByteArray>("text");      // of scene 1's line, UTF-8
+    QTest::addColumn<QString>("description");  // as taken
+    QTest::newRow("one character longer")
+        << QByteArray(longest + 1, 'a') << QString(longest, QLatin1Char('a'));
+    QTest::newRow("the longest line") << QByteArray(line, 'a') << QString(longest, QLatin1Char('a'));
+    // Each "&" kept as it stands would be written doubled: the text cut, its line reads back.
+    QTest::newRow("ampersands that escape nothing")
+        << QByteArray("&a").repeated(line / 2) << repeatedTo(QStringLiteral("&a"), longest);
+    // A pair of surrogates across the bound is dropped whole.
+    QTest::newRow("a pair across the bound")
+        << QByteArray(longest - 1, 'a') + QString::fromUcs4(U"\U0001F3AD").toUtf8()
+        << QString(longest - 1, QLatin1Char('a'));
+}
+
+// A line longer than our files hold is refused (overlongLeadingLine); within it, a text
+// longer than a description holds is cut to the longest one, and a configuration that
+// holds it is saved on lines that read back whole.
+void tst_config_file_read::descriptionLongerThanAConfigurationHolds()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, description);
+    kd620_controller_class c;
+    const QByteArray scenes = "<scenes>\n<scene nr=\"1\">" + text + "</scene>\n<scene nr=\"2\">kept</scene>\n</scenes>\n";
+    verifySuccess(readBytes(c, currentFormatFile(emptyImage(), projectText(scenes))), QStringLiteral("f.cfg625"));
+    QCOMPARE(c.sceneDescs[0].size(), description.size());
+    QVERIFY(c.sceneDescs[0] == description);
+    QCOMPARE(c.sceneDescs[1], QStringLiteral("kept"));
+
+    save(c, QStringLiteral("again.cfg625"));
+    kd620_controller_class again;
+    verifySuccess(read(again, path(QStringLiteral("again.cfg625"))), QStringLiteral("again.cfg625"));
+    QVERIFY(again.sceneDescs[0] == description);
+    QCOMPARE(again.sceneDescs[1], QStringLiteral("kept"));
 }
 
 // Only the binary part is limited to what one read takes; the description text is read

@@ -1,4 +1,5 @@
 #include "model/controller_configuration_class.h"
+#include "model/description_bound.h"
 #include "model/rcu_settings_file.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/message_summary.h"
@@ -71,6 +72,7 @@ private slots:
     void partialFileKeepsTheOtherKeys();
     void lineEndsDoNotMatter();
     void parseErrorsAreLoggedAndReadOn();
+    void descriptionLongerThanAConfigurationHolds();
     void failedSaveKeepsTheOldFile();
 
 private:
@@ -176,6 +178,11 @@ void tst_rcu_settings_file::awkwardDescriptionsComeBack_data()
     QTest::newRow("a tag-like text: its < become blanks") << "<b>bold</b> a<b" << " b>bold /b> a b";
     QTest::newRow("a lone <") << "<" << " ";
     QTest::newRow("letters beyond ASCII") << QStringLiteral("Lautst\u00e4rke") << QStringLiteral("Lautst\u00e4rke");
+    // The longest description a configuration holds, whatever it is made of.
+    const qsizetype longest = description_bound::MaxLength;
+    QTest::newRow("the longest, three bytes a character") << QString(longest, QChar(0x20AC))
+                                                           << QString(longest, QChar(0x20AC));
+    QTest::newRow("the longest, of <") << QString(longest, QLatin1Char('<')) << QString(longest, QLatin1Char(' '));
 }
 
 void tst_rcu_settings_file::awkwardDescriptionsComeBack()
@@ -422,6 +429,20 @@ void tst_rcu_settings_file::parseErrorsAreLoggedAndReadOn()
     QVERIFY2(logged.contains("<sysaddress>6</sysaddress>"), logged.constData());
     QCOMPARE(int(c->rcuAddress), 6);
     QCOMPARE(int(c->rcuKeyCodes[1]), 3);
+}
+
+// A description longer than any a configuration holds (from no file of ours) is cut to the
+// longest one, which a configuration file then carries whole.
+void tst_rcu_settings_file::descriptionLongerThanAConfigurationHolds()
+{
+    const qsizetype longest = description_bound::MaxLength;
+    read(Head + "<sysaddress>6</sysaddress>\n<buttons>\n <button nr=\"1\">\n  <description>"
+             + QByteArray(longest + 100, 'a') + "</description>\n </button>\n <button nr=\"2\">\n"
+             "  <description>next</description>\n </button>\n</buttons>\n",
+         *c);
+    QVERIFY2(ui->messages.isEmpty(), qPrintable(messageSummaries(*ui).join('\n')));
+    QCOMPARE(c->rcuKeyDescs[1], QString(longest, QLatin1Char('a')));
+    QCOMPARE(c->rcuKeyDescs[2], QStringLiteral("next"));
 }
 
 void tst_rcu_settings_file::failedSaveKeepsTheOldFile()

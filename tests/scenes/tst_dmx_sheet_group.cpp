@@ -10,6 +10,7 @@
 #include "scenes/level_set.h"
 #include "tests/support/configuration_fixture.h"
 #include "tests/support/file_size_limit.h"
+#include "tests/support/folder_contents.h"
 #include "tests/support/message_summary.h"
 #include "tests/support/page_fixture.h"
 
@@ -117,6 +118,8 @@ private slots:
     void exportGolden();
     void exportErrors_data();
     void exportErrors();
+    void typedNameAsksBeforeReplacing_data();
+    void typedNameAsksBeforeReplacing();
     void columnLimit_data();
     void columnLimit();
     void importWithRelocation();
@@ -126,6 +129,7 @@ private slots:
     void roundTrip();
     void longDescriptionsRoundTrip_data();
     void longDescriptionsRoundTrip();
+    void longestImportedDescriptionSavedAndOpened();
     void rowPassedOverClearsNothing();
 
 private:
@@ -148,6 +152,12 @@ private:
         return QStringLiteral("%1 %2(s) %3!").arg(n).arg(QLatin1String(masks ? "mask" : "scene"), QLatin1String(verb));
     }
     QString &description(int number) const { return set().description(*f->controller, number); }
+    // The save dialog's question before the export replaces fileName (in the folder).
+    QString replaceSummary(const QString &fileName) const
+    {
+        return messageSummary(message_icon::Warning, QStringLiteral("Choose file to save %1").arg(nouns()),
+                              replaceQuestion(fileName));
+    }
     QTableWidget *list() const;
 
     std::unique_ptr<page_fixture> f;
@@ -367,9 +377,12 @@ void tst_dmx_sheet_group::exportGolden()
     QCOMPARE(ui->messages[0].parentWidget.data(), page);
     QVERIFY(group->sheetActionButton->isEnabled());
 
+    // Typed, the name is asked about before the sheet of a moment ago is replaced.
     group->sheetFrom->setValue(7);
     group->sheetTo->setValue(7);
+    ui->answers << int(message_button::Yes);
     group->sheetActionButton->click();
+    QCOMPARE(messages().mid(1, 1), QStringList{replaceSummary(QStringLiteral("out.dmx"))});
     const QByteArray again = fileBytes(path("out.dmx"));
     QVERIFY(again.startsWith(kind().header + QByteArray("\n") + kind().numberKey + ";7\nRiseTime;"));
     QCOMPARE(again.count('\n'), masks ? 517 : 518);
@@ -385,6 +398,7 @@ void tst_dmx_sheet_group::exportErrors_data()
     QTest::addColumn<qint64>("sizeLimit");
     QTest::addColumn<QString>("text");
 
+    // The range is checked before the file is asked about.
     QTest::newRow("invalid range") << 10 << 9 << "old.dmx" << qint64(-1) << "Invalid range!";
     QTest::newRow("cannot open") << 1 << 2 << "missing/out.dmx" << qint64(-1) << "Cannot open file %1 to write!";
     QTest::newRow("write fails") << 1 << 200 << "old.dmx" << qint64(8192) << "Cannot open writing stream!";
@@ -404,6 +418,10 @@ void tst_dmx_sheet_group::exportErrors()
     chooseFile(name, true);
     group->sheetFrom->setValue(from);
     group->sheetTo->setValue(to);
+    // A write that fails after Yes to replacing the file typed leaves it as it was too.
+    const bool asked = from <= to && QFile::exists(name);
+    if (asked)
+        ui->answers << int(message_button::Yes);
     {
         std::unique_ptr<file_size_limit> limit;
         if (sizeLimit > 0)
@@ -411,10 +429,73 @@ void tst_dmx_sheet_group::exportErrors()
         group->sheetActionButton->click();
     }
     const QString shown = text.contains(QLatin1String("%1")) ? text.arg(name) : text;
-    QCOMPARE(messages(), QStringList{messageSummary(message_icon::Critical, title("Export"), shown)});
-    QCOMPARE(ui->messages[0].parentWidget.data(), page);
+    QStringList expected{messageSummary(message_icon::Critical, title("Export"), shown)};
+    if (asked)
+        expected.prepend(replaceSummary(file));
+    QCOMPARE(messages(), expected);
+    QCOMPARE(ui->messages.last().parentWidget.data(), page);
     QCOMPARE(fileBytes(path("old.dmx")), QByteArray("old sheet\n"));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("old.dmx")});
+}
+
+void tst_dmx_sheet_group::typedNameAsksBeforeReplacing_data()
+{
+    QTest::addColumn<QString>("typed");   // the name in the field at Export
+    QTest::addColumn<QString>("chosen");  // the name the save dialog gave first; none: typed
+    QTest::addColumn<int>("answer");      // to the replace question; 0: not scripted
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("written");
+
+    const int yes = int(message_button::Yes);
+    const int no = int(message_button::No);
+    QTest::newRow("the configuration's own file typed, No") << "show.cfg625" << "" << no << true << false;
+    QTest::newRow("typed, No by default") << "show.cfg625" << "" << 0 << true << false;
+    QTest::newRow("typed, Yes") << "show.cfg625" << "" << yes << true << true;
+    QTest::newRow("typed, no such file") << "new.dmx" << "" << 0 << false << true;
+    QTest::newRow("chosen in the dialog") << "show.cfg625" << "show.cfg625" << 0 << false << true;
+    QTest::newRow("chosen, then another typed, No") << "other.dmx" << "show.cfg625" << no << true << false;
+}
+
+// An export to a file the save dialog did not name asks before replacing it, in the
+// dialog's own words; No writes nothing.
+void tst_dmx_sheet_group::typedNameAsksBeforeReplacing()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, written);
+    makePage();
+    makeFiles(dir->path(), {QStringLiteral("show.cfg625"), QStringLiteral("other.dmx")});
+    const folder_contents before = readFolder(dir->path());
+    group->sheetExportRadio->click();
+    if (!chosen.isEmpty()) {
+        ui->fileAnswers << dir->filePath(chosen);
+        group->sheetBrowseButton->click();
+    }
+    group->sheetFileEdit->setText(dir->filePath(typed));
+    group->sheetChooseButton->click();
+    group->sheetFrom->setValue(1);
+    group->sheetTo->setValue(3);
+    if (answer != 0)
+        ui->answers << answer;
+    group->sheetActionButton->click();
+
+    QStringList expected;
+    if (asked) {
+        expected << replaceSummary(typed);
+        const message_request &question = ui->messages.first();
+        QCOMPARE(question.buttons, unsigned(message_button::Yes | message_button::No));
+        QCOMPARE(question.defaultButton, unsigned(message_button::No));
+        QCOMPARE(question.parent, dialog_parent::None);
+    }
+    if (written)
+        expected << messageSummary(message_icon::Information, title("Export"), counted(3, "exported"));
+    QCOMPARE(messages(), expected);
+    const folder_contents after = readFolder(dir->path());
+    QCOMPARE(changedFiles(before, after), written ? QStringList{typed} : QStringList());
+    if (written)
+        QVERIFY(after.value(typed).startsWith(kind().header));
 }
 
 void tst_dmx_sheet_group::columnLimit_data()
@@ -447,7 +528,10 @@ void tst_dmx_sheet_group::columnLimit()
     columns = columns < 0 ? count() : columns;
     shownTo = shownTo < 0 ? count() : shownTo;
     writeFile(path("old.dmx"), "old sheet\n");
-    chooseFile(path("old.dmx"), true);
+    // Chosen in the save dialog, which itself asked about replacing the file.
+    group->sheetExportRadio->click();
+    ui->fileAnswers << path("old.dmx");
+    group->sheetBrowseButton->click();
     group->sheetFrom->setValue(from);
     group->sheetTo->setValue(to);
     if (answer >= 0)
@@ -689,6 +773,30 @@ void tst_dmx_sheet_group::longDescriptionsRoundTrip()
     QCOMPARE(ui->messageTexts().last(), counted(count(), "imported"));
     for (int number = 0; number < count(); ++number)
         QVERIFY2(description(number) == descriptions[number], qPrintable(QString::number(number + 1)));
+}
+
+// The longest description a sheet gives, of the character a configuration file writes
+// longest, is saved and opened whole with the configuration.
+void tst_dmx_sheet_group::longestImportedDescriptionSavedAndOpened()
+{
+    makePage();
+    const QString longest(dmx_sheet_reader::DescriptionLimit, QLatin1Char('<'));
+    writeFile(path("long.dmx"), numberedSheet(kind(), 1, 2) + "desc;" + longest.toLatin1() + ";second\n");
+    chooseFile(path("long.dmx"));
+    group->sheetActionButton->click();
+    QCOMPARE(ui->messageTexts().last(), counted(2, "imported"));
+    QVERIFY(description(0) == longest);
+
+    const QString file = path("show.cfg625");
+    const auto back = qScopeGuard([previous = QDir::currentPath()] { QDir::setCurrent(previous); });
+    QVERIFY(QDir::setCurrent(dir->path()));  // where a report of the read would go
+    f->controller->write_confDataToFile(file, false);
+    kd620_controller_class opened;
+    QCOMPARE(opened.read_confDataFromFile(file), 0);
+    QCOMPARE(ui->messageTexts().mid(1), QStringList({QStringLiteral("Data write to file %1\nsuccessful!").arg(file),
+                                                     QStringLiteral("Data read from file\n    successful!")}));
+    QVERIFY(set().description(opened, 0) == longest);
+    QCOMPARE(set().description(opened, 1), QStringLiteral("second"));
 }
 
 // Rows too long to read (channel 2, the fade-ups, the descriptions) leave those fields of

@@ -51,6 +51,9 @@ private slots:
     void daylightSavingBoxWritesTheWord();
     void setSendsTheEditorsDateAndTime();
     void setSendsTheSystemTime();
+    void dateBoxOffersTheClocksYears_data();
+    void dateBoxOffersTheClocksYears();
+    void systemTimeBeyondTheClocksYearsIsNotSent();
     void setFailsWithoutController();
     void calibrationClosedWhenDisconnected();
     void calibrationNeedsCoreG_data();
@@ -179,13 +182,53 @@ void tst_asettings_clock_widget::setSendsTheEditorsDateAndTime()
     QCOMPARE(clock->setRecords, QList<QByteArray>{bytes({0x00, 0x05, 0x10, 0x01, 0x01, 0xE6, 0x26, 0x04})});
     QCOMPARE(messageSummaries(f->ui), QStringList{SetDone});
 
-    // Without the flag, a date beyond 2099.
+    // Without the flag, the last moment the box offers: Thursday 31.12.2099.
     f->ui.clear();
     p->dstBox->setChecked(false);
     p->dateTimeEdit->setDateTime(QDateTime(QDate(2100, 1, 2), QTime(23, 59, 58)));
+    QCOMPARE(p->dateTimeEdit->dateTime(), QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59, 999)));
     p->setButton->click();
-    QCOMPARE(clock->setRecords.last(), bytes({0x58, 0x59, 0x23, 0x06, 0x02, 0x01, 0xFF, 0x04}));
+    QCOMPARE(clock->setRecords.last(), bytes({0x59, 0x59, 0x23, 0x04, 0x31, 0x12, 0x99, 0x04}));
     QCOMPARE(messageSummaries(f->ui), QStringList{SetDone});
+}
+
+// The box offers the years the controller's clock holds, 2000..2099, whatever is typed or
+// stepped; the keys that step the year stop at either end.
+void tst_asettings_clock_widget::dateBoxOffersTheClocksYears_data()
+{
+    QTest::addColumn<QDate>("shown");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QDate>("after");
+    QTest::newRow("PageUp past 2099") << QDate(2095, 6, 15) << int(Qt::Key_PageUp) << QDate(2099, 6, 15);
+    QTest::newRow("up from 2099") << QDate(2099, 6, 15) << int(Qt::Key_Up) << QDate(2099, 6, 15);
+    QTest::newRow("PageDown below 2000") << QDate(2004, 3, 15) << int(Qt::Key_PageDown) << QDate(2000, 3, 15);
+    QTest::newRow("down from 2000") << QDate(2000, 1, 1) << int(Qt::Key_Down) << QDate(2000, 1, 1);
+}
+
+void tst_asettings_clock_widget::dateBoxOffersTheClocksYears()
+{
+    QFETCH(QDate, shown);
+    QFETCH(int, key);
+    QCOMPARE(p->dateTimeEdit->minimumDate(), QDate(2000, 1, 1));
+    QCOMPARE(p->dateTimeEdit->maximumDate(), QDate(2099, 12, 31));
+    p->dateTimeEdit->setDateTime(QDateTime(shown, QTime(12, 0)));
+    f->tabPage->show();
+    QVERIFY(QTest::qWaitForWindowActive(f->tabPage.get()));
+    p->dateTimeEdit->setFocus();
+    p->dateTimeEdit->setCurrentSection(QDateTimeEdit::YearSection);
+    QTest::keyClick(p->dateTimeEdit, Qt::Key(key));
+    QTEST(p->dateTimeEdit->date(), "after");
+}
+
+// The system's clock past the controller's years: Set says it failed and sends nothing.
+void tst_asettings_clock_widget::systemTimeBeyondTheClocksYearsIsNotSent()
+{
+    QVERIFY(f->connectAndReset());
+    f->clock.startDateTime = QDateTime(QDate(2100, 1, 1), QTime(0, 0, 5));
+    p->useSystemTimeBox->click();
+    p->setButton->click();
+    QVERIFY(clock->setRecords.isEmpty());
+    QCOMPARE(messageSummaries(f->ui), QStringList{SetFailed});
 }
 
 void tst_asettings_clock_widget::setSendsTheSystemTime()

@@ -1,4 +1,5 @@
 #include "link/kd620_controller_class.h"
+#include "model/description_bound.h"
 #include "settings/asettings_descs_widget.h"
 #include "settings/showDesc_class.h"
 #include "settings/showDesc_delegate.h"
@@ -7,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -41,6 +43,7 @@ private slots:
     void rowsNameAndEditTheirDescription();
     void editingInPlace_data();
     void editingInPlace();
+    void longestDescriptionSavedAndOpenedWhole();
     void itemNamesOpenNoEditor();
     void choosingACategoryStartsAtItsFirstDescription();
     void refreshShowsDescriptionsChangedElsewhere();
@@ -189,6 +192,37 @@ void tst_asettings_descs_widget::editingInPlace()
     QCOMPARE(f->controller->eventDescs[0xC05], typed);
     QCOMPARE(cell(5, 1), typed);
     QCOMPARE(f->controller->eventDescs[0xC04], QString());
+}
+
+// The longest description the editor takes, of the character a file writes longest, is
+// saved and opened whole, and so are the others.
+void tst_asettings_descs_widget::longestDescriptionSavedAndOpenedWhole()
+{
+    const qsizetype longest = description_bound::MaxLength;
+    choose(asettings_descs_widget::ScenesCategory);
+    const auto type = [this](int row, const QString &text) {
+        auto *line = qobject_cast<QLineEdit *>(startEditing(row, showDesc_class::DescriptionColumn));
+        QVERIFY(line);
+        line->setText(text);
+        QTest::keyClick(line, Qt::Key_Return);
+        QTRY_VERIFY(!table()->indexWidget(table()->model()->index(row, 1)));
+    };
+    type(1, QStringLiteral("second scene"));
+    type(0, QString(longest + 1, QLatin1Char('<')));
+    QCOMPARE(f->controller->sceneDescs[0], QString(longest, QLatin1Char('<')));
+
+    QTemporaryDir dir;
+    const auto back = qScopeGuard([previous = QDir::currentPath()] { QDir::setCurrent(previous); });
+    QVERIFY(QDir::setCurrent(dir.path()));  // where a report of the read would go
+    const QString file = dir.filePath(QStringLiteral("show.cfg625"));
+    f->controller->write_confDataToFile(file, false);
+    kd620_controller_class opened;
+    QCOMPARE(opened.read_confDataFromFile(file), 0);
+    QCOMPARE(f->ui.messageTexts(), QStringList({QStringLiteral("Data write to file %1\nsuccessful!").arg(file),
+                                                QStringLiteral("Data read from file\n    successful!")}));
+    QCOMPARE(opened.sceneDescs[0].size(), longest);
+    QVERIFY(opened.sceneDescs[0] == f->controller->sceneDescs[0]);
+    QCOMPARE(opened.sceneDescs[1], QStringLiteral("second scene"));
 }
 
 void tst_asettings_descs_widget::itemNamesOpenNoEditor()

@@ -42,6 +42,8 @@ private slots:
     void storedRangeLoadsWithoutChanges();
     void rangeFromAFileEndsWithinTheChannels();
     void fromAndToFollowEachOther();
+    void typedRangeTakenWhenComplete_data();
+    void typedRangeTakenWhenComplete();
     void markBetweenFrames_data();
     void markBetweenFrames();
 
@@ -73,6 +75,12 @@ private:
         return editor->radioButtonLinear->isChecked() ? QStringLiteral("Linear") : QStringLiteral("none");
     }
     static QList<int> range(const QSpinBox *box) { return {box->minimum(), box->maximum()}; }
+    // The events range as stored, 1-based.
+    QList<int> storedEventRange()
+    {
+        return {readU16(image(), image_layout::DmxEventFirstChannel) + 1,
+                readU16(image(), image_layout::DmxEventLastChannel) + 1};
+    }
 };
 
 void tst_asettings_dmx_set_widget::form()
@@ -340,6 +348,73 @@ void tst_asettings_dmx_set_widget::fromAndToFollowEachOther()
     QCOMPARE(range.takeLast(), QVariantList({10, 40}));
     // The range alone: the events page is not redrawn, its tab not touched.
     QVERIFY(events.isEmpty());
+}
+
+void tst_asettings_dmx_set_widget::typedRangeTakenWhenComplete_data()
+{
+    QTest::addColumn<QList<int>>("stored");  // 1-based, before
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<int>("completion");  // the key that completes each value
+    QTest::addColumn<QList<int>>("afterFrom");
+    QTest::addColumn<QList<int>>("afterTo");
+
+    QTest::newRow("5 then 10, Return") << QList<int>{1, 64} << "5" << "10" << int(Qt::Key_Return)
+                                       << QList<int>{5, 64} << QList<int>{5, 10};
+    // To follows From up to 12, no further; From stays at 12 on the way to 20.
+    QTest::newRow("12 past To 10, then 20, Return") << QList<int>{1, 10} << "12" << "20" << int(Qt::Key_Return)
+                                                    << QList<int>{12, 12} << QList<int>{12, 20};
+    QTest::newRow("5 then 10, leaving the boxes") << QList<int>{1, 64} << "5" << "10" << int(Qt::Key_Tab)
+                                                  << QList<int>{5, 64} << QList<int>{5, 10};
+    QTest::newRow("12 past To 10, then 20, leaving the boxes") << QList<int>{1, 10} << "12" << "20"
+                                                               << int(Qt::Key_Tab) << QList<int>{12, 12}
+                                                               << QList<int>{12, 20};
+    // A complete value still moves the other box as far as the rule needs.
+    QTest::newRow("To 3 below From 30") << QList<int>{30, 40} << "30" << "3" << int(Qt::Key_Return)
+                                        << QList<int>{30, 40} << QList<int>{3, 3};
+    // The arrows take what was typed and step from it.
+    QTest::newRow("typed, then the up arrow") << QList<int>{2, 63} << "5" << "10" << int(Qt::Key_Up)
+                                              << QList<int>{6, 63} << QList<int>{6, 11};
+}
+
+// Typed key by key into the real boxes, a channel is taken once it is complete: the keys
+// on the way to it store nothing and never push the other box.
+void tst_asettings_dmx_set_widget::typedRangeTakenWhenComplete()
+{
+    QFETCH(QList<int>, stored);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(int, completion);
+    writeU16(image(), image_layout::DmxEventFirstChannel, u16(stored[0] - 1));
+    writeU16(image(), image_layout::DmxEventLastChannel, u16(stored[1] - 1));
+    editor->loadChannel();
+    f->tabPage->show();
+    QVERIFY(QTest::qWaitForWindowActive(f->tabPage.get()));
+    QSignalSpy range(editor, &asettings_dmx_set_widget::dmxOutRangeChanged);
+
+    const auto type = [&](QSpinBox *box, const QString &text) {
+        box->setFocus();
+        QVERIFY(box->hasFocus());
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QCOMPARE(storedEventRange(), stored);
+        QVERIFY(range.isEmpty());
+        QTest::keyClick(box, Qt::Key(completion));
+        if (completion == Qt::Key_Tab)
+            QVERIFY(!box->hasFocus());
+        stored = storedEventRange();
+        range.clear();
+    };
+    type(editor->sbFromCh, from);
+    if (QTest::currentTestFailed())
+        return;
+    QTEST(storedEventRange(), "afterFrom");
+    QTEST(QList<int>({editor->sbFromCh->value(), editor->sbToCh->value()}), "afterFrom");
+    type(editor->sbToCh, to);
+    if (QTest::currentTestFailed())
+        return;
+    QTEST(storedEventRange(), "afterTo");
+    QTEST(QList<int>({editor->sbFromCh->value(), editor->sbToCh->value()}), "afterTo");
 }
 
 void tst_asettings_dmx_set_widget::markBetweenFrames_data()
