@@ -796,7 +796,7 @@ Die Verzögerung bleibt unverändert.</translation>
     </message>
     <message>
         <source>Varidex 620 project/config files (*.kdg;*.cfg);;All files (*)</source>
-        <translation>Varidex 620 Projekt-/Konfigurationsdateien (*.kdg;*.cfg);;Alle Dateien (*)</translation>
+        <translation>Varidex-620-Projekt/-Konfiguration (*.kdg;*.cfg);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -974,7 +974,7 @@ Die Dauer wird korrigiert.</translation>
     </message>
     <message>
         <source>Varidex 625 project/config files (*.kdg;*.cfg;*.cfg625);;All files (*)</source>
-        <translation>Varidex 625 Projekt-/Konfigurationsdateien (*.kdg;*.cfg;*.cfg625);;Alle Dateien (*)</translation>
+        <translation>Varidex-625-Projekt/-Konfiguration (*.kdg;*.cfg;*.cfg625);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Useless action!</source>
@@ -1357,7 +1357,7 @@ Wirklich in Gruppe %1 verschieben?</translation>
     </message>
     <message>
         <source>Varidex 620 project/config files (*.kdg;*.cfg;*.cfg620);;All files (*)</source>
-        <translation>Varidex 620 Projekt-/Konfigurationsdateien (*.kdg;*.cfg;*.cfg620);;Alle Dateien (*)</translation>
+        <translation>Varidex-620-Projekt/-Konfiguration (*.kdg;*.cfg;*.cfg620);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -3405,7 +3405,7 @@ Erneut versuchen oder ein anderes Gerät wählen.</translation>
     </message>
     <message>
         <source>Varidex 620 project/config files (*.cfg625;*.cfg620;*.kdg;*.cfg);;All files (*)</source>
-        <translation>Varidex-620-Projekt-/Konfigurationsdateien (*.cfg625;*.cfg620;*.kdg;*.cfg);;Alle Dateien (*)</translation>
+        <translation>Varidex-620-Projekt/-Konfiguration (*.cfg625;*.cfg620;*.kdg;*.cfg);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>F/W ver. %1</source>

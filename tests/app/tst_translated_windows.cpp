@@ -1,5 +1,5 @@
-// The windows of their own that the main window opens (the cell editors of its lists among
-// them), built as the program builds them, in English, Polish and German, with the full
+// The windows of their own that the main window opens (the cell editors of its lists and
+// every file dialog among them), built as the program builds them, in English, Polish and German, with the full
 // configuration: each reads whole, in the forms' face, in readable sizes.
 #include "app/clearConf_dialog.h"
 #include "app/gui_class.h"
@@ -12,9 +12,14 @@
 #include "link/reconnectDialog.h"
 #include "model/application_identity.h"
 #include "programs/aprogram_conf_widget.h"
+#include "programs/aprogram_settings_copying.h"
 #include "programs/aprogram_settings_widget.h"
 #include "programs/aseq_conf_widget.h"
 #include "programs/aseq_settings_widget.h"
+#include "scenes/amask_settings_widget.h"
+#include "scenes/ascene_settings_widget.h"
+#include "scenes/dmx_sheet_group.h"
+#include "settings/asettings_ired_tab.h"
 #include "settings/monitor/pokaz.h"
 #include "tests/support/page_tabs.h"
 #include "tests/support/text_fit.h"
@@ -23,8 +28,9 @@
 
 #include <QAbstractItemDelegate>
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QFontInfo>
 #include <QHeaderView>
 #include <QTableView>
@@ -106,8 +112,10 @@ QStringList cellEditorFaults(QAbstractItemView *view, int row, const measures &m
 
 // Runs `open`, which shows a modal window through the program's own user interaction, and
 // measures that window once it shows; then closes it. Nothing measured when none showed.
+// The class of each window measured is added to `kinds` when given.
 QStringList modalWindowFaults(const std::function<void(user_interaction_interface &)> &open,
-                              const measures &m, int *opened, rows listRows = rows::Measured)
+                              const measures &m, int *opened, rows listRows = rows::Measured,
+                              QStringList *kinds = nullptr)
 {
     widget_user_interaction boxes;
     user_interaction_interface &before = userInteraction();
@@ -121,6 +129,8 @@ QStringList modalWindowFaults(const std::function<void(user_interaction_interfac
             return;
         measuring.stop();
         ++*opened;
+        if (kinds)
+            *kinds << QLatin1String(shown->metaObject()->className());
         faults << windowFaults(shown, m, listRows);
         if (auto *dialog = qobject_cast<QDialog *>(shown))
             dialog->reject();
@@ -151,8 +161,50 @@ enum class own_window {
     ReconnectDialog,
     ClearDialog,
     MessageBoxes,
-    CopyFileDialog,
     MonitorWindows,
+};
+
+// Every file dialog the program opens, each opened as the user opens it: a menu action or a
+// button of the page that asks for the file.
+struct file_dialog_opening {
+    const char *name;
+    void (*open)(gui_class &w);
+};
+
+void exportSheet(level_settings_page *page)
+{
+    page->sheetBox->sheetExportRadio->click();
+    page->sheetBox->sheetBrowseButton->click();
+}
+
+void importSheet(level_settings_page *page)
+{
+    page->sheetBox->sheetImportRadio->click();
+    page->sheetBox->sheetBrowseButton->click();
+}
+
+// The sun times are read and saved once the user has turned the sun events on.
+void sunTimesFile(gui_class &w, QPushButton *button)
+{
+    w.sunGroup->setChecked(true);
+    button->click();
+}
+
+const file_dialog_opening fileDialogs[] = {
+    {"File > Open", [](gui_class &w) { w.openAction->trigger(); }},
+    {"File > Save", [](gui_class &w) { w.saveAction->trigger(); }},
+    {"Upgrade > Upgrade", [](gui_class &w) { w.upgradeAction->trigger(); }},
+    {"Scenes, another configuration", [](gui_class &w) { w.scenePage->altBrowseButton->click(); }},
+    {"Scenes, sheet import", [](gui_class &w) { importSheet(w.scenePage); }},
+    {"Scenes, sheet export", [](gui_class &w) { exportSheet(w.scenePage); }},
+    {"Masks, another configuration", [](gui_class &w) { w.maskPage->altBrowseButton->click(); }},
+    {"Masks, sheet import", [](gui_class &w) { importSheet(w.maskPage); }},
+    {"Masks, sheet export", [](gui_class &w) { exportSheet(w.maskPage); }},
+    {"Programs, another configuration", [](gui_class &w) { w.programPage->copyingPage->altBrowseButton->click(); }},
+    {"Remote control, read", [](gui_class &w) { w.tab_settings_ired->readFileButton->click(); }},
+    {"Remote control, save", [](gui_class &w) { w.tab_settings_ired->saveFileButton->click(); }},
+    {"Sun times, read", [](gui_class &w) { sunTimesFile(w, w.readSunTimesButton); }},
+    {"Sun times, save", [](gui_class &w) { sunTimesFile(w, w.saveSunTimesButton); }},
 };
 
 } // namespace
@@ -165,6 +217,8 @@ private slots:
     void cleanup();
     void windowsReadWhole_data();
     void windowsReadWhole();
+    void fileDialogsReadWhole_data();
+    void fileDialogsReadWhole();
 
 private:
     std::unique_ptr<translated_window> f;
@@ -192,8 +246,7 @@ void tst_translated_windows::windowsReadWhole_data()
         {"reconnect dialog", own_window::ReconnectDialog, 1},
         {"clear dialog", own_window::ClearDialog, 1},
         {"message boxes", own_window::MessageBoxes, 3},
-        {"copy file dialog", own_window::CopyFileDialog, 1},
-        {"monitor windows", own_window::MonitorWindows, 3},
+            {"monitor windows", own_window::MonitorWindows, 3},
     };
     for (const char *code : {"en", "pl", "de"}) {
         for (const auto &c : cases)
@@ -280,19 +333,6 @@ void tst_translated_windows::windowsReadWhole()
                                         measured, &opened);
         break;
     }
-    case own_window::CopyFileDialog:
-        faults << modalWindowFaults(
-            [](user_interaction_interface &boxes) {
-                boxes.chooseOpenFile(
-                    QCoreApplication::translate("aprogram_settings_copying",
-                                                "Choose a project description file for Kd620 controller"),
-                    QDir::tempPath(),
-                    QCoreApplication::translate("aprogram_settings_copying",
-                                                "Varidex 625 project/config files (*.kdg;*.cfg;*.cfg625);;All files (*)"),
-                    dialog_parent::None);
-            },
-            measured, &opened, rows::Left);
-        break;
     case own_window::MonitorWindows:
         for (pokaz *window : f->openMonitorWindows()) {
             ++opened;
@@ -301,6 +341,38 @@ void tst_translated_windows::windowsReadWhole()
         break;
     }
     QCOMPARE(opened, windows);
+    faults.removeDuplicates();
+    QVERIFY2(noneListed(faults), "texts cut, crowded or too small (listed above)");
+}
+
+void tst_translated_windows::fileDialogsReadWhole_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("dialog");  // in fileDialogs
+    for (const char *code : {"en", "pl", "de"}) {
+        for (int i = 0; i < int(std::size(fileDialogs)); ++i)
+            QTest::addRow("%s %s", code, fileDialogs[i].name) << QString::fromLatin1(code) << i;
+    }
+}
+
+// Qt's own file dialog, as the program opens it in each place, reads whole: the names of the
+// file types it offers fit its type box, its labels and buttons their widgets. The files it
+// lists are the user's, in Qt's own columns, and are left alone.
+void tst_translated_windows::fileDialogsReadWhole()
+{
+    QFETCH(QString, code);
+    QFETCH(int, dialog);
+    f = std::make_unique<translated_window>(code, configuration_shown::Full);
+    QVERIFY(f->loaded);
+    gui_class &w = *f->window;
+    w.show();
+    const measures measured{descriptionsOf(*f->link.controller), QFontInfo(w.font()).family()};
+    int opened = 0;
+    QStringList kinds;
+    QStringList faults = modalWindowFaults([&w, dialog](user_interaction_interface &) { fileDialogs[dialog].open(w); },
+                                           measured, &opened, rows::Left, &kinds);
+    QCOMPARE(opened, 1);
+    QCOMPARE(kinds, QStringList{QStringLiteral("QFileDialog")});
     faults.removeDuplicates();
     QVERIFY2(noneListed(faults), "texts cut, crowded or too small (listed above)");
 }
