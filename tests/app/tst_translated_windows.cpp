@@ -1,6 +1,7 @@
 // The windows of their own that the main window opens (the cell editors of its lists and
-// every file dialog among them), built as the program builds them, in English, Polish and German, with the full
-// configuration: each reads whole, in the forms' face, in readable sizes.
+// every file dialog among them), built as the program builds them, in English, Polish and
+// German, with the full configuration: each reads whole, in the forms' face, in readable
+// sizes.
 #include "app/clearConf_dialog.h"
 #include "app/gui_class.h"
 #include "app/widget_user_interaction.h"
@@ -28,11 +29,11 @@
 
 #include <QAbstractItemDelegate>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QFontInfo>
-#include <QHeaderView>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -246,7 +247,7 @@ void tst_translated_windows::windowsReadWhole_data()
         {"reconnect dialog", own_window::ReconnectDialog, 1},
         {"clear dialog", own_window::ClearDialog, 1},
         {"message boxes", own_window::MessageBoxes, 3},
-            {"monitor windows", own_window::MonitorWindows, 3},
+        {"monitor windows", own_window::MonitorWindows, 3},
     };
     for (const char *code : {"en", "pl", "de"}) {
         for (const auto &c : cases)
