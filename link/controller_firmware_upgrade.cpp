@@ -63,19 +63,17 @@ bool versionAllowsUpgrade(kd620_controller_class &controller, const upgrade_file
     return offered > installed || askToInstallOlder();
 }
 
-// Prepares block `index`, sends it in one frame and waits for the controller to write it.
+// Sends prepared block `index` in one frame and waits for the controller to write it.
 // The last block's DONE is not awaited in time: the controller may restart right after it.
 // A block the controller reports as failed fails whichever it is.
 bool sendBlock(kd620_controller_class &controller, firmware_session &session, usb_frame_class &frame, int index,
                bool last)
 {
-    if (!session.prepareBlock(index))
-        return false;
     frame.command = FirmwareFrameCommand;
     frame.sub = u8(index);
     frame.length = u16(upgrade_file::blockSize(index) - 1);
     frame.address = upgrade_file::FlashFrameBase + upgrade_file::flashAddress(index);
-    frame.data = session.block();
+    frame.data = session.block(index);
     int length = 0;
     u8 *bytes = frame.serialize(length);
     if (controller.usbDevice.bulkWrite(bytes, length) < length) {
@@ -94,8 +92,8 @@ bool sendBlock(kd620_controller_class &controller, firmware_session &session, us
     return true;
 }
 
-// Every present block in index order; the first that fails ends the upgrade, the blocks
-// before it stay written.
+// Every present block in index order; the first the controller fails to take ends the
+// upgrade, the blocks before it stay written.
 bool sendBlocks(kd620_controller_class &controller, firmware_session &session)
 {
     usb_frame_class frame;
@@ -121,6 +119,12 @@ void kd620_controller_class::upgradeFirmware(QString fileName)
     if (blocks == 0) {
         session.tell(message_icon::Warning,
                      QCoreApplication::translate("kd620_controller_class", "The upgrade file is empty!"));
+        return;
+    }
+    // A damaged file is refused while the controller still runs its firmware untouched.
+    if (!session.prepareBlocks()) {
+        showMessage(message_icon::Critical, upgradeTitle(),
+                    QCoreApplication::translate("kd620_controller_class", "Upgrade failed!"));
         return;
     }
     if (!session.enterLoader())

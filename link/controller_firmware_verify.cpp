@@ -81,7 +81,7 @@ block_outcome verifyBlock(kd620_controller_class &controller, firmware_session &
         return block_outcome::Failed;
     }
     const u8 *flash = frame.data;
-    const u8 *differs = std::mismatch(flash, flash + size, session.block()).first;
+    const u8 *differs = std::mismatch(flash, flash + size, session.block(index)).first;
     if (differs == flash + size)
         return block_outcome::Equal;
     return askAboutDifference(index, int(differs - flash));

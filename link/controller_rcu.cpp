@@ -9,6 +9,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // Every link problem of the remote control is critical.
@@ -87,6 +90,15 @@ bool waitNotBusy(kd620_controller_class &c)
     if (c.isConnected())
         c.dropConnection();
     return false;
+}
+
+// After a request that failed: a controller that does not answer its status either has
+// gone (unplugged, say), and the connection ends as a disconnect ends it.
+void dropConnectionIfGone(kd620_controller_class &c)
+{
+    u32 status = 0;
+    if (!readStatusRetried(c, status))
+        c.dropConnection();
 }
 
 // While the key table is read, the address every key reports is compared.
@@ -216,20 +228,25 @@ void kd620_controller_class::readRCU()
         usbBox(QCoreApplication::translate("kd620_controller_class", "Not connected!"));
         return;
     }
+    // Every key goes into a scratch table first: a read cut short must not leave a table
+    // that is half this controller's and half what was there before.
+    u8 codes[rcu::KeyCount];
     address_census addresses;
     for (int key = 0; key < rcu::KeyCount; ++key) {
         rcu_reply reply;
         if (!rcuRequest(*this, RCU_READ_KEY, key, reply)) {
             usbBox(QCoreApplication::translate("kd620_controller_class", "RCU key code reading failed!"));
+            dropConnectionIfGone(*this);
             return;
         }
-        // Stored whatever it is: the table shows what the controller holds.
-        rcuKeyCodes[key] = reply.code;
+        // Taken whatever it is: the table shows what the controller holds.
+        codes[key] = reply.code;
         if (reply.code > rcu::MaxCode && reply.code != rcu::None)
             remoteControlBox(message_icon::Warning,
                 QCoreApplication::translate("kd620_controller_class", "Invalid key code [%1]!").arg(key));
         addresses.take(reply.address);
     }
+    std::copy(std::begin(codes), std::end(codes), std::begin(rcuKeyCodes));
     rcuAddress = addresses.result();
 }
 

@@ -55,7 +55,8 @@ bool firmware_session::openFile()
         tell(message_icon::Warning, QCoreApplication::translate("kd620_controller_class", "File not found: ") + path);
         return false;
     }
-    buffer.reset(new (std::nothrow) u8[upgrade_file::BufferSize]);
+    // One prepared block per table entry: all of them are checked before anything is sent.
+    buffer.reset(new (std::nothrow) u8[size_t(upgrade_file::BlockCount) * upgrade_file::BufferSize]);
     if (!buffer) {
         tell(message_icon::Warning, QCoreApplication::translate("kd620_controller_class", "Not enough memory!"));
         return false;
@@ -78,7 +79,7 @@ bool firmware_session::openFile()
 
 bool firmware_session::prepareBlock(int index)
 {
-    switch (upgrade.prepareBlock(input, index, buffer.get())) {
+    switch (upgrade.prepareBlock(input, index, block(index))) {
     case upgrade_file::block_status::Ok:
         return true;
     case upgrade_file::block_status::SeekFailed:
@@ -94,6 +95,15 @@ bool firmware_session::prepareBlock(int index)
     tell(message_icon::Warning,
          QCoreApplication::translate("kd620_controller_class", "CRC error in block %1").arg(index));
     return false;
+}
+
+bool firmware_session::prepareBlocks()
+{
+    for (int index = 0; index < upgrade_file::BlockCount; ++index) {
+        if (upgrade.entries[size_t(index)].present() && !prepareBlock(index))
+            return false;
+    }
+    return true;
 }
 
 bool firmware_session::enterLoader()
@@ -113,7 +123,9 @@ bool firmware_session::enterLoader()
         wait100ms();
     }
     tellLinkProblem(QCoreApplication::translate("kd620_controller_class", "Protocol error!"));
-    controller.controllerMode = MODE_NORMAL;
+    // The device is closed and the controller is not where it was left: the connection
+    // ends as a disconnect ends it, so everything that shows it says so and Connect works.
+    controller.dropConnection();
     return false;
 }
 

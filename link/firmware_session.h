@@ -28,15 +28,18 @@ public:
     bool openFile();
     const upgrade_file &file() const { return upgrade; }
 
-    // Prepares present block `index` into block() (blockSize bytes of flash data); a file
-    // that cannot be read there or a wrong checksum: told, false.
+    // Prepares present block `index` into block(index) (blockSize bytes of flash data); a
+    // file that cannot be read there or a wrong checksum: told, false.
     bool prepareBlock(int index);
-    u8 *block() const { return buffer.get(); }
+    // Prepares every present block in index order: false, with the first bad block told.
+    // Run before the controller is touched, so a damaged file never leaves it half-written.
+    bool prepareBlocks();
+    u8 *block(int index) const { return buffer.get() + size_t(index) * upgrade_file::BufferSize; }
 
     // Records the loader mode and, unless the loader already runs, restarts the controller
     // into it and opens it again (20 tries, 100 ms apart; a try that finds the controller
-    // not yet in its loader counts as failed). Not back: "Protocol error!", normal mode,
-    // false.
+    // not yet in its loader counts as failed). Not back: "Protocol error!", the connection
+    // ended, false.
     bool enterLoader();
 
     // Reads the status up to `reads` times, 100 ms apart, until one of `bits` shows. The

@@ -104,12 +104,14 @@ public:
 
     // --- Firmware (link/controller_firmware_upgrade.cpp, controller_firmware_verify.cpp) ---
     // Sends the firmware blocks of an upgrade file (".upg") to the controller through its
-    // loader, after checking the file and its version against the controller's. Tells
-    // the user the outcome; the controller stays in its loader, recorded as normal mode.
+    // loader, after checking the file, every block of it and its version against the
+    // controller's. Tells the user the outcome; the controller stays in its loader,
+    // recorded as normal mode. A controller that does not come back as its loader ends
+    // the connection.
     void upgradeFirmware(QString fileName);
     // Compares the controller's flash with the blocks of an upgrade file and tells the
     // user the outcome. A controller it had to put into its loader is taken out again and
-    // connected anew.
+    // connected anew; one that does not come back ends the connection.
     void verifyFirmware(QString fileName);
 
     // --- Remote control (link/controller_rcu.cpp) --------------------------------------
@@ -136,7 +138,9 @@ public:
     int lastReportLength = 0;
 
 public slots:
-    // Fills rcuKeyCodes and rcuAddress from the controller's key table.
+    // Fills rcuKeyCodes and rcuAddress from the controller's key table, only once every
+    // key was read: a failed read changes neither. A controller found gone on the way
+    // ends the connection.
     void readRCU();
     // Sends rcuKeyCodes and rcuAddress to the controller and makes it save them.
     void writeRCU();

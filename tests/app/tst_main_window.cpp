@@ -38,6 +38,8 @@
 #include "tests/support/folder_contents.h"
 #include "tests/support/image_compare.h"
 #include "tests/support/main_window_fixture.h"
+#include "tests/support/upgrade_file_builder.h"
+#include "tests/sim/sim_device_protocol.h"
 #include "widgets/guarded_spin_box.h"
 
 #include <QApplication>
@@ -118,6 +120,8 @@ QString closeModalDuring(const std::function<void()> &slot)
 
 } // namespace
 
+Q_DECLARE_METATYPE(std::function<void(main_window_fixture &)>)
+
 class tst_main_window : public QObject
 {
     Q_OBJECT
@@ -139,6 +143,8 @@ private slots:
     void viewActionsFollowTheMonitor();
     void otherPageRedrawsTheMonitorWindows();
     void connectionDroppedInsideItsAnnouncement();
+    void lostControllerEndsTheConnection_data();
+    void lostControllerEndsTheConnection();
     void firmwareLabelOneForm_data();
     void firmwareLabelOneForm();
     void sceneSwitching_data();
@@ -647,6 +653,84 @@ void tst_main_window::connectionDroppedInsideItsAnnouncement()
     QCOMPARE(w.rightPanel->statusLabel->text(), QStringLiteral("Disconnected"));
     QCOMPARE(w.monitor->openWindows, u16(0));
     QVERIFY(!w.viewInputsAction->isChecked());
+}
+
+using window_action = std::function<void(main_window_fixture &)>;
+
+void tst_main_window::lostControllerEndsTheConnection_data()
+{
+    QTest::addColumn<window_action>("loseTheController");
+    QTest::addColumn<QString>("box");  // the last box shown
+
+    // An upgrade file the controller (3.00.0011) would take; the controller comes back from
+    // its restart as its firmware, never as the loader the file is meant for.
+    const auto chooseUpgradeFile = [](main_window_fixture &f) {
+        upgrade_file_builder file;
+        file.setBlock(1, upgrade_file_builder::pattern(1, 64));
+        static QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("firmware.upg"));
+        QVERIFY(file.write(path));
+        f.ui.fileAnswers << path;
+    };
+    QTest::newRow("upgrade, the firmware comes back instead of the loader")
+        << window_action([chooseUpgradeFile](main_window_fixture &f) {
+               chooseUpgradeFile(f);
+               f.window->upgradeAction->trigger();
+           })
+        << "USB Interface: Protocol error!";
+    QTest::newRow("verification, the firmware comes back instead of the loader")
+        << window_action([chooseUpgradeFile](main_window_fixture &f) {
+               chooseUpgradeFile(f);
+               f.window->verifyAction->trigger();
+           })
+        << "USB Interface: Protocol error!";
+    QTest::newRow("remote-control read, unplugged at key 25")
+        << window_action([](main_window_fixture &f) {
+               f.bus.device(1).injectOnRequest(sim_protocol::request::Rcu, 26, sim_fault::vanish());
+               f.window->tab_settings_ired->readDeviceButton->click();
+               // Plugged in again before the user connects anew.
+               f.bus.device(1).reappear();
+           })
+        << "USB Interface: RCU key code reading failed!";
+}
+
+// A controller the link finds gone, or leaves with its device closed, ends the connection
+// as Disconnect does: the panel, the monitor's windows and the controller object all say
+// so, and Connect works again.
+void tst_main_window::lostControllerEndsTheConnection()
+{
+    QFETCH(window_action, loseTheController);
+    gui_class &w = *f->window;
+    QVERIFY(f->connectAndReset());
+    w.viewInputsAction->trigger();
+    QCOMPARE(w.monitor->openWindows, u16(0x1));
+
+    loseTheController(*f);
+
+    QVERIFY(!f->ui.messages.isEmpty());
+    QTEST(f->ui.messages.last().title + QStringLiteral(": ") + f->ui.messages.last().text, "box");
+    QCOMPARE(f->controller->connected, 0);
+    QVERIFY(!f->controller->isConnected());
+    QCOMPARE(f->controller->workingMode(), int(MODE_NONE));
+    QCOMPARE(w.rightPanel->statusLabel->text(), QStringLiteral("Disconnected"));
+    QCOMPARE(w.rightPanel->serialLabel->text(), QStringLiteral("S/N ----"));
+    QCOMPARE(w.rightPanel->firmwareLabel->text(), QStringLiteral("F/W ver. ----"));
+    QVERIFY(!w.rightPanel->normalModeButton->isChecked());
+    QCOMPARE(w.monitor->openWindows, u16(0));
+    QVERIFY(!w.viewInputsAction->isChecked());
+
+    // Connect, once a restarted controller has completed its restart.
+    f->clock.advance(3000);
+    const qsizetype boxes = f->ui.messages.size();
+    w.rightPanel->connectButton->click();
+    QCOMPARE(f->ui.messages.size(), boxes);  // no "Not connected!"
+    QCOMPARE(f->controller->connected, 1);
+    QVERIFY(f->controller->isConnected());
+    QCOMPARE(f->controller->workingMode(), int(MODE_NORMAL));
+    QCOMPARE(w.rightPanel->statusLabel->text(), QStringLiteral("Connected"));
+    QCOMPARE(w.rightPanel->serialLabel->text(), QStringLiteral("S/N 5F1234-0042"));
+    QCOMPARE(w.rightPanel->firmwareLabel->text(), QStringLiteral("F/W ver. 3.00.0011"));
+    QVERIFY(w.rightPanel->normalModeButton->isChecked());
 }
 
 void tst_main_window::firmwareLabelOneForm_data()

@@ -1,5 +1,6 @@
 #include "link/upgrade_file.h"
 #include "link/usb_protocol.h"
+#include "model/image_access.h"
 #include "tests/sim/sim_firmware_fixture.h"
 #include "tests/sim/sim_device_protocol.h"
 
@@ -43,6 +44,17 @@ QStringList wholeUpgrade()
     return F::enterLoader() + QStringList{announce(5)} + F::statusReads(1) + blocksWritten({0, 1, 2, 3, 4});
 }
 
+// Flips one byte in the middle of block `index` as stored in the file; size and table stay.
+QByteArray withDamagedBlock(const upgrade_file_builder &file, int index)
+{
+    QByteArray bytes = file.bytes();
+    const int entry = file.tableOffset() + index * upgrade_file::EntrySize;
+    const u32 offset = readU32(reinterpret_cast<const u8 *>(bytes.constData()), u32(entry));
+    const int length = readU16(reinterpret_cast<const u8 *>(bytes.constData()), u32(entry + 4)) + 1;
+    bytes[int(offset) + length / 2] = char(bytes[int(offset) + length / 2] ^ 0x01);
+    return bytes;
+}
+
 QList<u32> noBits(int replies)
 {
     return QList<u32>(replies, 0u);
@@ -51,6 +63,7 @@ QList<u32> noBits(int replies)
 } // namespace
 
 Q_DECLARE_METATYPE(shaper)
+Q_DECLARE_METATYPE(std::function<QByteArray(upgrade_file_builder &)>)
 
 class tst_firmware_upgrade : public QObject
 {
@@ -68,6 +81,8 @@ private slots:
     void upgrade_data();
     void upgrade();
     void loaderAlreadyRunning();
+    void damagedFileRefused_data();
+    void damagedFileRefused();
     void faults_data();
     void faults();
     void loaderNotBack();
@@ -265,6 +280,59 @@ void tst_firmware_upgrade::loaderAlreadyRunning()
     QCOMPARE(c().workingMode(), int(MODE_NORMAL));
 }
 
+void tst_firmware_upgrade::damagedFileRefused_data()
+{
+    // Turns the whole file into a damaged one: its bytes.
+    using damage = std::function<QByteArray(upgrade_file_builder &)>;
+    QTest::addColumn<damage>("damageFile");
+    QTest::addColumn<int>("badBlock");
+
+    QTest::newRow("one byte inside the last block")
+        << damage([](upgrade_file_builder &b) { return withDamagedBlock(b, 4); }) << 4;
+    QTest::newRow("one byte inside block 3") << damage([](upgrade_file_builder &b) { return withDamagedBlock(b, 3); })
+                                             << 3;
+    QTest::newRow("wrong checksum in the table for block 1") << damage([](upgrade_file_builder &b) {
+        b.spoilChecksum(1);
+        return b.bytes();
+    }) << 1;
+    QTest::newRow("blocks 1 and 3 present, block 3 damaged") << damage([](upgrade_file_builder &b) {
+        for (int i : {0, 2, 4})
+            b.removeBlock(i);
+        return withDamagedBlock(b, 3);
+    }) << 3;
+}
+
+void tst_firmware_upgrade::damagedFileRefused()
+{
+    QFETCH(std::function<QByteArray(upgrade_file_builder &)>, damageFile);
+    QFETCH(int, badBlock);
+    upgrade_file_builder file = f->wholeFile();
+    const QString path = f->folder.filePath(QStringLiteral("damaged.upg"));
+    {
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        QVERIFY(out.write(damageFile(file)) > 0);
+    }
+    // An older firmware in the flash, which must stay.
+    for (int i = 0; i < wire::FlashBlockCount; ++i)
+        f->installBlock(i);
+    const QByteArray flashBefore = f->loader.flash;
+    const u32 statusBefore = f->device.status;
+
+    c().upgradeFirmware(path);
+    QCOMPARE(f->boxes(), (QStringList{QStringLiteral("W Firmware upgrade: CRC error in block %1").arg(badBlock), failure}));
+    // Only the version is asked: no restart, no announcement, no frame.
+    QCOMPARE(f->bus.logTexts(), QStringList{versionRead});
+    QVERIFY(f->loader.framesTaken.isEmpty());
+    QVERIFY(f->loader.flash == flashBefore);
+    QVERIFY(!f->device.inLoader);
+    QCOMPARE(f->device.status, statusBefore);
+    QCOMPARE(c().workingMode(), int(MODE_NORMAL));
+    QCOMPARE(c().connected, 1);
+    QVERIFY(c().isConnected());
+    QCOMPARE(f->statusSignals, QList<bool>());
+}
+
 void tst_firmware_upgrade::faults_data()
 {
     QTest::addColumn<shaper>("shape");
@@ -280,10 +348,6 @@ void tst_firmware_upgrade::faults_data()
     const QStringList allWritten = QStringList{start, ready} + blocksWritten(all);
     const auto none = [](F &, upgrade_file_builder &) {};
 
-    QTest::newRow("CRC error in block 1: block 0 stays written")
-        << shaper([](F &, upgrade_file_builder &b) { b.spoilChecksum(1); }) << -1 << sim_fault()
-        << QStringList{"W Firmware upgrade: CRC error in block 1", failure}
-        << QStringList{start, ready} + F::blockWrite(0, 1) << QList<int>{0};
     QTest::newRow("DONE first at the 11th read of block 2: too late")
         << shaper([](F &f, upgrade_file_builder &) { f.loader.statusAfterFrame[2] = noBits(10); }) << -1
         << sim_fault() << QStringList{protocolError, failure}
@@ -378,7 +442,11 @@ void tst_firmware_upgrade::loaderNotBack()
     QCOMPARE(f->boxes(), QStringList{protocolError});
     QCOMPARE(f->bus.logTexts(), QStringList{versionRead} + F::enterLoader().mid(0, 3) + QStringList(20, "list"));
     QCOMPARE(f->clock.waits, 20);
-    QCOMPARE(c().workingMode(), int(MODE_NORMAL));
+    // The device is closed: the connection has ended as a disconnect ends it.
+    QCOMPARE(c().workingMode(), int(MODE_NONE));
+    QCOMPARE(c().connected, 0);
+    QVERIFY(!c().isConnected());
+    QCOMPARE(f->statusSignals, QList<bool>{false});
 }
 
 void tst_firmware_upgrade::controllerLeavesLate_data()
@@ -427,8 +495,23 @@ void tst_firmware_upgrade::firmwareComesBackInsteadOfTheLoader()
     QCOMPARE(f->bus.logTexts(), log);
     QCOMPARE(f->clock.waits, 20);
     QVERIFY(f->loader.framesTaken.isEmpty());
-    QCOMPARE(c().workingMode(), int(MODE_NORMAL));
+    // The connection has ended as a disconnect ends it, texts and all ...
+    QCOMPARE(c().workingMode(), int(MODE_NONE));
+    QCOMPARE(c().connected, 0);
     QVERIFY(!c().isConnected());
+    QCOMPARE(c().serialText(), QStringLiteral("S/N ----"));
+    QCOMPARE(c().firmwareText(), QStringLiteral("F/W ----"));
+    QCOMPARE(f->statusSignals, QList<bool>{false});
+    // ... and the controller, running its firmware once its restart has completed, is
+    // connected again as ever.
+    f->clock.advance(3000);
+    f->reset();
+    c().setConnection(true);
+    QCOMPARE(f->bus.logTexts(), F::wholeConnect(1));
+    QCOMPARE(c().connected, 1);
+    QVERIFY(c().isConnected());
+    QCOMPARE(c().workingMode(), int(MODE_NORMAL));
+    QCOMPARE(f->statusSignals, QList<bool>{true});
 }
 
 QTEST_GUILESS_MAIN(tst_firmware_upgrade)

@@ -65,6 +65,7 @@ private slots:
     void faults_data();
     void faults();
     void loaderNotBack();
+    void firmwareComesBackInsteadOfTheLoader();
     void firmwareNotBack_data();
     void firmwareNotBack();
     void controllerLeavesLate_data();
@@ -292,8 +293,40 @@ void tst_firmware_verify::loaderNotBack()
     c().verifyFirmware(f->write(f->wholeFile()));
     QCOMPARE(f->boxes(), QStringList{"W USB Interface: Protocol error!"});
     QCOMPARE(f->bus.logTexts(), F::enterLoader().mid(0, 3) + QStringList(20, "list"));
+    // The device is closed: the connection has ended as a disconnect ends it.
+    QCOMPARE(c().workingMode(), int(MODE_NONE));
+    QCOMPARE(c().connected, 0);
+    QVERIFY(!c().isConnected());
+    QCOMPARE(f->statusSignals, QList<bool>{false});
+}
+
+void tst_firmware_verify::firmwareComesBackInsteadOfTheLoader()
+{
+    f->device.restartIntoLoader = false;
+    c().verifyFirmware(f->write(f->wholeFile()));
+    QCOMPARE(f->boxes(), QStringList{"W USB Interface: Protocol error!"});
+    // Off the bus for a second, then back as the firmware, which is never taken for the
+    // loader: nothing is read back, and after twenty searches the verification gives up ...
+    QStringList log{"#1 RESTART v=0 i=0", "#1 release 0 !gone", "#1 close"};
+    log += QStringList(10, "list");
+    for (int i = 0; i < 10; ++i)
+        log += QStringList{"list"} + F::searchReads(1) + F::released(1);
+    QCOMPARE(f->bus.logTexts(), log);
+    // ... and the connection has ended as a disconnect ends it.
+    QCOMPARE(c().workingMode(), int(MODE_NONE));
+    QCOMPARE(c().connected, 0);
+    QVERIFY(!c().isConnected());
+    QCOMPARE(c().serialText(), QStringLiteral("S/N ----"));
+    QCOMPARE(f->statusSignals, QList<bool>{false});
+    // The controller, running its firmware once its restart has completed, is connected
+    // again as ever.
+    f->clock.advance(3000);
+    f->reset();
+    c().setConnection(true);
+    QCOMPARE(f->bus.logTexts(), F::wholeConnect(1));
+    QCOMPARE(c().connected, 1);
     QCOMPARE(c().workingMode(), int(MODE_NORMAL));
-    QVERIFY(f->statusSignals.isEmpty());
+    QCOMPARE(f->statusSignals, QList<bool>{true});
 }
 
 void tst_firmware_verify::firmwareNotBack_data()

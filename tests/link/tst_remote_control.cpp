@@ -196,47 +196,70 @@ void tst_remote_control::readTable()
 
 void tst_remote_control::readTableFailure_data()
 {
+    QTest::addColumn<int>("failingKey");
     QTest::addColumn<sim_fault>("fault");
-    QTest::addColumn<int>("failures");  // of the read of key 5
-    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<int>("failures");  // of that key's read
+    QTest::addColumn<QStringList>("logAfter");  // from that key's read on
     QTest::addColumn<bool>("completes");
+    QTest::addColumn<bool>("connected");
 
-    QTest::newRow("ten failed transfers") << sim_fault::fail() << 10 << "fail" << false;
-    QTest::newRow("ten replies of 3 bytes") << sim_fault::shortReply(3) << 10 << "short" << false;
-    QTest::newRow("ten time-outs") << sim_fault::timeout() << 10 << "timeout" << false;
-    QTest::newRow("nine failures, then the reply") << sim_fault::fail() << 9 << "fail" << true;
+    const auto failedKey = [](int key, const QString &outcome, int times) {
+        return withOutcome(repeated(readKey(key), times), outcome);
+    };
+    // The controller still answers its status: only the read failed.
+    QTest::newRow("key 5: ten failed transfers")
+        << 5 << sim_fault::fail() << 10 << failedKey(5, "fail", 10) + QStringList{status1} << false << true;
+    QTest::newRow("key 5: ten replies of 3 bytes")
+        << 5 << sim_fault::shortReply(3) << 10 << failedKey(5, "short", 10) + QStringList{status1} << false << true;
+    QTest::newRow("key 5: ten time-outs")
+        << 5 << sim_fault::timeout() << 10 << failedKey(5, "timeout", 10) + QStringList{status1} << false << true;
+    QTest::newRow("key 63: ten failed transfers")
+        << 63 << sim_fault::fail() << 10 << failedKey(63, "fail", 10) + QStringList{status1} << false << true;
+    // Unplugged: the status goes unanswered too, and the connection ends.
+    QTest::newRow("key 25: unplugged")
+        << 25 << sim_fault::vanish() << 1
+        << failedKey(25, "vanish", 1) + failedKey(25, "gone", 9) + withOutcome(repeated(status1, 10), "gone")
+               + QStringList{"#1 SET_MODE v=1 i=0 !gone", "#1 release 0 !gone", "#1 close"}
+        << false << false;
+    QTest::newRow("key 5: nine failures, then the reply")
+        << 5 << sim_fault::fail() << 9 << failedKey(5, "fail", 9) << true << true;
 }
 
 void tst_remote_control::readTableFailure()
 {
+    QFETCH(int, failingKey);
     QFETCH(sim_fault, fault);
     QFETCH(int, failures);
-    QFETCH(QString, outcome);
+    QFETCH(QStringList, logAfter);
     QFETCH(bool, completes);
-    for (int i = 0; i < 64; ++i)
+    QFETCH(bool, connected);
+    for (int i = 0; i < 64; ++i) {
         engine->codes[size_t(i)] = u8(i);
+        f->controller->rcuKeyCodes[i] = u8(0x33 + (i % 7));
+    }
     engine->address = 6;
-    std::fill(std::begin(f->controller->rcuKeyCodes), std::end(f->controller->rcuKeyCodes), u8(0x33));
     f->controller->rcuAddress = 9;
-    failRequests(wire::request::Rcu, 6, failures, fault);
+    const QByteArray codesBefore = tableOf(f->controller->rcuKeyCodes);
+    failRequests(wire::request::Rcu, failingKey + 1, failures, fault);
 
     f->controller->readRCU();
 
     QStringList log;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < failingKey; ++i)
         log << readKey(i);
-    log += withOutcome(repeated(readKey(5), failures), outcome);
+    log += logAfter;
     if (completes) {
-        for (int i = 5; i < 64; ++i)
+        for (int i = failingKey; i < 64; ++i)
             log << readKey(i);
     }
     QCOMPARE(f->bus.logTexts(), log);
-    // The codes read before the failure stay; the address is only taken after key 63.
-    QByteArray expected = perKey([completes](int i) { return i < 5 || completes ? i : 0x33; });
-    QCOMPARE(tableOf(f->controller->rcuKeyCodes), expected);
+    // A read cut short takes nothing: neither the codes read before it nor the address.
+    QCOMPARE(tableOf(f->controller->rcuKeyCodes), completes ? perKey([](int i) { return i; }) : codesBefore);
     QCOMPARE(int(f->controller->rcuAddress), completes ? 6 : 9);
     QCOMPARE(messageSummaries(f->ui), completes ? QStringList() : QStringList{usbInterface("RCU key code reading failed!")});
-    QVERIFY(f->controller->isConnected());
+    QCOMPARE(f->controller->isConnected(), connected);
+    QCOMPARE(f->controller->connected, connected ? 1 : 0);
+    QCOMPARE(f->statusSignals, connected ? QList<bool>() : QList<bool>{false});
 }
 
 // --- Not connected ------------------------------------------------------------------------------
