@@ -280,6 +280,6 @@ bool aseq_conf_widget::mayTakeOver(aseq_delay_chain &steps, int count)
     question.parentWidget = this;
     if (userInteraction().showMessage(question) != AnswerYes)
         return false;
-    steps.allowTakeOvers();
+    steps.allowTakeOvers(taken);
     return true;
 }

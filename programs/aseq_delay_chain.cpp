@@ -109,10 +109,10 @@ int aseq_delay_chain::allocateDelay()
             continue;
         if (!isSetUp(d))
             taken = d;
-        else if (setUp < 0)
+        else if (setUp < 0 && agreedTakeOvers.contains(d))
             setUp = d;
     }
-    if (taken < 0 && takeOversAllowed)
+    if (taken < 0)
         taken = setUp;
     if (taken < 0)
         return -1;

@@ -45,10 +45,11 @@ public:
     // The free delays set up on their own that taking `count` delays would take over, lowest
     // first: those needed beyond the free delays that hold neither a time nor end actions.
     QList<u16> takeOvers(int count) const;
-    // From now on a step may take over a free delay set up on its own, once no other is left.
-    void allowTakeOvers() { takeOversAllowed = true; }
-    // The lowest free delay that was not set up on its own (or, when allowed and no such
-    // delay is left, the lowest that was), taken for this sequence: listed in use, time one
+    // From now on a step may take over these delays set up on their own (the user agreed to
+    // them, as takeOvers() named them), once no other free delay is left.
+    void allowTakeOvers(const QList<u16> &delays) { agreedTakeOvers = delays; }
+    // The lowest free delay that was not set up on its own (or, when no such delay is left,
+    // the lowest allowed one that was), taken for this sequence: listed in use, time one
     // tenth, owned by the sequence. -1 when no delay may be taken.
     int allocateDelay();
     // Gives a delay back: its word becomes free and its first listing in use goes.
@@ -96,5 +97,5 @@ private:
 
     controller_configuration_class &config;
     const int seq;
-    bool takeOversAllowed = false;
+    QList<u16> agreedTakeOvers;
 };

@@ -616,18 +616,25 @@ void tst_aseq_conf_widget::takingOverASetUpDelayAsksFirst_data()
     QTest::addColumn<QString>("question");  // the middle line of the question
     QTest::addColumn<QList<u16>>("steps");  // after a Yes
     QTest::addColumn<QStringList>("rowActions");  // after a Yes, of the rows up to a step without a delay
+    // Delay 7, which delay 1's end starts, holds a time of its own and no other action starts
+    // it: taking delay 1 over frees it, and it was not asked about.
+    QTest::addColumn<bool>("sevenSetUp");
     const QString one = QStringLiteral("1 delay(s) from Delay 2 on would become steps of this sequence, "
                                        "losing their times and end actions.");
     const QString two = QStringLiteral("2 delay(s) from Delay 2 on would become steps of this sequence, "
                                        "losing their times and end actions.");
-    QTest::newRow("grow, No") << 0 << false << 1 << false << one << QList<u16>{} << QStringList{};
-    QTest::newRow("grow, Yes") << 0 << false << 1 << true << one << QList<u16>{1} << QStringList{"", "scene 9 on"};
-    QTest::newRow("insert, No") << 1 << true << 0 << false << one << QList<u16>{} << QStringList{};
+    QTest::newRow("grow, No") << 0 << false << 1 << false << one << QList<u16>{} << QStringList{} << false;
+    QTest::newRow("grow, Yes") << 0 << false << 1 << true << one << QList<u16>{1} << QStringList{"", "scene 9 on"}
+                               << false;
+    QTest::newRow("insert, No") << 1 << true << 0 << false << one << QList<u16>{} << QStringList{} << false;
     QTest::newRow("insert, Yes") << 1 << true << 0 << true << one << QList<u16>{1, 0}
-                                 << QStringList{"", "scene 9 on", ""};
-    QTest::newRow("grow past them, No") << 0 << false << 3 << false << two << QList<u16>{} << QStringList{};
+                                 << QStringList{"", "scene 9 on", ""} << false;
+    QTest::newRow("grow past them, No") << 0 << false << 3 << false << two << QList<u16>{} << QStringList{} << false;
     QTest::newRow("grow past them, Yes") << 0 << false << 3 << true << two << QList<u16>{1, 2, 0xFFFF}
-                                         << QStringList{"", "", "scene 9 on"};
+                                         << QStringList{"", "", "scene 9 on"} << false;
+    QTest::newRow("grow past them, Yes, a delay freed on the way") << 0 << false << 3 << true << two
+                                                                   << QList<u16>{1, 2, 0xFFFF}
+                                                                   << QStringList{"", "", "scene 9 on"} << true;
 }
 
 void tst_aseq_conf_widget::takingOverASetUpDelayAsksFirst()
@@ -639,14 +646,19 @@ void tst_aseq_conf_widget::takingOverASetUpDelayAsksFirst()
     QFETCH(QString, question);
     QFETCH(QList<u16>, steps);
     QFETCH(QStringList, rowActions);
+    QFETCH(bool, sevenSetUp);
     aseq_settings_widget *p = page();
     setSteps(p, before);
     setDelayWord(1, delay_entry_class(51, delay_entry_class::NoSequence).word);
     addSceneOn(end(1), 3);
     startDelayElsewhere(end(1), 7);  // and from an internal event below
     addSceneOn(end(2), 4);
-    for (u16 d = 3; d < image_layout::DelayCount; ++d)
-        startDelayElsewhere(EventInternal, d);
+    for (u16 d = 3; d < image_layout::DelayCount; ++d) {
+        if (d != 7 || !sevenSetUp)
+            startDelayElsewhere(EventInternal, d);
+    }
+    if (sevenSetUp)
+        setDelayWord(7, delay_entry_class(30, delay_entry_class::NoSequence).word);
     if (before == 0)
         startDelayElsewhere(EventInternal, 0);
     addSceneOn(start(), 9);
@@ -696,7 +708,9 @@ void tst_aseq_conf_widget::takingOverASetUpDelayAsksFirst()
     // in any edit.
     QCOMPARE(c().sequenceDelays[Q], steps);
     QCOMPARE(delayWord(1), delay_entry_class(1, Q).word);
-    QCOMPARE(c().delaysInUse.count(7), 1);
+    QCOMPARE(c().delaysInUse.count(7), sevenSetUp ? 0 : 1);
+    if (sevenSetUp)
+        QCOMPARE(delayWord(7), delay_entry_class(30, delay_entry_class::NoSequence).word);
     QCOMPARE(rowsWithDelays(), rowActions);
     const int n = int(steps.size());
     QCOMPARE(p->stepCountSpin->value(), n);
