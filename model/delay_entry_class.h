@@ -20,6 +20,8 @@ public:
     delay_entry_class(u32 tenths, u32 sequence) : word((tenths & TimeMask) | ((sequence & 0xFFF) << 20)) {}
 
     u32 time() const { return word & TimeMask; }
+    // Whether the delay holds a time: one a user gave it, or a sequence's step time.
+    bool hasTime() const { return time() != UnsetTime; }
     u32 sequence() const { return word >> 20; }
     bool isFree() const { return word == Free; }
     bool isOwnedBy(u32 seq) const { return sequence() == seq; }

@@ -176,9 +176,13 @@ void aseq_conf_widget::refresh()
 
 void aseq_conf_widget::setRows(int n)
 {
+    aseq_delay_chain steps = chain();
+    if (!mayTakeOver(steps, steps.delaysToResize(n))) {
+        emit changeStepNumber(steps.stepCount());  // the count box goes back to the steps kept
+        return;
+    }
     if (actionEditor)
         actionEditor->setEvent(NoEvent);
-    aseq_delay_chain steps = chain();
     const bool allGotDelays = steps.resize(n);
     n = steps.stepCount();
     if (n > 0) {
@@ -208,6 +212,8 @@ void aseq_conf_widget::insertStep()
     if (row < 0)
         return;
     aseq_delay_chain steps = chain();
+    if (!mayTakeOver(steps, steps.delaysToInsert(row)))
+        return;
     if (!steps.insertStep(row)) {
         warnNoFreeDelay();
         return;
@@ -253,4 +259,27 @@ void aseq_conf_widget::warnNoFreeDelay()
 {
     showMessage(message_icon::Warning, tr("Action failed!"), tr("To many delays defined!"), message_button::Ok,
                 message_button::NoButton, this);
+}
+
+bool aseq_conf_widget::mayTakeOver(aseq_delay_chain &steps, int count)
+{
+    const QList<u16> taken = steps.takeOvers(count);
+    if (taken.isEmpty())
+        return true;
+    enum answer { AnswerNo, AnswerYes };
+    message_request question;
+    question.icon = message_icon::Question;
+    question.title = tr("Confirmation");
+    question.text = tr("Not enough free delays without a time or end actions of their own are left.\n"
+                       "%n delay(s) from Delay %1 on would become steps of this sequence, losing their times "
+                       "and end actions.\nReally want to do so?",
+                       nullptr, int(taken.size()))
+                        .arg(taken.first() + 1);
+    question.customButtons = {{tr("No"), button_role::No}, {tr("Yes!"), button_role::Yes}};
+    question.defaultCustomButton = AnswerNo;
+    question.parentWidget = this;
+    if (userInteraction().showMessage(question) != AnswerYes)
+        return false;
+    steps.allowTakeOvers(taken);
+    return true;
 }

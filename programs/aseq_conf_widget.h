@@ -87,4 +87,8 @@ private:
     // The current row when it is a step row (not the finish row), else -1.
     int currentStepRow() const;
     void warnNoFreeDelay();
+    // Before `count` delays are taken for the sequence: when some would be delays set up
+    // on their own, asks whether to take them over and, on Yes, lets the chain do so.
+    // False when the user said No: then nothing may change.
+    bool mayTakeOver(aseq_delay_chain &steps, int count);
 };

@@ -61,16 +61,64 @@ u16 aseq_delay_chain::eventBefore(int step) const
 
 // ============================================================ delays
 
+bool aseq_delay_chain::isFree(u16 delay) const
+{
+    return !config.delaysInUse.contains(delay);
+}
+
+bool aseq_delay_chain::isSetUp(u16 delay) const
+{
+    if (!isDelay(delay))
+        return false;
+    return delay_entry_class(readU32(config.confData, image_layout::delayEntry(delay))).hasTime()
+        || config.eventActions.count(delayEndEvent(delay)) > 0;
+}
+
+int aseq_delay_chain::delaysToResize(int n) const
+{
+    n = qBound(0, n, int(DelayCount));
+    return n > stepCount() ? n - stepsWithDelayAtTheEnd() : 0;
+}
+
+int aseq_delay_chain::delaysToInsert(int row) const
+{
+    return row >= 0 && row < stepCount() && eventBefore(row) != NoEvent ? 1 : 0;
+}
+
+QList<u16> aseq_delay_chain::takeOvers(int count) const
+{
+    int untouched = 0;
+    QList<u16> setUp;
+    for (u16 d = 0; d < DelayCount; ++d) {
+        if (!isFree(d))
+            continue;
+        if (isSetUp(d))
+            setUp.append(d);
+        else
+            ++untouched;
+    }
+    return setUp.mid(0, qMax(0, count - untouched));
+}
+
 int aseq_delay_chain::allocateDelay()
 {
-    for (u16 d = 0; d < DelayCount; ++d) {
-        if (config.delaysInUse.contains(d))
+    int taken = -1;
+    int setUp = -1;
+    for (u16 d = 0; d < DelayCount && taken < 0; ++d) {
+        if (!isFree(d))
             continue;
-        config.delaysInUse.append(d);
-        writeU32(config.confData, image_layout::delayEntry(d), delay_entry_class(NewDelayTime, u32(seq)).word);
-        return d;
+        if (!isSetUp(d))
+            taken = d;
+        else if (setUp < 0 && agreedTakeOvers.contains(d))
+            setUp = d;
     }
-    return -1;
+    if (taken < 0)
+        taken = setUp;
+    if (taken < 0)
+        return -1;
+    config.delaysInUse.append(u16(taken));
+    writeU32(config.confData, image_layout::delayEntry(u32(taken)), delay_entry_class(NewDelayTime, u32(seq)).word);
+    return taken;
 }
 
 void aseq_delay_chain::freeDelay(u16 delay)
@@ -110,14 +158,21 @@ void aseq_delay_chain::removeLastStep()
         moveActions(delayEndEvent(d), finish, d);
 }
 
+int aseq_delay_chain::stepsWithDelayAtTheEnd() const
+{
+    int n = stepCount();
+    while (n > 0 && !isDelay(steps()[n - 1]))
+        --n;
+    return n;
+}
+
 void aseq_delay_chain::dropTrailingStepsWithoutDelay()
 {
     // Steps without a delay are in no image, and nothing could start a step after them: a
     // delay taken there would stay owned by the sequence out of its reach. They drop out
     // as they do when the configuration is opened again, and new steps follow the last
     // step that has a delay, which holds the finish actions.
-    while (!steps().isEmpty() && !isDelay(steps().last()))
-        list().removeLast();
+    list().resize(stepsWithDelayAtTheEnd());
 }
 
 bool aseq_delay_chain::appendStep()

@@ -11,6 +11,10 @@ class controller_configuration_class;
 // step links). Every operation here keeps the chain whole in the configuration given: the
 // sequence's step list, the delays in use, the delay words of the image and the actions.
 //
+// A delay is free when no Delay Start action starts it. A free delay may still hold a time
+// or end actions that the user gave it on the delays' own page: a step takes such a delay
+// only when the user agreed, since taking it replaces both.
+//
 // An entry NoDelay in the step list is a step that got no delay (none was free). It names
 // no event: what would move actions from or to its event, or link it, is skipped.
 //
@@ -32,8 +36,21 @@ public:
     u16 rowEvent(int row) const;
 
     // ============================================================ delays
-    // The lowest delay not in use, taken for this sequence: listed in use, time one tenth,
-    // owned by the sequence. -1 when every delay is in use.
+    // Whether a delay was set up on its own: it holds a time or its end event has actions.
+    // A free delay like that is someone's work; a step takes it only when allowed.
+    bool isSetUp(u16 delay) const;
+    // The number of delays resize(n) and insertStep(row) would take.
+    int delaysToResize(int n) const;
+    int delaysToInsert(int row) const;
+    // The free delays set up on their own that taking `count` delays would take over, lowest
+    // first: those needed beyond the free delays that hold neither a time nor end actions.
+    QList<u16> takeOvers(int count) const;
+    // From now on a step may take over these delays set up on their own (the user agreed to
+    // them, as takeOvers() named them), once no other free delay is left.
+    void allowTakeOvers(const QList<u16> &delays) { agreedTakeOvers = delays; }
+    // The lowest free delay that was not set up on its own (or, when no such delay is left,
+    // the lowest allowed one that was), taken for this sequence: listed in use, time one
+    // tenth, owned by the sequence. -1 when no delay may be taken.
     int allocateDelay();
     // Gives a delay back: its word becomes free and its first listing in use goes.
     void freeDelay(u16 delay);
@@ -61,6 +78,9 @@ public:
 
 private:
     QList<u16> &list();
+    bool isFree(u16 delay) const;
+    // The number of steps left once the steps without a delay at the end are dropped.
+    int stepsWithDelayAtTheEnd() const;
     // The event that starts step `step` (0..n): the start event, or the end of the step
     // before; step n is the finish row.
     u16 eventBefore(int step) const;
@@ -77,4 +97,5 @@ private:
 
     controller_configuration_class &config;
     const int seq;
+    QList<u16> agreedTakeOvers;
 };

@@ -1393,6 +1393,31 @@ Wirklich in Gruppe %1 verschieben?</translation>
         <source>To many delays defined!</source>
         <translation>Zu viele Verzögerungen definiert!</translation>
     </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bestätigung</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not enough free delays without a time or end actions of their own are left.
+%n delay(s) from Delay %1 on would become steps of this sequence, losing their times and end actions.
+Really want to do so?</source>
+        <translation>
+            <numerusform>Es sind nicht genug freie Verzögerungen ohne eigene Zeit und ohne eigene Endaktionen übrig.
+%n Verzögerung ab Verzögerung %1 würde ein Schritt dieser Sequenz und verlöre ihre Zeit und ihre Endaktionen.
+Wirklich fortfahren?</numerusform>
+            <numerusform>Es sind nicht genug freie Verzögerungen ohne eigene Zeit und ohne eigene Endaktionen übrig.
+%n Verzögerungen ab Verzögerung %1 würden Schritte dieser Sequenz und verlören ihre Zeiten und ihre Endaktionen.
+Wirklich fortfahren?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes!</source>
+        <translation>Ja!</translation>
+    </message>
 </context>
 <context>
     <name>aseq_settings_widget</name>

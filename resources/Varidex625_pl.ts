@@ -1394,6 +1394,34 @@ Czy na pewno przenieść ją do grupy %1?</translation>
         <source>To many delays defined!</source>
         <translation>Zdefiniowano zbyt wiele opóźnień!</translation>
     </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Potwierdzenie</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not enough free delays without a time or end actions of their own are left.
+%n delay(s) from Delay %1 on would become steps of this sequence, losing their times and end actions.
+Really want to do so?</source>
+        <translation>
+            <numerusform>Zostało za mało wolnych opóźnień bez własnego czasu i bez własnych akcji końcowych.
+%n opóźnienie, od Opóźnienia %1, stanie się krokiem tej sekwencji i straci swój czas oraz akcje końcowe.
+Czy na pewno?</numerusform>
+            <numerusform>Zostało za mało wolnych opóźnień bez własnego czasu i bez własnych akcji końcowych.
+%n opóźnienia, od Opóźnienia %1, staną się krokami tej sekwencji i stracą swoje czasy oraz akcje końcowe.
+Czy na pewno?</numerusform>
+            <numerusform>Zostało za mało wolnych opóźnień bez własnego czasu i bez własnych akcji końcowych.
+%n opóźnień, od Opóźnienia %1, stanie się krokami tej sekwencji i straci swoje czasy oraz akcje końcowe.
+Czy na pewno?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Yes!</source>
+        <translation>Tak!</translation>
+    </message>
 </context>
 <context>
     <name>aseq_settings_widget</name>

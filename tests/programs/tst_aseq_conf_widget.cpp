@@ -40,6 +40,10 @@ private slots:
     void onlyStepDelaysOpenAnEditor();
     void growingBeyondTheFreeDelays();
     void insertingWithoutAFreeDelayChangesNothing();
+    void delaysSetUpOnTheirOwnArePassedOver_data();
+    void delaysSetUpOnTheirOwnArePassedOver();
+    void takingOverASetUpDelayAsksFirst_data();
+    void takingOverASetUpDelayAsksFirst();
     void finishPreviousStepAddsTheMissingOffActions();
     void stepsWithoutDelaysAreLeftAloneByEdits();
 
@@ -122,6 +126,16 @@ public:
     }
     // Row r's event: the start for row 0, else the end of step r's delay.
     static u16 rowEvent(const QList<u16> &steps, int r) { return r == 0 ? start() : end(steps[r - 1]); }
+    // The user actions of sequence Q's rows, up to the first that has no event (the end of a
+    // step without a delay).
+    QStringList rowsWithDelays() const
+    {
+        const QList<u16> &steps = f->controller->sequenceDelays[Q];
+        QStringList rows;
+        for (int r = 0; r <= steps.size() && (r == 0 || steps[r - 1] < image_layout::DelayCount); ++r)
+            rows << userActions(rowEvent(steps, r));
+        return rows;
+    }
 
     // What must hold of sequence Q after any edit: its delays are owned by it, have a time
     // and are in use; each row's event links to the next step and the finish row to none; no
@@ -306,13 +320,13 @@ const QList<T::chain_case> &T::chainCases()
              setSteps(p, 1);
          },
          {1}, {"", ""}, {0}},
-        {"a free delay's old end actions are dropped",
+        {"a free delay with end actions of its own is passed over",
          [](T &t, aseq_settings_widget *) {
              t.addSceneOn(end(0), 9);
              t.startDelayElsewhere(end(0), 7);  // the only start of delay 7
          },
          [](T &, aseq_settings_widget *p) { setSteps(p, 1); },
-         {0}, {"", ""}, {}},
+         {1}, {"", ""}, {}},
         {"grow past steps without delays once delays are free", stepsWithoutDelaysThenDelaysFree,
          [](T &, aseq_settings_widget *p) { setSteps(p, 5); },
          {510, 511, 0, 1, 2}, {"scene 1 on", "scene 2 on", "", "", "", "scene 3 on"}, {}},
@@ -542,6 +556,176 @@ void tst_aseq_conf_widget::insertingWithoutAFreeDelayChangesNothing()
     QCOMPARE(f->ui.messageTexts(), QStringList{"To many delays defined!"});
     QCOMPARE(f->ui.messages.first().parentWidget.data(), p->stepTable);
     QCOMPARE(p->stepTable->model()->rowCount(), 3);
+}
+
+void tst_aseq_conf_widget::delaysSetUpOnTheirOwnArePassedOver_data()
+{
+    // What delay 0 was given on the delays' own page before the sequence grows to 1 step.
+    QTest::addColumn<bool>("time");
+    QTest::addColumn<bool>("endActions");
+    QTest::addColumn<bool>("description");
+    QTest::addColumn<u16>("taken");
+    QTest::newRow("a time, two end actions and a description") << true << true << true << u16(1);
+    QTest::newRow("a time only") << true << false << false << u16(1);
+    QTest::newRow("end actions only") << false << true << false << u16(1);
+    // A description names the delay; it holds nothing the sequence would replace.
+    QTest::newRow("a description only") << false << false << true << u16(0);
+}
+
+void tst_aseq_conf_widget::delaysSetUpOnTheirOwnArePassedOver()
+{
+    QFETCH(bool, time);
+    QFETCH(bool, endActions);
+    QFETCH(bool, description);
+    QFETCH(u16, taken);
+    if (time)
+        setDelayWord(0, delay_entry_class(51, delay_entry_class::NoSequence).word);  // 5.1 s
+    if (endActions) {
+        addSceneOn(end(0), 3);
+        addAction(end(0), ActionProgram, 4, OperationOff);
+    }
+    const QString text = description ? QStringLiteral("stair light") : QString();
+    c().eventDescs[end(0)] = text;
+    const u32 word = delayWord(0);
+    const QString actions = userActions(end(0));
+
+    aseq_settings_widget *p = page();
+    setSteps(p, 1);
+
+    // Free delays that hold neither are left, so nothing is asked.
+    QCOMPARE(c().sequenceDelays[Q], QList<u16>{taken});
+    QCOMPARE(f->ui.messages.size(), 0);
+    QCOMPARE(c().eventDescs[end(0)], text);
+    if (taken != 0) {
+        QCOMPARE(delayWord(0), word);
+        QCOMPARE(userActions(end(0)), actions);
+    }
+    const QStringList problems = chainProblems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1String(", "))));
+}
+
+void tst_aseq_conf_widget::takingOverASetUpDelayAsksFirst_data()
+{
+    // Every delay but 1 and 2 is in use (delay 0 as the first step, or elsewhere); delay 1
+    // holds a time and end actions, delay 2 end actions. The sequence starts with `before`
+    // steps.
+    QTest::addColumn<int>("before");
+    QTest::addColumn<bool>("insert");      // else the count grows to `after`
+    QTest::addColumn<int>("after");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("question");  // the middle line of the question
+    QTest::addColumn<QList<u16>>("steps");  // after a Yes
+    QTest::addColumn<QStringList>("rowActions");  // after a Yes, of the rows up to a step without a delay
+    // Delay 7, which delay 1's end starts, holds a time of its own and no other action starts
+    // it: taking delay 1 over frees it, and it was not asked about.
+    QTest::addColumn<bool>("sevenSetUp");
+    const QString one = QStringLiteral("1 delay(s) from Delay 2 on would become steps of this sequence, "
+                                       "losing their times and end actions.");
+    const QString two = QStringLiteral("2 delay(s) from Delay 2 on would become steps of this sequence, "
+                                       "losing their times and end actions.");
+    QTest::newRow("grow, No") << 0 << false << 1 << false << one << QList<u16>{} << QStringList{} << false;
+    QTest::newRow("grow, Yes") << 0 << false << 1 << true << one << QList<u16>{1} << QStringList{"", "scene 9 on"}
+                               << false;
+    QTest::newRow("insert, No") << 1 << true << 0 << false << one << QList<u16>{} << QStringList{} << false;
+    QTest::newRow("insert, Yes") << 1 << true << 0 << true << one << QList<u16>{1, 0}
+                                 << QStringList{"", "scene 9 on", ""} << false;
+    QTest::newRow("grow past them, No") << 0 << false << 3 << false << two << QList<u16>{} << QStringList{} << false;
+    QTest::newRow("grow past them, Yes") << 0 << false << 3 << true << two << QList<u16>{1, 2, 0xFFFF}
+                                         << QStringList{"", "", "scene 9 on"} << false;
+    QTest::newRow("grow past them, Yes, a delay freed on the way") << 0 << false << 3 << true << two
+                                                                   << QList<u16>{1, 2, 0xFFFF}
+                                                                   << QStringList{"", "", "scene 9 on"} << true;
+}
+
+void tst_aseq_conf_widget::takingOverASetUpDelayAsksFirst()
+{
+    QFETCH(int, before);
+    QFETCH(bool, insert);
+    QFETCH(int, after);
+    QFETCH(bool, yes);
+    QFETCH(QString, question);
+    QFETCH(QList<u16>, steps);
+    QFETCH(QStringList, rowActions);
+    QFETCH(bool, sevenSetUp);
+    aseq_settings_widget *p = page();
+    setSteps(p, before);
+    setDelayWord(1, delay_entry_class(51, delay_entry_class::NoSequence).word);
+    addSceneOn(end(1), 3);
+    startDelayElsewhere(end(1), 7);  // and from an internal event below
+    addSceneOn(end(2), 4);
+    for (u16 d = 3; d < image_layout::DelayCount; ++d) {
+        if (d != 7 || !sevenSetUp)
+            startDelayElsewhere(EventInternal, d);
+    }
+    if (sevenSetUp)
+        setDelayWord(7, delay_entry_class(30, delay_entry_class::NoSequence).word);
+    if (before == 0)
+        startDelayElsewhere(EventInternal, 0);
+    addSceneOn(start(), 9);
+    p->refresh();
+
+    const QByteArray delayTable(reinterpret_cast<const char *>(f->image() + image_layout::DelayTable),
+                                4 * image_layout::DelayCount);
+    const QList<u16> inUse = c().delaysInUse;
+    const QList<u16> oldSteps = c().sequenceDelays[Q];
+    const QStringList oldActions = {userActions(start()), userActions(end(0)), userActions(end(1)), userActions(end(2))};
+
+    f->ui.answers.enqueue(yes ? 1 : 0);
+    if (insert)
+        clickAt(p, 0, p->insertButton);
+    else
+        setSteps(p, after);
+
+    QVERIFY(!f->ui.messages.isEmpty());
+    const message_request &box = f->ui.messages.first();
+    QCOMPARE(box.icon, message_icon::Question);
+    QCOMPARE(box.title, QStringLiteral("Confirmation"));
+    QCOMPARE(box.text.split(QLatin1Char('\n')),
+             (QStringList{"Not enough free delays without a time or end actions of their own are left.", question,
+                          "Really want to do so?"}));
+    QCOMPARE(box.customButtons.size(), 2);
+    QCOMPARE(box.customButtons[0].text, QStringLiteral("No"));
+    QCOMPARE(box.customButtons[1].text, QStringLiteral("Yes!"));
+    QCOMPARE(box.defaultCustomButton, 0);
+    QCOMPARE(box.parentWidget.data(), p->stepTable);
+
+    if (!yes) {
+        // Not a bit of the configuration changed, and the page shows it as it was.
+        QCOMPARE(f->ui.messages.size(), 1);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(f->image() + image_layout::DelayTable),
+                            4 * image_layout::DelayCount),
+                 delayTable);
+        QCOMPARE(c().delaysInUse, inUse);
+        QCOMPARE(c().sequenceDelays[Q], oldSteps);
+        QCOMPARE((QStringList{userActions(start()), userActions(end(0)), userActions(end(1)), userActions(end(2))}),
+                 oldActions);
+        QCOMPARE(p->stepCountSpin->value(), before);
+        QCOMPARE(p->stepTable->model()->rowCount(), before > 0 ? before + 1 : 0);
+        return;
+    }
+    // Yes: the delays are the sequence's now; their own times and end actions are gone,
+    // and with them one of the two starts of delay 7. The sequence's own actions moved as
+    // in any edit.
+    QCOMPARE(c().sequenceDelays[Q], steps);
+    QCOMPARE(delayWord(1), delay_entry_class(1, Q).word);
+    QCOMPARE(c().delaysInUse.count(7), sevenSetUp ? 0 : 1);
+    if (sevenSetUp)
+        QCOMPARE(delayWord(7), delay_entry_class(30, delay_entry_class::NoSequence).word);
+    QCOMPARE(rowsWithDelays(), rowActions);
+    const int n = int(steps.size());
+    QCOMPARE(p->stepCountSpin->value(), n);
+    QCOMPARE(p->stepTable->model()->rowCount(), n + 1);
+    if (steps.contains(0xFFFF)) {
+        // Past the last delay there is none to take: said once, after the question.
+        QCOMPARE(f->ui.messageTexts().mid(1), QStringList{"To many delays defined!"});
+        QCOMPARE(delayWord(2), delay_entry_class(1, Q).word);
+        return;
+    }
+    QCOMPARE(f->ui.messages.size(), 1);
+    QCOMPARE(delayWord(2), delay_entry_class::Free);
+    QCOMPARE(userActions(end(2)), QStringLiteral("scene 4 on"));
+    const QStringList problems = chainProblems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1String(", "))));
 }
 
 void tst_aseq_conf_widget::finishPreviousStepAddsTheMissingOffActions()
