@@ -185,10 +185,18 @@ void tst_aevents_vkeys_widget::openEditorStoresIntoItsOwnAction_data()
     row("daytime, file opened", "daytime", "file open", false, 0x400, -1, QString(), 0x400, 1, plain1);
     row("states, read from the controller", "states", "read", false, 0x400, -1, QString(), 0x400, 1, plain1);
     row("daytime, read from the controller", "daytime", "read", false, 0x400, -1, QString(), 0x400, 1, plain1);
-    // Clearing (here the scenes only) rebuilds every action from the image: an editor left
-    // open finds its action gone and stores nothing when it ends.
-    row("states, configuration cleared", "states", "clear", false, 0x400, -1, QString(), 0x400, 1, plain1);
-    row("daytime, configuration cleared", "daytime", "clear", false, 0x400, -1, QString(), 0x400, 1, plain1);
+    // A clear of the scenes leaves the actions as they were: the editor stays open and
+    // stores into its action when it ends. A clear of the internal events takes the action
+    // away: the editor closes and stores nothing.
+    const QString ticked1 = QStringLiteral("#1 ff ff fe ffffffff");
+    row("states, partial clear of another category", "states", "clear scenes", false, 0x400, 1, ticked1, 0x401, 1,
+        plain11);
+    row("daytime, partial clear of another category", "daytime", "clear scenes", false, 0x400, 1, daytime1, 0x401,
+        1, plain11);
+    row("states, clear of the action's category", "states", "clear events", false, 0x400, -1, QString(), 0x400, 0,
+        QStringLiteral("none"));
+    row("daytime, clear of the action's category", "daytime", "clear events", false, 0x400, -1, QString(), 0x400,
+        0, QStringLiteral("none"));
 }
 
 void tst_aevents_vkeys_widget::openEditorStoresIntoItsOwnAction()
@@ -246,9 +254,15 @@ void tst_aevents_vkeys_widget::openEditorStoresIntoItsOwnAction()
         QCOMPARE(c().read_confDataFromFile(file), 0);
     else if (change == QLatin1String("read"))
         c().read_alldata();
-    else
+    else if (change == QLatin1String("clear scenes"))
         c().ClearConfig(controller_configuration_class::ClearScenes);
-    if (change != QLatin1String("clear"))
+    else
+        c().ClearConfig(controller_configuration_class::ClearInternalEvents);
+    if (change.startsWith(QLatin1String("clear")))
+        p->refresh();  // as the main window does after a clear
+    if (change == QLatin1String("clear scenes"))
+        QVERIFY2(open && open->isVisible(), "the editor has closed");
+    else
         QVERIFY2(!open || !open->isVisible(), "the editor is still open");
 
     endTheEdit(t, open);
