@@ -531,6 +531,9 @@ void tst_aevents_dlyd_widget::leavingAnEditorWindow_data()
     row("time", "partial clear of another category", true, 4, 1, 2, typed);
     row("states", "clear of the action's category", false, 4, -1, -1, QStringLiteral("none"));
     row("time", "clear of the action's category", false, 4, -1, -1, notSet);
+    // A clear of the limits changes Scene 2 (it held B1 unset), not the delay.
+    row("states", "clear of the action's limits", false, 4, 1, 2, plain);
+    row("time", "clear of the action's limits", true, 4, 1, 2, typed);
     // The window closed or hidden by other means than its buttons stores nothing.
     row("states", "window closed", false, 4, 1, 2, plain);
     row("time", "window closed", false, 4, 1, 2, notSet);
@@ -547,6 +550,10 @@ void tst_aevents_dlyd_widget::leavingAnEditorWindow()
     setEntry(7, 0xFFF00000 | 600);
     for (int n = 0; n < 2; ++n)
         c().eventActions.setNo(event, c().eventActions.appendAction(event), n);
+    if (path == QLatin1String("clear of the action's limits")) {
+        const u32 b1Unset[4] = {0xFFFFFFFC, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
+        c().eventActions.setStateLimit(event, 1, 0xFF, b1Unset);
+    }
 
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("good.cfg625"));
@@ -611,9 +618,12 @@ void tst_aevents_dlyd_widget::leavingAnEditorWindow()
         open->close();
     else if (path == QLatin1String("window hidden"))
         open->hide();
+    else if (path == QLatin1String("partial clear of another category"))
+        clearAsTheWindowDoes(kd620_controller_class::ClearScenes);
+    else if (path == QLatin1String("clear of the action's category"))
+        clearAsTheWindowDoes(kd620_controller_class::ClearDelays);
     else
-        clearAsTheWindowDoes(path.startsWith(QLatin1String("partial")) ? kd620_controller_class::ClearScenes
-                                                                        : kd620_controller_class::ClearDelays);
+        clearAsTheWindowDoes(kd620_controller_class::ClearLimits);
     settle();
     QCOMPARE(open && open->isVisible(), staysOpen);
 
