@@ -102,6 +102,12 @@ void DTL_widget::setCheckState(int state)
     manualBox->setCheckState(Qt::CheckState(state));
 }
 
+void DTL_widget::interpretTypedTimes()
+{
+    fromBox->interpretText();
+    toBox->interpretText();
+}
+
 u8 DTL_widget::fromValue() const
 {
     return manualBox->isChecked() ? fromBox->value : u8(0xFF);

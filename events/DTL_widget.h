@@ -22,6 +22,10 @@ public:
     explicit DTL_widget(QWidget *parent);
 
     void setCheckState(int state);
+    // Takes the text typed into the time boxes as their times. A box keeps typed text apart
+    // from its time until Return or the focus leaving it, while the editor stores as soon
+    // as the pointer leaves it: whatever it stores must be what the boxes show.
+    void interpretTypedTimes();
     // The from box's value while the check box is checked, else 0xFF.
     u8 fromValue() const;
     // The cell the editor stands on. The mode list covers the cell exactly; in "Set

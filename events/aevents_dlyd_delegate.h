@@ -27,7 +27,7 @@ public:
 
 public slots:
     // Closes an open time editor without storing: another configuration replaced the one
-    // it was opened on.
+    // it was opened on, or a clear emptied its delay.
     void endEditing();
 
 private:

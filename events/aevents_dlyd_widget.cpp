@@ -79,6 +79,11 @@ void aevents_dlyd_widget::connectSignals()
                 &aevents_dlyd_delegate::endEditing);
         connect(currentController, &kd620_controller_class::readKd620Finished, delegate,
                 &aevents_dlyd_delegate::endEditing);
+        // A clear of the delays empties the delay being edited; any other clear leaves it.
+        connect(currentController, &kd620_controller_class::configurationCleared, delegate, [this](u32 co) {
+            if (co & kd620_controller_class::ClearDelays)
+                delegate->endEditing();
+        });
     }
 }
 

@@ -565,6 +565,7 @@ void aevents_tableview_delegate::storeDaytime(QWidget *editor, QAbstractItemMode
     auto *daytime = qobject_cast<DTL_widget *>(editor);
     if (!daytime)
         return;
+    daytime->interpretTypedTimes();
     int from = 0xFF;
     int to = 0xFF;
     switch (daytime->modeBox->currentIndex()) {

@@ -36,6 +36,9 @@ public:
 
     // The cell whose editor was opened last; invalid before the first one.
     QModelIndex editedCell() const { return lastEditedCell; }
+    // Whether the action the last editor was opened on is still in the store, as it was
+    // then or as edits since have left it.
+    bool editedActionPresent() const { return locateEditedAction() >= 0; }
 
     // ============================================================ the rules
     // Masks per operation (rows 0..10) and type (columns 0..8): bit k allows the operation

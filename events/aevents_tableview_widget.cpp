@@ -101,6 +101,8 @@ aevents_tableview_widget::aevents_tableview_widget(int kind, QWidget *parent)
                 &aevents_tableview_widget::endEditing);
         connect(currentController, &kd620_controller_class::readKd620Finished, this,
                 &aevents_tableview_widget::endEditing);
+        connect(currentController, &kd620_controller_class::configurationCleared, this,
+                &aevents_tableview_widget::endEditingOfClearedAction);
     }
 }
 
@@ -272,6 +274,13 @@ void aevents_tableview_widget::endEditing()
     if (!qobject_cast<StL_widget *>(editor))
         commitData(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void aevents_tableview_widget::endEditingOfClearedAction()
+{
+    QWidget *editor = indexWidget(delegate->editedCell());
+    if (editor && !delegate->editedActionPresent())
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 void aevents_tableview_widget::keyPressEvent(QKeyEvent *event)

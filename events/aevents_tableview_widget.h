@@ -93,6 +93,10 @@ public slots:
     // state-limit window stores only on "Set", so it closes without storing, as on
     // "Cancel".
     void endEditing();
+    // After a clear of the configuration: an open editor whose action the clear left as it
+    // was goes on, and its confirm stores into it; one whose action the clear removed or
+    // changed closes without storing, as when another configuration is read.
+    void endEditingOfClearedAction();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -141,6 +141,12 @@ bool controller_configuration_class::packForClear(u32 co)
 
 void controller_configuration_class::ClearConfig(u32 co)
 {
+    if (clearCategories(co))
+        emit configurationCleared(co);
+}
+
+bool controller_configuration_class::clearCategories(u32 co)
+{
     // Clearing everything replaces every table, so the stores need no packing first.
     if (co == ClearEverything) {
         std::memset(confData, 0xFF, ImageSize);
@@ -148,7 +154,7 @@ void controller_configuration_class::ClearConfig(u32 co)
         writeU16(confData, ShutDownTime, 0);
         clockCalibration = 0;
     } else if (!packForClear(co)) {
-        return;
+        return false;
     }
     if (co & ClearTimers)
         image_defaults::clearTimerTable(confData);
@@ -181,10 +187,13 @@ void controller_configuration_class::ClearConfig(u32 co)
         rcuAddress = 0xFF;
     }
     programList.rebuildFromImage(confData, extraEntries);
-    eventActions.decodeFromImage(confData);
+    // The actions the clear left as they were stay the objects they were: an editor open
+    // on one of them still finds it.
+    eventActions.redecodeFromImage(confData);
     unpackTimers();
     // Removed Delay Start actions and freed delays change the sequences and the delays in use.
     rebuildSequences();
+    return true;
 }
 
 void controller_configuration_class::ClearConfig()

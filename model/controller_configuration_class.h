@@ -165,7 +165,9 @@ public slots:
     // Resets the categories that co selects (clear_bit) to their empty state and keeps the
     // rest: the stores are packed into the image, cleared there and rebuilt from it. When
     // a store the mask keeps cannot be packed the user is told and nothing is cleared; one
-    // the mask clears is cleared in memory first, so its size cannot stop the clear.
+    // the mask clears is cleared in memory first, so its size cannot stop the clear. An
+    // action the clear leaves as it was stays the same object in the action store.
+    // Announced by configurationCleared() once it has run.
     void ClearConfig(u32 co);
     // ClearConfig(ClearEverything).
     void ClearConfig();
@@ -177,12 +179,18 @@ signals:
     // A configuration file was written whole, or opened and taken whole: the next file
     // dialog starts there. A file that failed is not announced.
     void fileSavedOrOpened(QString fileName);
+    // ClearConfig(co) has run (a clear that was refused, and the clear with which a file
+    // open starts, are not announced): an editor open on something the clear removed or
+    // changed ends without storing, one open on what it kept goes on.
+    void configurationCleared(u32 co);
 
 private:
     static u8 *allocateImage();
     // Packs the stores for a clear with mask co; false (nothing cleared) when one that
     // the clear keeps does not fit its table.
     bool packForClear(u32 co);
+    // The work of ClearConfig(co), unannounced; false when nothing was cleared.
+    bool clearCategories(u32 co);
     void clearDescriptions(u32 co);
 };
 

@@ -131,7 +131,7 @@ int controller_configuration_class::read_confDataFromFile(QString fileName)
         break;
     }
 
-    ClearConfig(ClearEverything);
+    clearCategories(ClearEverything);  // the file's configuration is announced as read, below
     std::memcpy(confData, contents.data.constData(), image_layout::ImageSize);
     if (contents.oldFormat)
         config_file_descriptions::takeOldFormatBlocks(contents.data, *this);

@@ -289,6 +289,31 @@ int event_actions_class::decodeFromImage(const u8 *image)
     return 0;
 }
 
+int event_actions_class::redecodeFromImage(const u8 *image)
+{
+    auto before = std::make_unique<std::array<std::unique_ptr<event_action_list>, EventCount>>(std::move(lists));
+    decodeFromImage(image);
+    for (size_t code = 0; code < lists.size(); ++code) {
+        const event_action_list *old = (*before)[code].get();
+        event_action_list *now = lists[code].get();
+        if (!old || !now)
+            continue;
+        // Matched in order: what changes an event's actions in the image takes some out
+        // or rewrites them in place, never reorders them.
+        qsizetype next = 0;
+        for (qsizetype j = 0; j < now->size(); ++j) {
+            for (qsizetype k = next; k < old->size(); ++k) {
+                if (*old->at(k) == *now->at(j)) {
+                    (*now)[j] = old->at(k);
+                    next = k + 1;
+                    break;
+                }
+            }
+        }
+    }
+    return 0;
+}
+
 QString event_actions_class::actionText(int code, int j) const
 {
     const event_action_class *a = action(u32(code), j);

@@ -93,6 +93,9 @@ public:
     int encodeToImage(u8 *image) const;
     // Rebuilds the store and the Enabling input from the image's action table; 0.
     int decodeFromImage(const u8 *image);
+    // As decodeFromImage, but an action whose record comes back from the image unchanged
+    // stays the object it was (and so keeps what refers to it); the others are new.
+    int redecodeFromImage(const u8 *image);
 
     // "{ event no type operation }", for debugging.
     QString actionText(int code, int j) const;

@@ -79,6 +79,12 @@ private:
     }
     // Lets the view delete the editor it closed.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // A clear, then the reload of the page shown that the main window does after it.
+    void clearAsTheWindowDoes(u32 co)
+    {
+        c().ClearConfig(co);
+        p->refresh();
+    }
     // A click as the user makes it: through the window system, so that an open popup sees
     // it first, as it sees a real one.
     static void clickThroughWindow(QWidget *widget, QPoint at)
@@ -486,7 +492,7 @@ void tst_aevents_dlyd_widget::leavingAnEditorWindow_data()
     QTest::addColumn<bool>("staysOpen");
     QTest::addColumn<int>("listRow");    // current row of the delay list afterwards
     QTest::addColumn<int>("actionRow");  // current row of the action table afterwards
-    QTest::addColumn<int>("actions");    // actions of Delay 5's end event afterwards
+    QTest::addColumn<int>("actions");    // actions of Delay 5's end event afterwards, -1 no list
     QTest::addColumn<QString>("stored"); // Scene 2's limits, or Delay 5's time
 
     const QString plain = QStringLiteral("ff ff ff ffffffff");
@@ -519,6 +525,19 @@ void tst_aevents_dlyd_widget::leavingAnEditorWindow_data()
     row("time", "good file opened", false, 4, 1, 2, notSet);
     row("states", "read from the controller", false, 4, 1, 2, plain);
     row("time", "read from the controller", false, 4, 1, 2, notSet);
+    // A clear that leaves the edited action or delay as it was leaves the window working,
+    // and its confirm stores; one that empties it closes the window without storing.
+    row("states", "partial clear of another category", true, 4, 1, 2, ticked);
+    row("time", "partial clear of another category", true, 4, 1, 2, typed);
+    row("states", "clear of the action's category", false, 4, -1, -1, QStringLiteral("none"));
+    row("time", "clear of the action's category", false, 4, -1, -1, notSet);
+    // A clear of the limits changes Scene 2 (it held B1 unset), not the delay.
+    row("states", "clear of the action's limits", false, 4, 1, 2, plain);
+    row("time", "clear of the action's limits", true, 4, 1, 2, typed);
+    // The window closed or hidden by other means than its buttons stores nothing.
+    row("states", "window closed", false, 4, 1, 2, plain);
+    row("time", "window closed", false, 4, 1, 2, notSet);
+    row("time", "window hidden", false, 4, 1, 2, notSet);
 }
 
 void tst_aevents_dlyd_widget::leavingAnEditorWindow()
@@ -531,6 +550,10 @@ void tst_aevents_dlyd_widget::leavingAnEditorWindow()
     setEntry(7, 0xFFF00000 | 600);
     for (int n = 0; n < 2; ++n)
         c().eventActions.setNo(event, c().eventActions.appendAction(event), n);
+    if (path == QLatin1String("clear of the action's limits")) {
+        const u32 b1Unset[4] = {0xFFFFFFFC, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
+        c().eventActions.setStateLimit(event, 1, 0xFF, b1Unset);
+    }
 
     QTemporaryDir dir;
     const QString good = dir.filePath(QStringLiteral("good.cfg625"));
@@ -589,8 +612,18 @@ void tst_aevents_dlyd_widget::leavingAnEditorWindow()
         QCOMPARE(c().read_confDataFromFile(corrupted), -1);
     else if (path == QLatin1String("good file opened"))
         QCOMPARE(c().read_confDataFromFile(good), 0);
-    else
+    else if (path == QLatin1String("read from the controller"))
         c().read_alldata();
+    else if (path == QLatin1String("window closed"))
+        open->close();
+    else if (path == QLatin1String("window hidden"))
+        open->hide();
+    else if (path == QLatin1String("partial clear of another category"))
+        clearAsTheWindowDoes(kd620_controller_class::ClearScenes);
+    else if (path == QLatin1String("clear of the action's category"))
+        clearAsTheWindowDoes(kd620_controller_class::ClearDelays);
+    else
+        clearAsTheWindowDoes(kd620_controller_class::ClearLimits);
     settle();
     QCOMPARE(open && open->isVisible(), staysOpen);
 

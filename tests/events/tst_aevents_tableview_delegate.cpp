@@ -52,6 +52,7 @@ private slots:
     void daytimeEdits_data();
     void daytimeEdits();
     void leavingTheDaytimeEditorStoresIt();
+    void typedTimesAreStoredAsShown();
     void stateLimitWindow();
     void stateLimitsStoreOnSetOnly();
     void sequencePageEditsTheShownAction();
@@ -849,6 +850,36 @@ void tst_aevents_tableview_delegate::leavingTheDaytimeEditorStoresIt()
     QCOMPARE(store().daytimeLimitTo(InternalEvent, 0), 120);
     QVERIFY(!t->indexWidget(t->model()->index(0, aevents_tableview_widget::DaytimeColumn)));
     QCOMPARE(t->item(0, aevents_tableview_widget::DaytimeColumn)->text(), QStringLiteral("8:00 - 20:00"));
+}
+
+void tst_aevents_tableview_delegate::typedTimesAreStoredAsShown()
+{
+    // Times typed into both boxes, no Return: the pointer leaving stores them as they show.
+    add(InternalEvent, ActionScene, 0);
+    store().setDaytimeLimit(InternalEvent, 0, 48, 102);
+    table(InternalEventsPageKind, InternalEvent);
+    f->tabPage->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f->tabPage.get()));
+    auto *editor = qobject_cast<DTL_widget *>(open(0, aevents_tableview_widget::DaytimeColumn));
+    QVERIFY(editor);
+    // Into the hours, selected as a double click or Tab into the box selects them.
+    auto type = [](DTL_Box *box, const QString &text) {
+        box->setFocus();
+        box->setSelectedSection(QDateTimeEdit::HourSection);
+        QTest::keyClicks(box, text);
+    };
+    type(editor->fromBox, QStringLiteral("0:40"));
+    type(editor->toBox, QStringLiteral("20:30"));
+    QCOMPARE(editor->fromBox->text(), QStringLiteral("0:40"));
+    QCOMPARE(editor->toBox->text(), QStringLiteral("20:30"));
+
+    QCursor::setPos(editor->mapToGlobal(QPoint(-50, -50)));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(editor, &leave);
+    QVERIFY(!t->indexWidget(t->model()->index(0, aevents_tableview_widget::DaytimeColumn)));
+    QCOMPARE(store().daytimeLimitFrom(InternalEvent, 0), 4);
+    QCOMPARE(store().daytimeLimitTo(InternalEvent, 0), 123);
+    QCOMPARE(t->item(0, aevents_tableview_widget::DaytimeColumn)->text(), QStringLiteral("0:40 - 20:30"));
 }
 
 void tst_aevents_tableview_delegate::stateLimitWindow()

@@ -185,10 +185,23 @@ void tst_aevents_vkeys_widget::openEditorStoresIntoItsOwnAction_data()
     row("daytime, file opened", "daytime", "file open", false, 0x400, -1, QString(), 0x400, 1, plain1);
     row("states, read from the controller", "states", "read", false, 0x400, -1, QString(), 0x400, 1, plain1);
     row("daytime, read from the controller", "daytime", "read", false, 0x400, -1, QString(), 0x400, 1, plain1);
-    // Clearing (here the scenes only) rebuilds every action from the image: an editor left
-    // open finds its action gone and stores nothing when it ends.
-    row("states, configuration cleared", "states", "clear", false, 0x400, -1, QString(), 0x400, 1, plain1);
-    row("daytime, configuration cleared", "daytime", "clear", false, 0x400, -1, QString(), 0x400, 1, plain1);
+    // A clear of the scenes leaves the actions as they were: the editor stays open and
+    // stores into its action when it ends. A clear of the internal events takes the action
+    // away, a clear of the limits changes it (it held B1 unset): the editor closes and
+    // stores nothing.
+    const QString ticked1 = QStringLiteral("#1 ff ff fe ffffffff");
+    row("states, partial clear of another category", "states", "clear scenes", false, 0x400, 1, ticked1, 0x401, 1,
+        plain11);
+    row("daytime, partial clear of another category", "daytime", "clear scenes", false, 0x400, 1, daytime1, 0x401,
+        1, plain11);
+    row("states, clear of the action's category", "states", "clear events", false, 0x400, -1, QString(), 0x400, 0,
+        QStringLiteral("none"));
+    row("daytime, clear of the action's category", "daytime", "clear events", false, 0x400, -1, QString(), 0x400,
+        0, QStringLiteral("none"));
+    row("states, clear of the action's limits", "states", "clear limits", false, 0x400, 1, plain1, 0x401, 1,
+        plain11);
+    row("daytime, clear of the action's limits", "daytime", "clear limits", false, 0x400, 1, plain1, 0x401, 1,
+        plain11);
 }
 
 void tst_aevents_vkeys_widget::openEditorStoresIntoItsOwnAction()
@@ -205,6 +218,10 @@ void tst_aevents_vkeys_widget::openEditorStoresIntoItsOwnAction()
         // "A2 ", and A3 with the code 1, which reads as "Ignore" like 3 but is not stored
         // so by the editor.
         c().eventActions.setStateLimit(0x401, 1, 0xDB, words);
+    }
+    if (change == QLatin1String("clear limits")) {
+        const u32 b1Unset[4] = {0xFFFFFFFC, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
+        c().eventActions.setStateLimit(0x400, 1, 0xFF, b1Unset);
     }
     event_action_class record = event_action_class::newAction(0x400);
     record.no = 99;
@@ -246,9 +263,17 @@ void tst_aevents_vkeys_widget::openEditorStoresIntoItsOwnAction()
         QCOMPARE(c().read_confDataFromFile(file), 0);
     else if (change == QLatin1String("read"))
         c().read_alldata();
-    else
+    else if (change == QLatin1String("clear scenes"))
         c().ClearConfig(controller_configuration_class::ClearScenes);
-    if (change != QLatin1String("clear"))
+    else if (change == QLatin1String("clear events"))
+        c().ClearConfig(controller_configuration_class::ClearInternalEvents);
+    else
+        c().ClearConfig(controller_configuration_class::ClearLimits);
+    if (change.startsWith(QLatin1String("clear")))
+        p->refresh();  // as the main window does after a clear
+    if (change == QLatin1String("clear scenes"))
+        QVERIFY2(open && open->isVisible(), "the editor has closed");
+    else
         QVERIFY2(!open || !open->isVisible(), "the editor is still open");
 
     endTheEdit(t, open);

@@ -691,6 +691,76 @@ private slots:
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
     }
 
+    // An action that a clear leaves as it was stays the same object (an editor open on it
+    // still finds it); one the clear changed is a new one; the clear is announced once.
+    void clearKeepsTheActionsItLeaves_data()
+    {
+        QTest::addColumn<uint>("mask");
+        QTest::addColumn<bool>("someKept");
+        QTest::addColumn<bool>("someChanged");
+        QTest::newRow("nothing") << 0u << true << false;
+        QTest::newRow("scenes") << uint(ctl::ClearScenes) << true << false;
+        QTest::newRow("delays and inputs") << uint(ctl::ClearDelays | ctl::ClearInputs) << true << false;
+        QTest::newRow("limits") << uint(ctl::ClearLimits) << true << true;
+        QTest::newRow("everything") << uint(ctl::ClearEverything) << false << false;
+    }
+    void clearKeepsTheActionsItLeaves()
+    {
+        QFETCH(uint, mask);
+        ctl c;
+        populate(c);
+        std::vector<event_action_list> before(EventCount);
+        std::vector<QList<event_action_class>> held(EventCount);
+        for (u32 e = 0; e < EventCount; ++e) {
+            for (int j = 0; j < qMax(0, c.eventActions.count(e)); ++j) {
+                before[e].append(c.eventActions.sharedAction(e, j));
+                held[e].append(*c.eventActions.action(e, j));
+            }
+        }
+        QSignalSpy cleared(&c, &controller_configuration_class::configurationCleared);
+        c.ClearConfig(mask);
+        QCOMPARE(cleared.count(), 1);
+        QCOMPARE(cleared.at(0).at(0).toUInt(), mask);
+
+        bool someKept = false;
+        bool someChanged = false;
+        for (u32 e = 0; e < EventCount; ++e) {
+            const int count = qMax(0, c.eventActions.count(e));
+            if (count == 0)
+                continue;
+            QCOMPARE(count, before[e].size());  // a clear takes whole lists or none
+            for (int j = 0; j < count; ++j) {
+                const bool unchanged = *c.eventActions.action(e, j) == held[e][j];
+                QCOMPARE(c.eventActions.sharedAction(e, j) == before[e][j], unchanged);
+                someKept |= unchanged;
+                someChanged |= !unchanged;
+            }
+        }
+        QTEST(someKept, "someKept");
+        QTEST(someChanged, "someChanged");
+    }
+
+    // Only a clear that ran is announced: not one refused, nor the one that starts a
+    // file open.
+    void onlyAClearThatRanIsAnnounced()
+    {
+        scripted_interaction ui;
+        ctl c;
+        populate(c);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("populated.cfg625"));
+        c.write_confDataToFile(file, false);
+        QVERIFY(QFile::exists(file));
+        QSignalSpy cleared(&c, &controller_configuration_class::configurationCleared);
+        QCOMPARE(c.read_confDataFromFile(file), 0);
+        QCOMPARE(cleared.count(), 0);
+        ui.clear();
+        addOverflow(c, TooManyInternalActions);
+        c.ClearConfig(ctl::ClearLimits);
+        QCOMPARE(ui.messageTexts(), QStringList{QStringLiteral("Actions limit exceed!")});
+        QCOMPARE(cleared.count(), 0);
+    }
+
     // Removing a Delay Start action by clearing its event range updates the sequences.
     void partialClearRebuildsTheSequences()
     {
