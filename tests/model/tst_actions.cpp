@@ -451,8 +451,10 @@ private slots:
         const event_action_class toggle1 = makeAction(on1, 0, ActionEnabling, OperationToggle, 3);
         const event_action_class toggleKey2 = makeAction(key2, 0, ActionEnabling, OperationToggle, 4);
 
-        QTest::newRow("first enable of an input") << actions{} << -1 << int(on1) << int(OperationOn) << none << -1 << true;
-        QTest::newRow("first toggle of a key") << actions{} << -1 << int(key2) << int(OperationToggle) << none << -1 << true;
+        QTest::newRow("first enable of an input")
+            << actions{} << -1 << int(on1) << int(OperationOn) << none << -1 << true;
+        QTest::newRow("first toggle of a key")
+            << actions{} << -1 << int(key2) << int(OperationToggle) << none << -1 << true;
         QTest::newRow("a key's released event") << actions{} << -1 << int(rcuKeyEvent(63, 2)) << int(OperationToggle)
                                                 << none << -1 << true;
         QTest::newRow("disable beside the enable") << actions{enable1} << -1 << int(off1) << int(OperationOff) << none
@@ -483,10 +485,12 @@ private slots:
             << actions{disable1} << -1 << int(key2) << int(OperationToggle) << otherInput << 0 << false;
         QTest::newRow("an input while a key holds it")
             << actions{toggleKey2} << -1 << int(on1) << int(OperationOn) << otherInput << 25 << false;
-        QTest::newRow("an internal event") << actions{} << -1 << 0x400 << int(OperationOn) << notInputOrKey << -1 << false;
+        QTest::newRow("an internal event")
+            << actions{} << -1 << 0x400 << int(OperationOn) << notInputOrKey << -1 << false;
         QTest::newRow("a delay's end") << actions{} << -1 << int(EventDelay) << int(OperationToggle) << notInputOrKey
                                        << -1 << false;
-        QTest::newRow("freeze") << actions{} << -1 << int(on1) << int(OperationFreeze) << notEnablingOperation << -1 << false;
+        QTest::newRow("freeze")
+            << actions{} << -1 << int(on1) << int(OperationFreeze) << notEnablingOperation << -1 << false;
     }
     void roomForEnabling()
     {
