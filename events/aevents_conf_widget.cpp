@@ -1,6 +1,7 @@
 #include "events/aevents_conf_widget.h"
 
 #include "events/action_objects.h"
+#include "events/action_room.h"
 #include "events/aevents_tableview_widget.h"
 #include "events/delay_lock.h"
 #include "events/enabling_input.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -135,21 +137,27 @@ void aevents_conf_widget::pushButton_addClicked(bool)
     if (!editable())
         return;
     event_actions_class &store = currentController->eventActions;
-    const int n = store.appendAction(eventCode);
-    // The new action follows the last action shown before it: same type, next number. On
-    // the sequence page a chain link shows nothing to follow, so the defaults stand.
+    event_action_class added = event_action_class::newAction(eventCode);
+    // The new action follows the last action shown: same type, next number. On the
+    // sequence page a chain link shows nothing to follow, so the defaults stand.
     const QList<int> shown = actionTable->shownActions();
-    const int previous = shown.size() >= 2 && shown.last() == n ? shown[shown.size() - 2] : -1;
+    const int previous = shown.isEmpty() ? -1 : shown.last();
     if (previous >= 0) {
         const int type = store.type(eventCode, previous);
         const int number = followingNumber(type, store.no(eventCode, previous));
         if (type == ActionDelay && delayLocked(currentController->confData, number)) {
             warnLockedDelay();
-        } else {
-            store.setType(eventCode, n, type);
-            store.setNo(eventCode, n, number);
+        } else if (type != ActionEnabling
+                   || action_room::claimEnabling(store, eventCode, added.operation(), nullptr, this)
+                          == enabling_refusal::None) {
+            // An Enabling action the table has no room for leaves the ordinary defaults.
+            added.setType(type);
+            added.no = u16(number);
         }
     }
+    if (added.type() != ActionEnabling && !action_room::roomForAction(store, this))
+        return;
+    store.insertActionCopy(eventCode, std::numeric_limits<int>::max(), added);
     refresh();
 }
 
@@ -160,7 +168,8 @@ void aevents_conf_widget::pushButton_insClicked(bool)
     actionTable->endEditing();  // the actions after the new one move down a place
     for (int row = 0; row < actionTable->rowCount(); ++row) {
         if (actionTable->selectionModel()->isRowSelected(row, QModelIndex())) {
-            currentController->eventActions.insertAction(eventCode, actionTable->actionIndex(row));
+            if (action_room::roomForAction(currentController->eventActions, this))
+                currentController->eventActions.insertAction(eventCode, actionTable->actionIndex(row));
             break;
         }
     }
@@ -223,46 +232,34 @@ void aevents_conf_widget::pasteActions()
     // The records as they are now: later edits of a copied action are pasted too.
     const QList<event_action_ptr> records = event_actions_class::clipboard;
     for (const event_action_ptr &record : records) {
-        if (pasteRecord(*record, at))
+        const paste_outcome outcome = pasteRecord(*record, at);
+        if (outcome == Refused)
+            break;  // what the table cannot hold stops the paste where it was met
+        if (outcome == Pasted)
             ++at;
     }
     refresh();
 }
 
-bool aevents_conf_widget::pasteRecord(const event_action_class &record, int at)
+aevents_conf_widget::paste_outcome aevents_conf_widget::pasteRecord(const event_action_class &record, int at)
 {
     if (record.type() == ActionDelay && delayLocked(currentController->confData, record.no)) {
         warnLockedDelay();
-        return false;
+        return Skipped;
     }
-    if (record.type() == ActionEnabling && !claimEnablingInput())
-        return false;
-    currentController->eventActions.insertActionCopy(eventCode, at, record);
+    event_actions_class &store = currentController->eventActions;
+    if (record.type() == ActionEnabling) {
+        if (action_room::claimEnabling(store, eventCode, record.operation(), nullptr, this) != enabling_refusal::None)
+            return Refused;
+    } else if (!action_room::roomForAction(store, this)) {
+        return Refused;
+    }
+    store.insertActionCopy(eventCode, at, record);
     if (startsDelay(record.type(), record.operation())) {
         currentController->delaysInUse.append(record.no);
         emit forceRefresh();
     }
-    return true;
-}
-
-bool aevents_conf_widget::claimEnablingInput()
-{
-    // Only inputs and remote-control keys enable; the store would write an Enabling
-    // action of any other event over the enabling input's own.
-    const int claimed = enabling_input::claimedBy(eventCode);
-    if (claimed < 0)
-        return false;
-    int &enablingInput = currentController->eventActions.enablingInput;
-    if (enablingInput == -1 || enablingInput == claimed) {
-        enablingInput = claimed;
-        return true;
-    }
-    const int inputs = int(image_layout::InputCount);
-    const QString holder = enablingInput < inputs ? QStringLiteral("%1").arg(enablingInput + 1)
-                                                  : tr("RC %1").arg(enablingInput - inputs + 1);
-    showMessage(message_icon::Warning, tr(" Illegal value!"), tr("Enabling input already defined: ") + holder,
-                message_button::Ok, message_button::NoButton, this);
-    return false;
+    return Pasted;
 }
 
 void aevents_conf_widget::warnLockedDelay()

@@ -63,10 +63,12 @@ private:
     bool editable() const;
     // The number an added action takes after one of `type` numbered `previous`.
     static int followingNumber(int type, int previous);
-    // Pastes one clipboard record at list index `at`; false when it was refused.
-    bool pasteRecord(const event_action_class &record, int at);
-    // An Enabling action may go only to the events of the one enabling input: takes the
-    // input for the event when it is free, else says why not. False when refused.
-    bool claimEnablingInput();
+    enum paste_outcome {
+        Pasted,
+        Skipped,  // a locked delay's action: the rest of the paste goes on
+        Refused,  // no room in the action table for it: the paste stops
+    };
+    // Pastes one clipboard record at list index `at`.
+    paste_outcome pasteRecord(const event_action_class &record, int at);
     void warnLockedDelay();
 };

@@ -4,6 +4,7 @@
 #include "events/DTL_widget.h"
 #include "events/StL_widget.h"
 #include "events/action_objects.h"
+#include "events/action_room.h"
 #include "events/aevents_tableview_widget.h"
 #include "events/delay_lock.h"
 #include "events/enabling_input.h"
@@ -447,16 +448,24 @@ void aevents_tableview_delegate::storeType(QComboBox *editor, QAbstractItemModel
     const int oldNumber = editedAction->no;
 
     int type = editor->currentIndex() < 0 ? int(ActionScene) : editor->currentData().toInt();
-    bool announce = true;
-    if (type == ActionEnabling) {
-        // Only the events of inputs and remote-control keys can enable.
-        if (enabling_input::claimedBy(eventCode) < 0)
-            return;
-        announce = false;
-        if (!claimEnablingInput()) {
-            type = ActionScene;  // refused: the action goes on as a scene
+    // Enabling names no object with a description of its own.
+    bool announce = type != ActionEnabling;
+    if (type == ActionEnabling && oldType != ActionEnabling) {
+        // The operation the action keeps, or Disable where Enabling has no such one.
+        const int operation = operationAllowed(type, editorNumber(numberWithin(type, oldNumber)), oldOperation)
+            ? oldOperation
+            : int(OperationOff);
+        const enabling_refusal refusal = action_room::claimEnabling(store, eventCode, operation, nullptr, nullptr);
+        if (refusal == enabling_refusal::OtherInput) {
+            type = ActionScene;  // another input enables: the action goes on as a scene
             editor->setCurrentIndex(0);
+        } else if (refusal != enabling_refusal::None) {
+            drop();  // no room in the action table: the action stays as it was
+            return;
         }
+    } else if (type != ActionEnabling && oldType == ActionEnabling && !action_room::roomForAction(store, nullptr)) {
+        drop();  // as an ordinary action it would need a record the table no longer has
+        return;
     }
 
     // The number stays where the new type has such an object, else it moves to the last one.
@@ -554,6 +563,12 @@ void aevents_tableview_delegate::storeOperation(QComboBox *editor, QAbstractItem
     int number = editedAction->no;
     if (operation == OperationOn && oldType == ActionDelay && !checkDelayStart(number))
         return;
+    if (oldType == ActionEnabling && operation != oldOperation
+        && action_room::claimEnabling(store, eventCode, operation, store.action(u32(eventCode), j), nullptr)
+               != enabling_refusal::None) {
+        drop();
+        return;
+    }
     store.setOperation(eventCode, j, operation);
     model->setData(index, editor->currentText());
     updateDelaysInUse(startsDelay(oldType, oldOperation), editedAction->no, startsDelay(oldType, operation), number);
@@ -595,21 +610,6 @@ void aevents_tableview_delegate::storeStates(QWidget *editor, QAbstractItemModel
 }
 
 // ============================================================ rules
-
-bool aevents_tableview_delegate::claimEnablingInput() const
-{
-    const int claimed = enabling_input::claimedBy(eventCode);
-    int &enablingInput = currentController->eventActions.enablingInput;
-    if (enablingInput == -1 || enablingInput == claimed) {
-        enablingInput = claimed;
-        return true;
-    }
-    const int inputs = int(image_layout::InputCount);
-    const QString holder = enablingInput < inputs ? QStringLiteral("%1").arg(enablingInput + 1)
-                                                  : tr("RC %1").arg(enablingInput - inputs + 1);
-    showMessage(message_icon::Warning, tr(" Illegal value!"), tr("Enabling input already defined: ") + holder);
-    return false;
-}
 
 void aevents_tableview_delegate::updateDelaysInUse(bool startedBefore, int before, bool startsNow, int now)
 {

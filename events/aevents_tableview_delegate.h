@@ -99,9 +99,6 @@ private:
     void storeDaytime(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index);
     void storeStates(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index);
 
-    // Takes the enabling input for the event when it is free or already the event's;
-    // otherwise says who holds it. False when refused.
-    bool claimEnablingInput() const;
     // The number a Delay Start is to start, checked against the delays sequences own:
     // true with `number` kept or repaired to a free delay (stored at once), false when the
     // edit is to be dropped.

@@ -32,13 +32,7 @@ bool eventsOf(int value, int &first, int &count)
 
 int claimedBy(int eventCode)
 {
-    if (eventCode < 0)
-        return -1;
-    if (isInputEvent(u32(eventCode)))
-        return (eventCode - EventInput) / InputEdges;
-    if (isRcuKeyEvent(u32(eventCode)))
-        return (eventCode - EventRcuKey) / KeyEvents + FirstKeyValue;
-    return -1;
+    return eventCode < 0 ? -1 : event_actions_class::enablingValueOf(u32(eventCode));
 }
 
 bool inUse(const event_actions_class &store, int value)

@@ -152,7 +152,7 @@ public slots:
     // --- The stores and the image (model/controller_stores.cpp) ---
     // Before a save or send: packs the stores into the image in the order actions,
     // programs, timers, coupling groups, all four whatever happens. False when the actions
-    // or the program steps did not fit their tables (the program store has told the user).
+    // or the program steps did not fit their tables; either has told the user why.
     bool packStores();
     // After a load or read: applies the load clamps to the image, then rebuilds the stores
     // from it in the order programs, actions, timers, coupling groups, sequences.

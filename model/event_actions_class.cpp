@@ -18,6 +18,26 @@ constexpr u32 DisableRecord = 1;
 constexpr u32 FirstActionRecord = 2;
 static_assert(event_actions_class::OrdinaryRecordCount == int(ActionRecordCount - FirstActionRecord));
 
+constexpr int InputEdges = 2;  // On, Off
+constexpr int KeyEvents = 3;   // pressed, repeated, released
+
+// The Enabling records an action takes, bit r for record r: a key's action both, since
+// the reader keeps one Enabling record of a key only; an input's Toggle both, since it
+// writes record 1 empty; 0 for an operation the table does not keep.
+unsigned enablingRecords(u32 code, int operation)
+{
+    constexpr unsigned Enable = 1u << EnableRecord;
+    constexpr unsigned Disable = 1u << DisableRecord;
+    if (isRcuKeyEvent(code))
+        return Enable | Disable;
+    switch (operation) {
+    case OperationOn: return Enable;
+    case OperationOff: return Disable;
+    case OperationToggle: return Enable | Disable;
+    default: return 0;
+    }
+}
+
 } // namespace
 
 event_actions_class::event_actions_class() = default;
@@ -221,6 +241,43 @@ int event_actions_class::recordsNeeded(u32 first, u32 end) const
     return needed;
 }
 
+int event_actions_class::freeRecords() const
+{
+    return OrdinaryRecordCount - recordsNeeded(0, EventCount);
+}
+
+int event_actions_class::enablingValueOf(u32 code)
+{
+    if (isInputEvent(code))
+        return int(code - EventInput) / InputEdges;
+    if (isRcuKeyEvent(code))
+        return int(code - EventRcuKey) / KeyEvents + int(image_layout::InputCount);
+    return -1;
+}
+
+enabling_room event_actions_class::roomForEnabling(int code, int operation, const event_action_class *replaced) const
+{
+    const int value = code < 0 ? -1 : enablingValueOf(u32(code));
+    if (value < 0)
+        return {enabling_refusal::NotInputOrKey};
+    const unsigned wanted = enablingRecords(u32(code), operation);
+    if (wanted == 0)
+        return {enabling_refusal::NotEnablingOperation};
+    if (enablingInput != -1 && enablingInput != value)
+        return {enabling_refusal::OtherInput, enablingInput};
+    for (u32 event = 0; event < EventCount; ++event) {
+        const event_action_list *l = list(event);
+        if (!l)
+            continue;
+        for (const event_action_ptr &a : *l) {
+            if (a.get() != replaced && a->type() == ActionEnabling
+                && (enablingRecords(event, a->operation()) & wanted) != 0)
+                return {enabling_refusal::RecordTaken, a->operation()};
+        }
+    }
+    return {};
+}
+
 int event_actions_class::encodeToImage(u8 *image) const
 {
     const event_action_class empty = event_action_class::emptyRecord();
@@ -261,11 +318,11 @@ bool event_actions_class::acceptEnablingRecord(const event_action_class &record)
     if (isRcuKeyEvent(record.event)) {
         if (enablingInput != -1)
             return false;
-        enablingInput = (record.event - EventRcuKey) / 3 + int(image_layout::InputCount);
+        enablingInput = enablingValueOf(record.event);
         return true;
     }
     if (isInputEvent(record.event)) {
-        const int input = (record.event - EventInput) / 2;
+        const int input = enablingValueOf(record.event);
         if (enablingInput != -1 && enablingInput != input)
             return false;
         enablingInput = input;

@@ -16,6 +16,22 @@
 typedef std::shared_ptr<event_action_class> event_action_ptr;
 typedef QList<event_action_ptr> event_action_list;
 
+// Why the action table has no room for an Enabling action.
+enum class enabling_refusal {
+    None,                   // it fits
+    NotInputOrKey,          // only the events of inputs and remote-control keys enable
+    NotEnablingOperation,   // the table keeps Enable, Disable and Toggle only
+    OtherInput,             // another input or key holds the enabling input
+    RecordTaken,            // another Enabling action has the record it needs
+};
+
+struct enabling_room {
+    enabling_refusal refusal = enabling_refusal::None;
+    // OtherInput: the enabling input; RecordTaken: the operation of the action in the way.
+    int holder = -1;
+    bool fits() const { return refusal == enabling_refusal::None; }
+};
+
 // The action store: the actions of all 4976 events, one list per event, in the order the
 // controller carries them out. An event has no list until its first action is created.
 // Every operation checks its event code; codes outside 0..4975 give -1 (or null, 255)
@@ -86,6 +102,19 @@ public:
     // Records from record 2 on that the actions of the events first..end-1 take:
     // one for each action but the Enabling ones, which have records 0 and 1.
     int recordsNeeded(u32 first, u32 end) const;
+    // Records from record 2 on that no action takes yet: how many more actions of every
+    // kind but Enabling the table can hold. Negative when the store holds more than fit.
+    int freeRecords() const;
+
+    // The enabling input an Enabling action of the event would claim: input i as i, key k
+    // (any of its three events) as k + 24; -1 for every other event.
+    static int enablingValueOf(u32 code);
+    // Whether an Enabling action with `operation` on event `code` would come back from the
+    // action table beside the Enabling actions the store holds now (`replaced`, an action
+    // of the store that the new one replaces, not counted). Records 0 and 1 hold one
+    // Enable (or Toggle) and one Disable of one input; a key's Enabling action stands
+    // alone, and a Toggle takes both records.
+    enabling_room roomForEnabling(int code, int operation, const event_action_class *replaced = nullptr) const;
 
     // Writes every action into the image's action table: the Enabling actions into
     // records 0 and 1, the others from record 2 on in event order. 0, or -1 when more

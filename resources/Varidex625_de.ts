@@ -121,6 +121,41 @@
     </message>
 </context>
 <context>
+    <name>action_room</name>
+    <message>
+        <source>Only inputs and remote-control buttons can enable!</source>
+        <translation>Nur Eingänge und Fernbedienungstasten können freigeben!</translation>
+    </message>
+    <message>
+        <source>Enabling actions only enable, disable or toggle!</source>
+        <translation>Freigabeaktionen können nur freigeben, sperren oder umschalten!</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>FB %1</translation>
+    </message>
+    <message>
+        <source>Enabling input already defined: </source>
+        <translation>Freigabeeingang bereits definiert: </translation>
+    </message>
+    <message>
+        <source>Enabling action already defined: %1</source>
+        <translation>Freigabeaktion bereits definiert: %1</translation>
+    </message>
+    <message>
+        <source> Illegal value!</source>
+        <translation> Unzulässiger Wert!</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Warnung!</translation>
+    </message>
+    <message>
+        <source>Actions limit exceed!</source>
+        <translation>Aktionslimit überschritten!</translation>
+    </message>
+</context>
+<context>
     <name>admx512_sliders_widget</name>
     <message>
         <source>Mask</source>
@@ -284,18 +319,6 @@ Die Verzögerung bleibt unverändert.</translation>
     <message>
         <source>Before</source>
         <translation>Davor</translation>
-    </message>
-    <message>
-        <source>RC %1</source>
-        <translation>FB %1</translation>
-    </message>
-    <message>
-        <source> Illegal value!</source>
-        <translation> Unzulässiger Wert!</translation>
-    </message>
-    <message>
-        <source>Enabling input already defined: </source>
-        <translation>Freigabeeingang bereits definiert: </translation>
     </message>
     <message>
         <source>Warning!</source>
@@ -554,18 +577,6 @@ Die Verzögerung bleibt unverändert.</translation>
     <message>
         <source>Delay #%1 is blocked by sequence #%2!</source>
         <translation>Verzögerung Nr. %1 ist durch Sequenz Nr. %2 belegt!</translation>
-    </message>
-    <message>
-        <source>RC %1</source>
-        <translation>FB %1</translation>
-    </message>
-    <message>
-        <source> Illegal value!</source>
-        <translation> Unzulässiger Wert!</translation>
-    </message>
-    <message>
-        <source>Enabling input already defined: </source>
-        <translation>Freigabeeingang bereits definiert: </translation>
     </message>
     <message>
         <source>Action failed!</source>

@@ -121,6 +121,41 @@
     </message>
 </context>
 <context>
+    <name>action_room</name>
+    <message>
+        <source>Only inputs and remote-control buttons can enable!</source>
+        <translation>Tylko wejścia i przyciski pilota mogą zezwalać!</translation>
+    </message>
+    <message>
+        <source>Enabling actions only enable, disable or toggle!</source>
+        <translation>Akcje zezwolenia mogą tylko zezwalać, blokować lub przełączać!</translation>
+    </message>
+    <message>
+        <source>RC %1</source>
+        <translation>Pilot %1</translation>
+    </message>
+    <message>
+        <source>Enabling input already defined: </source>
+        <translation>Wejście zezwalające jest już zdefiniowane: </translation>
+    </message>
+    <message>
+        <source>Enabling action already defined: %1</source>
+        <translation>Akcja zezwolenia jest już zdefiniowana: %1</translation>
+    </message>
+    <message>
+        <source> Illegal value!</source>
+        <translation> Niedozwolona wartość!</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Uwaga!</translation>
+    </message>
+    <message>
+        <source>Actions limit exceed!</source>
+        <translation>Przekroczono limit akcji!</translation>
+    </message>
+</context>
+<context>
     <name>admx512_sliders_widget</name>
     <message>
         <source>Mask</source>
@@ -284,18 +319,6 @@ Opóźnienie pozostaje bez zmian.</translation>
     <message>
         <source>Before</source>
         <translation>Przed</translation>
-    </message>
-    <message>
-        <source>RC %1</source>
-        <translation>Pilot %1</translation>
-    </message>
-    <message>
-        <source> Illegal value!</source>
-        <translation> Niedozwolona wartość!</translation>
-    </message>
-    <message>
-        <source>Enabling input already defined: </source>
-        <translation>Wejście zezwalające jest już zdefiniowane: </translation>
     </message>
     <message>
         <source>Warning!</source>
@@ -554,18 +577,6 @@ Opóźnienie pozostaje bez zmian.</translation>
     <message>
         <source>Delay #%1 is blocked by sequence #%2!</source>
         <translation>Opóźnienie nr %1 jest zajęte przez sekwencję nr %2!</translation>
-    </message>
-    <message>
-        <source>RC %1</source>
-        <translation>Pilot %1</translation>
-    </message>
-    <message>
-        <source> Illegal value!</source>
-        <translation> Niedozwolona wartość!</translation>
-    </message>
-    <message>
-        <source>Enabling input already defined: </source>
-        <translation>Wejście zezwalające jest już zdefiniowane: </translation>
     </message>
     <message>
         <source>Action failed!</source>

@@ -25,6 +25,8 @@ private slots:
     void operations();
     void deletionReleasesTheEnablingInput_data();
     void deletionReleasesTheEnablingInput();
+    void actionsTheTableCannotHold_data();
+    void actionsTheTableCannotHold();
     void copiedActionsSurvive();
     void copyWithoutSelectionEmptiesTheClipboard();
     void sequencePageSkipsTheChainLink();
@@ -66,6 +68,23 @@ private:
     void lockDelay(int delay, int sequence)
     {
         writeU32(f->image(), image_layout::delayEntry(u32(delay)), delay_entry_class(100, u32(sequence)).word);
+    }
+    // Fills the action table with ordinary actions on event `filler` until `free` records
+    // are left.
+    void fillTable(int filler, int free)
+    {
+        const int count = f->controller->eventActions.freeRecords() - free;
+        for (int i = 0; i < count; ++i)
+            f->controller->eventActions.appendAction(filler);
+    }
+    // Saves the configuration and opens the file again.
+    void saveAndOpen()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("round.cfg625"));
+        f->controller->write_confDataToFile(file, false);
+        QCOMPARE(f->ui.messages.last().icon, message_icon::Information);
+        QCOMPARE(f->controller->read_confDataFromFile(file), 0);
     }
     aevents_conf_widget *editor(int kind, int event)
     {
@@ -177,14 +196,15 @@ void tst_aevents_conf_widget::operations_data()
     row("paste a delay off", 0x400, none, {"5:11:4"}, {}, -1, false, "paste", {"5:11:4"}, inUse, 0);
     row("paste a sequence's delay", 0x400, none, {"5:20:4", "0:1:0", "5:5:0"}, {}, -1, false, "paste", {"0:1:0"},
         inUse, 0, {locked, locked});
-    // Enabling actions only where the enabling input may be.
-    row("paste enabling on an internal event", 0x400, none, {"2:0:0", "0:1:0"}, {}, -1, false, "paste", {"0:1:0"});
+    // Enabling actions only where the enabling input may be; a refused one stops the paste.
+    row("paste enabling on an internal event", 0x400, none, {"2:0:0", "0:1:0"}, {}, -1, false, "paste", {}, inUse, 0,
+        {" Illegal value!|Only inputs and remote-control buttons can enable!"});
     row("paste enabling on a free input", 0x1345, none, {"2:0:0"}, {}, -1, false, "paste", {"2:0:0"}, inUse, 0, {},
         -1, 2);
     row("paste enabling on the enabling input", 0x1344, none, {"2:0:4"}, {}, -1, false, "paste", {"2:0:4"}, inUse, 0,
         {}, 2, 2);
     row("paste enabling on a key", 0x1283, none, {"2:0:2"}, {}, -1, false, "paste", {"2:0:2"}, inUse, 0, {}, -1, 25);
-    row("paste enabling while input 1 holds it", 0x1344, none, {"2:0:0", "4:0:0"}, {}, -1, false, "paste", {"4:0:0"},
+    row("paste enabling while input 1 holds it", 0x1344, none, {"2:0:0", "4:0:0"}, {}, -1, false, "paste", {},
         inUse, 0, {" Illegal value!|Enabling input already defined: 1"}, 0, 0);
     row("paste enabling while key 5 holds it", 0x1344, none, {"2:0:0"}, {}, -1, false, "paste", {}, inUse, 0,
         {" Illegal value!|Enabling input already defined: RC 5"}, 28, 28);
@@ -258,6 +278,122 @@ void tst_aevents_conf_widget::operations()
     // Every pasted action belongs to the event it was pasted on.
     for (int j = 0; j < result.size(); ++j)
         QCOMPARE(int(f->controller->eventActions.action(u32(event), j)->event), event);
+}
+
+// Add, Insert and Paste refuse what the action table cannot hold (a second Enabling action
+// of one record, an action past the table's last record) and say why; what is shown then
+// is what a save and open bring back.
+void tst_aevents_conf_widget::actionsTheTableCannotHold_data()
+{
+    QTest::addColumn<int>("event");
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QStringList>("partnerActions");  // of the next event: the input's Off edge, the key's next
+    QTest::addColumn<int>("freeRecords");             // the table filled up to these; -1 not filled
+    QTest::addColumn<QStringList>("clipboard");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QStringList>("result");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<int>("enablingAfter");
+
+    const int input1 = 0x1340;  // its Off edge 0x1341
+    const int key2 = 0x1283;    // pressed; repeated 0x1284
+    const QStringList none;
+    const QString disableTaken = QStringLiteral(" Illegal value!|Enabling action already defined: Disable");
+    const QString toggleTaken = QStringLiteral(" Illegal value!|Enabling action already defined: Toggle");
+    const QString limit = QStringLiteral("Warning!|Actions limit exceed!");
+    auto row = [&](const char *name, int event, QStringList actions, QStringList partner, int free, QStringList clip,
+                   const char *op, QStringList result, QStringList boxes, int enablingAfter) {
+        QTest::newRow(name) << event << actions << partner << free << clip << QString::fromLatin1(op) << result
+                            << boxes << enablingAfter;
+    };
+
+    // Enabling: Add copies the type while the table has room, else takes the defaults.
+    row("add a disable after the enable", input1, {"2:0:0"}, none, -1, none, "add", {"2:0:0", "2:0:4"}, none, 0);
+    row("add a second disable", input1, {"2:0:0", "2:0:4"}, none, -1, none, "add", {"2:0:0", "2:0:4", "0:0:4"},
+        {disableTaken}, 0);
+    row("add beside the off edge's disable", input1, {"2:0:0"}, {"2:0:4"}, -1, none, "add", {"2:0:0", "0:0:4"},
+        {disableTaken}, 0);
+    row("add after a key's toggle", key2, {"2:0:2"}, none, -1, none, "add", {"2:0:2", "0:0:4"}, {toggleTaken}, 25);
+    // Paste stops at the first action the table cannot hold.
+    row("paste a second disable", input1, {"2:0:4"}, none, -1, {"0:5:0", "2:0:4", "0:6:0"}, "paste",
+        {"2:0:4", "0:5:0"}, {disableTaken}, 0);
+    row("paste a toggle beside the key's other event's", key2, none, {"2:0:2"}, -1, {"2:0:2"}, "paste", none,
+        {toggleTaken}, 25);
+    row("paste an enable and a disable", input1, none, none, -1, {"2:0:0", "2:0:4"}, "paste", {"2:0:0", "2:0:4"}, none,
+        0);
+    row("paste an operation the table drops", input1, none, none, -1, {"2:0:3"}, "paste", none,
+        {" Illegal value!|Enabling actions only enable, disable or toggle!"}, -1);
+    row("paste on an event that does not enable", 0x400, none, none, -1, {"0:1:0", "2:0:0", "0:2:0"}, "paste",
+        {"0:1:0"}, {" Illegal value!|Only inputs and remote-control buttons can enable!"}, -1);
+    // The table's room: 8190 records for every action but the Enabling ones.
+    row("add into the last record", 0x400, {"0:1:0"}, none, 1, none, "add", {"0:1:0", "0:2:4"}, none, -1);
+    row("add past the last record", 0x400, {"0:1:0"}, none, 0, none, "add", {"0:1:0"}, {limit}, -1);
+    row("insert past the last record", 0x400, {"0:1:0"}, none, 0, none, "insert", {"0:1:0"}, {limit}, -1);
+    row("paste past the last record", 0x400, {"0:1:0"}, none, 1, {"0:5:0", "0:6:0", "0:7:0"}, "paste",
+        {"0:1:0", "0:5:0"}, {limit}, -1);
+    row("add an enabling action to a full table", input1, {"2:0:0"}, none, 0, none, "add", {"2:0:0", "2:0:4"}, none,
+        0);
+    row("paste an enabling action into a full table", input1, none, none, 0, {"2:0:4", "0:1:0"}, "paste", {"2:0:4"},
+        {limit}, 0);
+    row("add a refused enabling action to a full table", input1, {"2:0:4"}, none, 0, none, "add", {"2:0:4"},
+        {disableTaken, limit}, 0);
+}
+
+void tst_aevents_conf_widget::actionsTheTableCannotHold()
+{
+    QFETCH(int, event);
+    QFETCH(QStringList, actions);
+    QFETCH(QStringList, partnerActions);
+    QFETCH(int, freeRecords);
+    QFETCH(QStringList, clipboard);
+    QFETCH(QString, operation);
+    QFETCH(QStringList, result);
+    QFETCH(int, enablingAfter);
+
+    const int filler = 0x7FF;
+    setList(event, actions);
+    setList(event + 1, partnerActions);
+    for (const QString &text : actions + partnerActions) {
+        if (actionOf(text, event).type() == ActionEnabling)
+            f->controller->eventActions.enablingInput = event_actions_class::enablingValueOf(u32(event));
+    }
+    if (freeRecords >= 0)
+        fillTable(filler, freeRecords);
+    const int fillerCount = qMax(0, f->controller->eventActions.count(filler));
+    for (const QString &text : clipboard)
+        event_actions_class::clipboard.append(std::make_shared<event_action_class>(actionOf(text, 0x7FE)));
+    const int kind = isInputEvent(u32(event)) ? InputsPageKind
+        : isRcuKeyEvent(u32(event))           ? RemoteControlPageKind
+                                              : InternalEventsPageKind;
+    aevents_conf_widget *e = editor(kind, event);
+    select(e->actionTable, {0});
+    e->actionTable->selectionModel()->setCurrentIndex(e->actionTable->model()->index(int(actions.size()) - 1, 0),
+                                                      QItemSelectionModel::NoUpdate);
+
+    if (operation == QLatin1String("add"))
+        e->pushButton_addClicked(false);
+    else if (operation == QLatin1String("insert"))
+        e->pushButton_insClicked(false);
+    else
+        e->pasteActions();
+
+    QCOMPARE(listOf(event), result);
+    QCOMPARE(e->actionTable->rowCount(), result.size());
+    QStringList shown;
+    for (const message_request &m : f->ui.messages) {
+        shown << m.title + QLatin1Char('|') + m.text;
+        QCOMPARE(m.icon, message_icon::Warning);
+        QCOMPARE(m.parentWidget.data(), e);
+    }
+    QTEST(shown, "boxes");
+    QCOMPARE(f->controller->eventActions.enablingInput, enablingAfter);
+
+    // What the editor shows is what the file keeps.
+    saveAndOpen();
+    QCOMPARE(listOf(event), result);
+    QCOMPARE(listOf(event + 1), partnerActions);
+    QCOMPARE(qMax(0, f->controller->eventActions.count(filler)), fillerCount);
+    QCOMPARE(f->controller->eventActions.enablingInput, enablingAfter);
 }
 
 void tst_aevents_conf_widget::deletionReleasesTheEnablingInput_data()

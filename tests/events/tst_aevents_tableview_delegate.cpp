@@ -10,6 +10,7 @@
 #include "tests/support/page_fixture.h"
 
 #include <QCheckBox>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -40,6 +41,8 @@ private slots:
     void typeEdits();
     void enablingRefusalTexts_data();
     void enablingRefusalTexts();
+    void editsTheTableCannotHold_data();
+    void editsTheTableCannotHold();
     void numberEdits_data();
     void numberEdits();
     void delayStartCheck_data();
@@ -524,6 +527,129 @@ void tst_aevents_tableview_delegate::enablingRefusalTexts()
     QCOMPARE(store().type(Input3On, 0), int(ActionScene));
     QCOMPARE(store().operation(Input3On, 0), int(OperationOn));
     QCOMPARE(store().enablingInput, holder);
+}
+
+// A type or operation edit that would make an action the action table cannot hold (a
+// second Enabling action of one record, an ordinary action past its last record) is
+// refused with the reason, and the action stays as it was; what the table shows then is
+// what a save and open bring back.
+void tst_aevents_tableview_delegate::editsTheTableCannotHold_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("event");
+    QTest::addColumn<int_list>("actions");         // type, number, operation of each action
+    QTest::addColumn<int_list>("partnerActions");  // of the next event: the input's Off edge, the key's next
+    QTest::addColumn<int>("freeRecords");          // the table filled up to these; -1 not filled
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<int_list>("stored");  // the actions of the event after the edit
+    QTest::addColumn<QString>("box");      // title|text, empty none
+    QTest::addColumn<int>("enablingAfter");
+
+    const int in = InputsPageKind;
+    const int rc = RemoteControlPageKind;
+    const int type = aevents_tableview_widget::TypeColumn;
+    const int op = aevents_tableview_widget::ActionColumn;
+    const int_list none;
+    const QString disableTaken = QStringLiteral(" Illegal value!|Enabling action already defined: Disable");
+    const QString toggleTaken = QStringLiteral(" Illegal value!|Enabling action already defined: Toggle");
+    const QString limit = QStringLiteral("Warning!|Actions limit exceed!");
+    QTest::newRow("a second disable on one event")
+        << in << Input1On << int_list{ActionEnabling, 0, OperationOff, ActionScene, 0, OperationOff} << none << -1
+        << 1 << type << int(ActionEnabling)
+        << int_list{ActionEnabling, 0, OperationOff, ActionScene, 0, OperationOff} << disableTaken << 0;
+    QTest::newRow("a disable beside the off edge's")
+        << in << Input1On << int_list{ActionScene, 4, OperationOff} << int_list{ActionEnabling, 0, OperationOff}
+        << -1 << 0 << type << int(ActionEnabling) << int_list{ActionScene, 4, OperationOff} << disableTaken << 0;
+    QTest::newRow("an enable beside the off edge's disable")
+        << in << Input1On << int_list{ActionScene, 4, OperationOn} << int_list{ActionEnabling, 0, OperationOff}
+        << -1 << 0 << type << int(ActionEnabling) << int_list{ActionEnabling, 0, OperationOn} << QString() << 0;
+    QTest::newRow("a key's second enabling action")
+        << rc << Key1Pressed << int_list{ActionEnabling, 0, OperationToggle, ActionScene, 2, OperationToggle} << none
+        << -1 << 1 << type << int(ActionEnabling)
+        << int_list{ActionEnabling, 0, OperationToggle, ActionScene, 2, OperationToggle} << toggleTaken << 24;
+    QTest::newRow("enable made a disable beside one")
+        << in << Input1On << int_list{ActionEnabling, 0, OperationOn} << int_list{ActionEnabling, 0, OperationOff}
+        << -1 << 0 << op << int(OperationOff) << int_list{ActionEnabling, 0, OperationOn} << disableTaken << 0;
+    QTest::newRow("enable made a disable alone")
+        << in << Input1On << int_list{ActionEnabling, 0, OperationOn} << none << -1 << 0 << op << int(OperationOff)
+        << int_list{ActionEnabling, 0, OperationOff} << QString() << 0;
+    QTest::newRow("enabling made a scene in a full table")
+        << in << Input1On << int_list{ActionEnabling, 0, OperationOn} << none << 0 << 0 << type << int(ActionScene)
+        << int_list{ActionEnabling, 0, OperationOn} << limit << 0;
+    QTest::newRow("enabling made a scene with a record left")
+        << in << Input1On << int_list{ActionEnabling, 0, OperationOn} << none << 1 << 0 << type << int(ActionScene)
+        << int_list{ActionScene, 0, OperationOn} << QString() << -1;
+    QTest::newRow("a scene made enabling in a full table")
+        << in << Input1On << int_list{ActionScene, 4, OperationOn} << none << 0 << 0 << type << int(ActionEnabling)
+        << int_list{ActionEnabling, 0, OperationOn} << QString() << 0;
+}
+
+void tst_aevents_tableview_delegate::editsTheTableCannotHold()
+{
+    QFETCH(int, kind);
+    QFETCH(int, event);
+    QFETCH(int_list, actions);
+    QFETCH(int_list, partnerActions);
+    QFETCH(int, freeRecords);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(int, choice);
+    QFETCH(int_list, stored);
+    QFETCH(QString, box);
+    QFETCH(int, enablingAfter);
+
+    auto addAll = [this](int code, const int_list &fields) {
+        for (int i = 0; i + 2 < fields.size(); i += 3) {
+            add(code, fields[i], fields[i + 1], fields[i + 2]);
+            if (fields[i] == ActionEnabling)
+                store().enablingInput = event_actions_class::enablingValueOf(u32(code));
+        }
+    };
+    addAll(event, actions);
+    addAll(event + 1, partnerActions);
+    const int filler = 0x7FF;
+    for (int i = store().freeRecords(); freeRecords >= 0 && i > freeRecords; --i)
+        store().appendAction(filler);
+    const int fillerCount = store().count(filler);
+    auto actionsOf = [this](int code) {
+        int_list fields;
+        for (int j = 0; j < store().count(u32(code)); ++j)
+            fields << store().type(code, j) << store().no(code, j) << store().operation(code, j);
+        return fields;
+    };
+    table(kind, event);
+
+    auto *editor = qobject_cast<QComboBox *>(open(row, column));
+    QVERIFY(editor);
+    choose(editor, choice);
+    commit(editor);
+
+    QCOMPARE(actionsOf(event), stored);
+    QCOMPARE(t->rowCount(), stored.size() / 3);
+    QCOMPARE(t->item(row, aevents_tableview_widget::TypeColumn)->text(),
+             aevents_tableview_widget::typeText(stored[3 * row]));
+    QCOMPARE(t->item(row, aevents_tableview_widget::ActionColumn)->text(),
+             aevents_tableview_widget::operationText(stored[3 * row + 2], stored[3 * row]));
+    QStringList boxes;
+    for (const message_request &m : f->ui.messages) {
+        boxes << m.title + QLatin1Char('|') + m.text;
+        QCOMPARE(m.icon, message_icon::Warning);
+    }
+    QCOMPARE(boxes, box.isEmpty() ? QStringList() : QStringList{box});
+    QCOMPARE(store().enablingInput, enablingAfter);
+
+    // What the table shows is what the file keeps.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("round.cfg625"));
+    f->controller->write_confDataToFile(file, false);
+    QCOMPARE(f->ui.messages.last().icon, message_icon::Information);
+    QCOMPARE(f->controller->read_confDataFromFile(file), 0);
+    QCOMPARE(actionsOf(event), stored);
+    QCOMPARE(actionsOf(event + 1), partnerActions);
+    QCOMPARE(store().count(filler), fillerCount);
+    QCOMPARE(store().enablingInput, enablingAfter);
 }
 
 void tst_aevents_tableview_delegate::numberEdits_data()

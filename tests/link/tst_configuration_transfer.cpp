@@ -364,7 +364,7 @@ void tst_configuration_transfer::overflowingStoreSendsNothing_data()
     QTest::newRow("actions beyond the 8190 records") << shaper([](F &f) {
         for (int i = 0; i < 8191; ++i)
             f.controller->eventActions.appendAction(0x400);
-    }) << QStringList{sendFailed};
+    }) << QStringList{"Actions limit exceed!", sendFailed};
 }
 
 void tst_configuration_transfer::overflowingStoreSendsNothing()

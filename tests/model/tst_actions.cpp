@@ -43,6 +43,19 @@ event_action_class makeAction(u16 event, u16 no, int type, int operation, u32 sa
     return a;
 }
 
+// An event's actions as their record bytes, sorted.
+QList<QByteArray> sortedActions(const event_actions_class &store, u32 code)
+{
+    QList<QByteArray> records;
+    for (int j = 0; j < store.count(code); ++j) {
+        QByteArray bytes(int(event_action_class::RecordSize), '\0');
+        store.action(code, j)->write(reinterpret_cast<u8 *>(bytes.data()), 0);
+        records << bytes;
+    }
+    std::sort(records.begin(), records.end());
+    return records;
+}
+
 int appendCopy(event_actions_class &store, const event_action_class &a)
 {
     return store.insertActionCopy(a.event, store.count(a.event) < 0 ? 0 : store.count(a.event), a);
@@ -409,6 +422,128 @@ private slots:
         QCOMPARE(d.count(rcuKeyEvent(1, 0)), -1);
         QCOMPARE(d.count(inputEvent(5, true)), 1);
         QCOMPARE(d.count(inputEvent(5, false)), 1);
+    }
+
+    // Whether the table has room for one more Enabling action beside the ones the store
+    // holds, and the proof of each answer: what fits comes back whole from the table, what
+    // is refused would not.
+    void roomForEnabling_data()
+    {
+        QTest::addColumn<QVector<event_action_class>>("existing");
+        QTest::addColumn<int>("replaced");  // index in `existing` of the action that changes, -1 none
+        QTest::addColumn<int>("event");
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<int>("refusal");
+        QTest::addColumn<int>("holder");
+        QTest::addColumn<bool>("comesBack");  // the action, made anyway, comes back from the table
+
+        typedef QVector<event_action_class> actions;
+        const int none = int(enabling_refusal::None);
+        const int notInputOrKey = int(enabling_refusal::NotInputOrKey);
+        const int notEnablingOperation = int(enabling_refusal::NotEnablingOperation);
+        const int otherInput = int(enabling_refusal::OtherInput);
+        const int taken = int(enabling_refusal::RecordTaken);
+        const u16 on1 = inputEvent(0, false);
+        const u16 off1 = inputEvent(0, true);
+        const u16 key2 = rcuKeyEvent(1, 0);
+        const event_action_class enable1 = makeAction(on1, 0, ActionEnabling, OperationOn, 1);
+        const event_action_class disable1 = makeAction(off1, 0, ActionEnabling, OperationOff, 2);
+        const event_action_class toggle1 = makeAction(on1, 0, ActionEnabling, OperationToggle, 3);
+        const event_action_class toggleKey2 = makeAction(key2, 0, ActionEnabling, OperationToggle, 4);
+
+        QTest::newRow("first enable of an input")
+            << actions{} << -1 << int(on1) << int(OperationOn) << none << -1 << true;
+        QTest::newRow("first toggle of a key")
+            << actions{} << -1 << int(key2) << int(OperationToggle) << none << -1 << true;
+        QTest::newRow("a key's released event") << actions{} << -1 << int(rcuKeyEvent(63, 2)) << int(OperationToggle)
+                                                << none << -1 << true;
+        QTest::newRow("disable beside the enable") << actions{enable1} << -1 << int(off1) << int(OperationOff) << none
+                                                   << -1 << true;
+        QTest::newRow("enable beside the disable on one edge")
+            << actions{disable1} << -1 << int(off1) << int(OperationOn) << none << -1 << true;
+        QTest::newRow("a second disable") << actions{enable1, disable1} << -1 << int(on1) << int(OperationOff) << taken
+                                          << int(OperationOff) << false;
+        QTest::newRow("a second enable on the other edge")
+            << actions{enable1} << -1 << int(off1) << int(OperationOn) << taken << int(OperationOn) << false;
+        // A Toggle writes record 1 empty: beside it a Disable comes back only when the
+        // encoder meets the Disable after it, so the two are not combined at all.
+        QTest::newRow("disable beside a toggle") << actions{toggle1} << -1 << int(off1) << int(OperationOff) << taken
+                                                 << int(OperationToggle) << true;
+        QTest::newRow("toggle beside a disable") << actions{disable1} << -1 << int(on1) << int(OperationToggle)
+                                                 << taken << int(OperationOff) << true;
+        QTest::newRow("a key's second action") << actions{toggleKey2} << -1 << int(key2) << int(OperationOff) << taken
+                                               << int(OperationToggle) << false;
+        QTest::newRow("a key's other event") << actions{toggleKey2} << -1 << int(rcuKeyEvent(1, 2))
+                                             << int(OperationToggle) << taken << int(OperationToggle) << false;
+        QTest::newRow("the enable becomes a disable") << actions{enable1} << 0 << int(on1) << int(OperationOff)
+                                                      << none << -1 << true;
+        QTest::newRow("the enable becomes a disable beside one")
+            << actions{enable1, disable1} << 0 << int(on1) << int(OperationOff) << taken << int(OperationOff) << false;
+        QTest::newRow("another input holds it") << actions{enable1} << -1 << int(inputEvent(4, true))
+                                                << int(OperationOff) << otherInput << 0 << false;
+        QTest::newRow("a key while an input holds it")
+            << actions{disable1} << -1 << int(key2) << int(OperationToggle) << otherInput << 0 << false;
+        QTest::newRow("an input while a key holds it")
+            << actions{toggleKey2} << -1 << int(on1) << int(OperationOn) << otherInput << 25 << false;
+        QTest::newRow("an internal event")
+            << actions{} << -1 << 0x400 << int(OperationOn) << notInputOrKey << -1 << false;
+        QTest::newRow("a delay's end") << actions{} << -1 << int(EventDelay) << int(OperationToggle) << notInputOrKey
+                                       << -1 << false;
+        QTest::newRow("freeze")
+            << actions{} << -1 << int(on1) << int(OperationFreeze) << notEnablingOperation << -1 << false;
+    }
+    void roomForEnabling()
+    {
+        QFETCH(QVector<event_action_class>, existing);
+        QFETCH(int, replaced);
+        QFETCH(int, event);
+        QFETCH(int, operation);
+
+        event_actions_class s;
+        for (const event_action_class &a : existing) {
+            appendCopy(s, a);
+            s.enablingInput = event_actions_class::enablingValueOf(a.event);
+        }
+        const event_action_class *changed = nullptr;
+        if (replaced >= 0) {
+            const event_action_class &r = existing[replaced];
+            changed = s.action(r.event, 0);
+        }
+        const enabling_room room = s.roomForEnabling(event, operation, changed);
+        QTEST(int(room.refusal), "refusal");
+        QTEST(room.holder, "holder");
+
+        // The action made anyway: whatever fits comes back from the table.
+        if (changed)
+            *s.action(changed->event, 0) = makeAction(changed->event, 0, ActionEnabling, operation, 9);
+        else
+            appendCopy(s, makeAction(u16(event), 0, ActionEnabling, operation, 9));
+        std::vector<u8> image(ImageSize, 0xFF);
+        s.encodeToImage(image.data());
+        event_actions_class d;
+        d.decodeFromImage(image.data());
+        // (The table keeps no order between an event's Enabling actions and its others.)
+        bool whole = true;
+        for (u32 code = 0; code < EventCount; ++code)
+            whole = whole && sortedActions(d, code) == sortedActions(s, code);
+        QTEST(whole, "comesBack");
+    }
+
+    void freeRecordsCountsOrdinaryActions()
+    {
+        event_actions_class s;
+        QCOMPARE(s.freeRecords(), 8190);
+        appendCopy(s, makeAction(inputEvent(0, false), 0, ActionEnabling, OperationOn));
+        appendCopy(s, makeAction(inputEvent(0, true), 0, ActionEnabling, OperationOff));
+        QCOMPARE(s.freeRecords(), 8190);
+        for (int i = 0; i < 8190; ++i)
+            s.appendAction(i % 4976);
+        QCOMPARE(s.freeRecords(), 0);
+        std::vector<u8> image(ImageSize, 0xFF);
+        QCOMPARE(s.encodeToImage(image.data()), 0);
+        s.appendAction(0x400);
+        QCOMPARE(s.freeRecords(), -1);
+        QCOMPARE(s.encodeToImage(image.data()), -1);
     }
 
     void overflow_data()

@@ -119,6 +119,8 @@ private slots:
     void failedWriteKeepsTheOldFile();
     void storeThatDoesNotFitFailsTheSave_data();
     void storeThatDoesNotFitFailsTheSave();
+    void fullActionTableReopensWhole_data();
+    void fullActionTableReopensWhole();
 };
 
 void tst_config_file_write::headerBytes_data()
@@ -522,7 +524,8 @@ void tst_config_file_write::storeThatDoesNotFitFailsTheSave_data()
 {
     QTest::addColumn<bool>("tooManyActions");
     QTest::addColumn<QStringList>("expectedTexts");
-    QTest::newRow("action table full") << true << QStringList{"Data write to file %1\nfailed!"};
+    QTest::newRow("action table full") << true
+                                       << QStringList{"Actions limit exceed!", "Data write to file %1\nfailed!"};
     QTest::newRow("step slots exceeded") << false
                                          << QStringList{"Program steps limit exceed!", "Data write to file %1\nfailed!"};
 }
@@ -552,6 +555,54 @@ void tst_config_file_write::storeThatDoesNotFitFailsTheSave()
     // The packers ran all the same: the last record holds the last action that fitted.
     if (tooManyActions)
         QCOMPARE(readU16(c.confData, actionRecord(8191)), u16(0x7FF));
+}
+
+void tst_config_file_write::fullActionTableReopensWhole_data()
+{
+    QTest::addColumn<bool>("oldFormat");
+    QTest::newRow("current format") << false;
+    QTest::newRow("old format") << true;
+}
+
+// Every record of the action table in use: the two Enabling actions and 8190 others, each
+// of its own, spread over the events. All of them come back, in their order.
+void tst_config_file_write::fullActionTableReopensWhole()
+{
+    QFETCH(bool, oldFormat);
+    kd620_controller_class c;
+    event_actions_class &store = c.eventActions;
+    auto setAction = [&store](int code, int j, int type, int number, int operation) {
+        store.setType(code, j, type);
+        store.setNo(code, j, number);
+        store.setOperation(code, j, operation);
+    };
+    setAction(inputEvent(2, false), store.appendAction(inputEvent(2, false)), ActionEnabling, 0, OperationOn);
+    setAction(inputEvent(2, true), store.appendAction(inputEvent(2, true)), ActionEnabling, 0, OperationOff);
+    store.enablingInput = 2;
+    for (int i = 0; store.freeRecords() > 0; ++i) {
+        const int code = i * 7 % int(EventCount);
+        const int j = store.appendAction(code);
+        setAction(code, j, ActionScene, i % int(image_layout::SceneCount), OperationToggle);
+        store.setDaytimeLimit(code, j, i % 144, 144);
+    }
+    QCOMPARE(store.recordsNeeded(0, EventCount), 8190);
+
+    scripted_interaction ui;
+    if (oldFormat)
+        ui.answers << int(message_button::Yes);
+    const QString file = path(QStringLiteral("full.cfg625"));
+    c.write_confDataToFile(file, oldFormat);
+    QCOMPARE(ui.messages.last().icon, message_icon::Information);
+
+    kd620_controller_class reopened;
+    QCOMPARE(reopened.read_confDataFromFile(file), 0);
+    const event_actions_class &back = reopened.eventActions;
+    QCOMPARE(back.enablingInput, 2);
+    for (u32 code = 0; code < EventCount; ++code) {
+        QCOMPARE(back.count(code), store.count(code));
+        for (int j = 0; j < store.count(code); ++j)
+            QVERIFY(*back.action(code, j) == *store.action(code, j));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_config_file_write)
