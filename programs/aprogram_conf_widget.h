@@ -86,6 +86,8 @@ signals:
     // The step count after a step operation changed it; -1 for a program the store does
     // not hold.
     void changeStepNumber(int count);
+    // The cells show the store again: every edit of the steps ends with a refresh.
+    void refreshed();
 
 public slots:
     // Stores and closes the duration editor once the mouse has left its rectangle.
