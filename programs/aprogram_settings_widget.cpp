@@ -270,6 +270,7 @@ void aprogram_settings_widget::sceneRowChange(const QModelIndex &current, const 
     }
     sceneDescEdit->setText(text);
     followedRow = current.row();
+    followedScene = scene;
     if (scene >= 0)
         previewScene(scene);
 }
@@ -284,19 +285,28 @@ void aprogram_settings_widget::stepsRefreshed()
     // A step the store does not hold counts as scene 1, as when the row became current.
     const int scene = qMax(0, currentController->programList.scene(stepTable->programNumber, row));
     sceneDescEdit->setText(scene < SceneCount ? currentController->sceneDescs[size_t(scene)] : QString());
-    if (scene != previewedScene)
-        previewScene(scene);
+    if (scene == followedScene)
+        return;
+    // An edit made while the step table is hidden in Live mode reaches the controller when
+    // the table is shown again.
+    if (currentController->uiMode == kd620_controller_class::UiModeLive && !stepTableShown())
+        return;
+    followedScene = scene;
+    previewScene(scene);
 }
 
 void aprogram_settings_widget::previewScene(int scene)
 {
     // Only the page shown previews its step: a step made current behind another tab (a
     // read that removed the old one) must not take the stage from the page that is shown.
-    const bool shown = stepTable->isVisibleTo(window());
-    if (!shown || currentController->uiMode != kd620_controller_class::UiModeLive || scene < 0 || scene >= SceneCount)
-        return;
-    previewedScene = scene;
-    currentController->send_sc_prep(scene);
+    if (stepTableShown() && currentController->uiMode == kd620_controller_class::UiModeLive && scene >= 0
+        && scene < SceneCount)
+        currentController->send_sc_prep(scene);
+}
+
+bool aprogram_settings_widget::stepTableShown() const
+{
+    return stepTable->isVisibleTo(window());
 }
 
 void aprogram_settings_widget::stepCountChanged(int count)
