@@ -10,10 +10,11 @@ void reportConfigFileOutcome(bool success, const QString &text, const QString &p
 {
     showMessage(success ? message_icon::Information : message_icon::Critical, application_identity::name(), text,
                 message_button::Ok);
-    if (!retitle)
+    // A file that could not be opened or written leaves the configuration as it was, and
+    // with it the file the title names.
+    if (!retitle || !success)
         return;
-    QString title = QCoreApplication::translate("kd620_controller_class", application_identity::Name);
-    if (success)
-        title += QLatin1String(" - ") + QFileInfo(path).fileName();
+    const QString title = QCoreApplication::translate("kd620_controller_class", application_identity::Name)
+        + QLatin1String(" - ") + QFileInfo(path).fileName();
     userInteraction().setMainWindowTitle(title);
 }

@@ -44,6 +44,12 @@ int aprogram_conf_widget::askConfirmation(const QString &text, bool offerAll)
     return userInteraction().showMessage(request);
 }
 
+bool aprogram_conf_widget::confirmDroppingLastSteps()
+{
+    return askConfirmation(tr("This action will remove last step from program.\n\tReally want to do so?"), false)
+        == AnswerYes;
+}
+
 void aprogram_conf_widget::warn(const QString &title, const QString &text)
 {
     message_request request;
@@ -79,9 +85,7 @@ void aprogram_conf_widget::showNewStepCount()
 void aprogram_conf_widget::insertStep()
 {
     const int row = currentIndex().row();
-    if (programs().stepCount(programNumber) >= MostSteps
-        && askConfirmation(tr("This action will remove last step from program.\n\tReally want to do so?"), false)
-               != AnswerYes)
+    if (programs().stepCount(programNumber) >= MostSteps && !confirmDroppingLastSteps())
         return;
     // Before the current step, or first when there is none; the store drops the step that
     // the limit pushes out.
@@ -133,15 +137,9 @@ void aprogram_conf_widget::copyStep()
     }
 }
 
-void aprogram_conf_widget::pasteStep()
+QList<aprogram_conf_widget::paste_target> aprogram_conf_widget::pasteTargets(bool replace) const
 {
-    if (stepClipboard.isEmpty())
-        return;
-    const bool replace = page && page->replaceBox && page->replaceBox->isChecked();
-    program_list_class &list = programs();
-    if (!list.find(programNumber))
-        list.append(new program_class(programNumber));
-
+    QList<paste_target> targets;
     int pos = qMax(0, currentIndex().row());
     int rows = stepModel->rowCount();
     for (const step_clip_class &clip : std::as_const(stepClipboard)) {
@@ -151,18 +149,46 @@ void aprogram_conf_widget::pasteStep()
             pos = qMin(pos + clip.gap, rows);
             insert = pos >= rows;
         }
-        if (insert) {
-            list.insertStep(programNumber, pos);  // past the limit, the store drops it again
+        if (insert)
             ++rows;
-        }
-        program_step_class step = clip.step;
+        targets << paste_target{pos, insert};
+        ++pos;
+    }
+    return targets;
+}
+
+void aprogram_conf_widget::pasteStep()
+{
+    if (stepClipboard.isEmpty())
+        return;
+    const bool replace = page && page->replaceBox && page->replaceBox->isChecked();
+    // The whole paste is planned before anything is written: it goes in whole or not at all.
+    const QList<paste_target> targets = pasteTargets(replace);
+    const bool beyondLastStep = std::any_of(targets.cbegin(), targets.cend(),
+                                            [](const paste_target &t) { return t.row >= MostSteps; });
+    if (beyondLastStep) {
+        warn(tr("Paste failed!"), tr("Program steps limit exceed!"));
+        return;
+    }
+    const int inserted = int(std::count_if(targets.cbegin(), targets.cend(), [](const paste_target &t) { return t.insert; }));
+    // The steps the inserted ones push past the limit fall out of the program, as on Insert.
+    if (stepModel->rowCount() + inserted > MostSteps && !confirmDroppingLastSteps())
+        return;
+
+    program_list_class &list = programs();
+    if (!list.find(programNumber))
+        list.append(new program_class(programNumber));
+    for (int i = 0; i < targets.size(); ++i) {
+        const paste_target &target = targets[i];
+        if (target.insert)
+            list.insertStep(programNumber, target.row);
+        program_step_class step = stepClipboard[i].step;
         step.fadeDown = QTime(0, 0);
         // The step written keeps its own event: events are never copied.
-        if (!list.setStep(programNumber, pos, step)) {
+        if (!list.setStep(programNumber, target.row, step)) {
             warn(tr("Paste failed!"), tr("Algorithm error?"));
             break;  // what was pasted stays, and the table shows it
         }
-        ++pos;
     }
 
     const int steps = list.stepCount(programNumber);

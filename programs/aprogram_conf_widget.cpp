@@ -228,6 +228,7 @@ void aprogram_conf_widget::refresh()
         fillRows();
     } while (refreshAgain);
     refreshing = false;
+    emit refreshed();
 }
 
 void aprogram_conf_widget::refresh(QWidget *editor)

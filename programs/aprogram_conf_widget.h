@@ -86,6 +86,8 @@ signals:
     // The step count after a step operation changed it; -1 for a program the store does
     // not hold.
     void changeStepNumber(int count);
+    // The cells show the store again: every edit of the steps ends with a refresh.
+    void refreshed();
 
 public slots:
     // Stores and closes the duration editor once the mouse has left its rectangle.
@@ -100,6 +102,8 @@ public slots:
 
     // The step operations: insert a new step before the current row, delete the selected
     // steps, copy them, paste the copied steps, number the scenes below the current row.
+    // Insert and paste ask before they push steps past the program's last one; a paste that
+    // would put a copied step there is refused whole.
     void insertStep();
     void deleteStep();
     void copyStep();
@@ -135,7 +139,16 @@ private:
     // The step operations' boxes, on the table: a question answered by a button index
     // (0 "No", 1 "Yes!", 2 "All" when offered), and a warning.
     int askConfirmation(const QString &text, bool offerAll);
+    // Insert's question before steps are pushed past the program's last one; true on "Yes!".
+    bool confirmDroppingLastSteps();
     void warn(const QString &title, const QString &text);
+    // Where each copied step of a paste goes: its row, and whether it is inserted there (else
+    // it replaces the step of that row).
+    struct paste_target {
+        int row;
+        bool insert;
+    };
+    QList<paste_target> pasteTargets(bool replace) const;
     // The rows whose first cell is selected, top down.
     QList<int> selectedRows() const;
     // After a step operation: the rows follow the store's step count, which the table

@@ -176,6 +176,8 @@ void aprogram_settings_copying::readFile()
         window->destTmpDev();
     page->destTmpDev();
     auto other = std::make_unique<kd620_controller_class>();
+    // The window goes on naming the configuration it edits.
+    other->retitlesWindow = false;
     if (other->read_confDataFromFile(altFileEdit->text()) != 0)
         return;
     page->tmpDev = other.release();

@@ -181,6 +181,7 @@ void aprogram_settings_widget::connectSignals()
     connect(stepTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &page::sceneRowChange);
     connect(stepTable->confDelegate, &aprogram_conf_delegate::changeDesc, this, &page::currentSceneChanged);
     connect(stepTable, &aprogram_conf_widget::changeStepNumber, this, &page::stepCountChanged);
+    connect(stepTable, &aprogram_conf_widget::refreshed, this, &page::stepsRefreshed);
     connect(sequenceButton, &QPushButton::clicked, stepTable, &aprogram_conf_widget::fillSteps);
     connect(insertStepButton, &QPushButton::clicked, stepTable, &aprogram_conf_widget::insertStep);
     connect(deleteStepButton, &QPushButton::clicked, stepTable, &aprogram_conf_widget::deleteStep);
@@ -268,11 +269,44 @@ void aprogram_settings_widget::sceneRowChange(const QModelIndex &current, const 
             text = currentController->sceneDescs[size_t(scene)];
     }
     sceneDescEdit->setText(text);
+    followedRow = current.row();
+    followedScene = scene;
+    if (scene >= 0)
+        previewScene(scene);
+}
+
+void aprogram_settings_widget::stepsRefreshed()
+{
+    // The table refreshes on its own when its current row changes, before the page hears of
+    // the new row: that row is previewed once, when the page does.
+    const int row = stepTable->currentIndex().row();
+    if (row < 0 || row != followedRow)
+        return;
+    // A step the store does not hold counts as scene 1, as when the row became current.
+    const int scene = qMax(0, currentController->programList.scene(stepTable->programNumber, row));
+    sceneDescEdit->setText(scene < SceneCount ? currentController->sceneDescs[size_t(scene)] : QString());
+    if (scene == followedScene)
+        return;
+    // An edit made while the step table is hidden in Live mode reaches the controller when
+    // the table is shown again.
+    if (currentController->uiMode == kd620_controller_class::UiModeLive && !stepTableShown())
+        return;
+    followedScene = scene;
+    previewScene(scene);
+}
+
+void aprogram_settings_widget::previewScene(int scene)
+{
     // Only the page shown previews its step: a step made current behind another tab (a
     // read that removed the old one) must not take the stage from the page that is shown.
-    const bool shown = stepTable->isVisibleTo(window());
-    if (shown && currentController->uiMode == kd620_controller_class::UiModeLive && scene >= 0 && scene < SceneCount)
+    if (stepTableShown() && currentController->uiMode == kd620_controller_class::UiModeLive && scene >= 0
+        && scene < SceneCount)
         currentController->send_sc_prep(scene);
+}
+
+bool aprogram_settings_widget::stepTableShown() const
+{
+    return stepTable->isVisibleTo(window());
 }
 
 void aprogram_settings_widget::stepCountChanged(int count)

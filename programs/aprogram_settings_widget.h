@@ -151,6 +151,9 @@ public slots:
     // mode the controller shows the scene while the step table is shown (or will be when
     // its window is).
     void sceneRowChange(const QModelIndex &current, const QModelIndex &previous);
+    // The step table shows the store again after an edit: in Live mode the controller gets
+    // the current step's scene when the edit changed it (once the step table is shown).
+    void stepsRefreshed();
     // The step table's operations changed the step count: shown without acting on it.
     void stepCountChanged(int count);
     void tabChanged(int index);
@@ -254,6 +257,14 @@ private:
     // the current row) runs after it, not inside it.
     bool refreshing = false;
     bool refreshAgain = false;
+    // Sends a step's scene to the controller in Live mode while the step table is shown.
+    void previewScene(int scene);
+    bool stepTableShown() const;
+    // The step table's row whose scene the description line and the controller follow, and
+    // the scene the controller was given for it (or would have been, outside Live mode or
+    // on a hidden table when the row became current); -1 none.
+    int followedRow = -1;
+    int followedScene = -1;
     // The program whose description the line edits; -1 while it cannot be edited.
     int describedProgram = -1;
     // The steps whose boxes are enabled; gridStepCount runs ahead of it while a Single

@@ -917,6 +917,10 @@ Die Dauer wird korrigiert.</translation>
         <source>Algorithm error?</source>
         <translation>Algorithmusfehler?</translation>
     </message>
+    <message>
+        <source>Program steps limit exceed!</source>
+        <translation>Limit der Programmschritte überschritten!</translation>
+    </message>
 </context>
 <context>
     <name>aprogram_entry_delegate</name>

@@ -917,6 +917,10 @@ Czas trwania zostanie poprawiony.</translation>
         <source>Algorithm error?</source>
         <translation>Błąd algorytmu?</translation>
     </message>
+    <message>
+        <source>Program steps limit exceed!</source>
+        <translation>Przekroczono limit kroków programu!</translation>
+    </message>
 </context>
 <context>
     <name>aprogram_entry_delegate</name>

@@ -14,6 +14,7 @@
 #include "model/image_access.h"
 #include "model/image_layout.h"
 #include "programs/aprogram_conf_widget.h"
+#include "programs/aprogram_settings_copying.h"
 #include "programs/aprogram_settings_widget.h"
 #include "programs/aseq_settings_widget.h"
 #include "scenes/amask_settings_widget.h"
@@ -34,6 +35,7 @@
 #include "tests/sim/sim_config_memory_engine.h"
 #include "tests/sim/sim_monitor_engine.h"
 #include "tests/support/built_translation.h"
+#include "tests/support/config_file_builder.h"
 #include "tests/support/file_dialog_driver.h"
 #include "tests/support/folder_contents.h"
 #include "tests/support/image_compare.h"
@@ -50,6 +52,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -160,6 +163,8 @@ private slots:
     void liveSceneWaitsForTheReadsOutcome_data();
     void liveSceneWaitsForTheReadsOutcome();
     void settingsTablesShowTheConfiguration();
+    void titleNamesOnlyTheEditedFile_data();
+    void titleNamesOnlyTheEditedFile();
 
 private:
     std::unique_ptr<main_window_fixture> f;
@@ -1104,6 +1109,61 @@ void tst_main_window::settingsTablesShowTheConfiguration()
     QCOMPARE(key0, QStringList({"Btn 1", "  17", "play"}));
     const QStringList key63 = {keys->item(63, 0)->text(), keys->item(63, 1)->text(), keys->item(63, 2)->text()};
     QCOMPARE(key63, QStringList({"Btn 64", "  - -", "no description"}));
+}
+
+void tst_main_window::titleNamesOnlyTheEditedFile_data()
+{
+    QTest::addColumn<bool>("copySource");  // read as Programs > Copying's source, else File > Open
+    QTest::addColumn<QString>("file");     // "good", "corrupted" or "missing"
+    QTest::newRow("File > Open, missing file") << false << "missing";
+    QTest::newRow("File > Open, corrupted file") << false << "corrupted";
+    QTest::newRow("copy source opened") << true << "good";
+    QTest::newRow("copy source corrupted") << true << "corrupted";
+    QTest::newRow("copy source missing") << true << "missing";
+}
+
+// Only an open or a save of the configuration being edited names a file in the title: a
+// file read to copy from, or one that could not be opened, leaves it naming the edited one.
+void tst_main_window::titleNamesOnlyTheEditedFile()
+{
+    QFETCH(bool, copySource);
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    const QString edited = dir.filePath(QStringLiteral("rich2.cfg625"));
+    const QString other = dir.filePath(QStringLiteral("empty.cfg625"));
+    {
+        kd620_controller_class writer;
+        writer.write_confDataToFile(edited, false);
+        writer.write_confDataToFile(other, false);
+    }
+    if (file == "corrupted")
+        QVERIFY(writeFileBytes(other, QByteArray(4096, 'x')));
+    else if (file == "missing")
+        QVERIFY(QFile::remove(other));
+    gui_class &w = *f->window;
+    f->ui.windowTitles.clear();
+    f->ui.fileAnswers << edited;
+    w.openAction->trigger();
+    QCOMPARE(f->controller->currentFile, edited);
+    QCOMPARE(f->ui.windowTitles, QStringList{QStringLiteral("Varidex625 - rich2.cfg625")});
+    f->ui.windowTitles.clear();
+    f->ui.messages.clear();
+
+    if (copySource) {
+        w.tabWidget_main->setCurrentIndex(ProgramsTab);
+        w.programPage->programTabs->setCurrentIndex(aprogram_settings_widget::CopyingTab);
+        aprogram_settings_copying *copying = w.programPage->copyingPage;
+        copying->altFileEdit->setText(other);
+        copying->altOpenButton->click();
+        QCOMPARE(w.programPage->tmpDev != nullptr, file == "good");
+    } else {
+        f->ui.fileAnswers << other;
+        w.openAction->trigger();
+    }
+
+    QCOMPARE(f->ui.messages.size(), 1);  // the read's outcome was told
+    QVERIFY2(f->ui.windowTitles.isEmpty(), qPrintable(f->ui.windowTitles.join('|')));
+    QCOMPARE(f->controller->currentFile, edited);
 }
 
 QTEST_MAIN(tst_main_window)

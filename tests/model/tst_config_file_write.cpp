@@ -69,7 +69,7 @@ void verifyOpenFailure(const scripted_interaction &ui, const QString &file)
     QVERIFY2(failure.text.startsWith(outcome), qPrintable(failure.text));
     const QString reason = failure.text.mid(outcome.size());
     QVERIFY2(!reason.trimmed().isEmpty() && !reason.contains(QLatin1Char('\n')), qPrintable(reason));
-    QCOMPARE(ui.windowTitles, QStringList{application_identity::name()});
+    QVERIFY(ui.windowTitles.isEmpty());  // the failure keeps the title
 }
 
 QByteArray oldData(const QByteArray &file)
@@ -517,7 +517,7 @@ void tst_config_file_write::failedWriteKeepsTheOldFile()
     QCOMPARE(failure.icon, message_icon::Critical);
     QCOMPARE(failure.title, application_identity::name());
     QCOMPARE(failure.text, QStringLiteral("Data write to file ") + file + QStringLiteral("\nfailed!"));
-    QCOMPARE(ui.windowTitles, QStringList{application_identity::name()});
+    QVERIFY(ui.windowTitles.isEmpty());  // the failure keeps the title
 }
 
 void tst_config_file_write::storeThatDoesNotFitFailsTheSave_data()
@@ -551,7 +551,7 @@ void tst_config_file_write::storeThatDoesNotFitFailsTheSave()
     QCOMPARE(readFileBytes(file), old);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.cfg625"});
     QCOMPARE(ui.messageTexts(), QStringList(expectedTexts.replaceInStrings(QStringLiteral("%1"), file)));
-    QCOMPARE(ui.windowTitles, QStringList{application_identity::name()});
+    QVERIFY(ui.windowTitles.isEmpty());  // the failure keeps the title
     // The packers ran all the same: the last record holds the last action that fitted.
     if (tooManyActions)
         QCOMPARE(readU16(c.confData, actionRecord(8191)), u16(0x7FF));

@@ -4,6 +4,7 @@
 #include "model/image_access.h"
 #include "model/image_layout.h"
 #include "model/time_codec.h"
+#include "programs/aprogram_conf_delegate.h"
 #include "programs/aprogram_conf_widget.h"
 #include "programs/aprogram_settings_copying.h"
 #include "programs/aprogram_settings_widget.h"
@@ -124,6 +125,8 @@ private slots:
     void entriesTab();
     void livePreview_data();
     void livePreview();
+    void liveFollowsEditsOfTheCurrentStep_data();
+    void liveFollowsEditsOfTheCurrentStep();
     void typedSceneShowsItsDescription();
     void keys_data();
     void keys();
@@ -765,6 +768,87 @@ void tst_program_page::livePreview()
     page->stepCountSpin->setValue(0);
     QCOMPARE(page->sceneDescEdit->text(), QString());
     QCOMPARE(f->bus.logTexts(), QStringList());
+}
+
+void tst_program_page::liveFollowsEditsOfTheCurrentStep_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("scene");  // the current step's scene afterwards
+    QTest::addColumn<int>("sent");   // scenes the controller got for the edit
+    QTest::newRow("Delete, Yes!") << "delete" << 4 << 1;
+    QTest::newRow("Scene No. edited") << "scene" << 4 << 1;
+    QTest::newRow("Insert at the current row") << "insert" << 0 << 1;
+    QTest::newRow("Groupped Steps, then back") << "grouped" << 4 << 1;
+    QTest::newRow("Paste at the current row") << "paste" << 4 << 1;
+    QTest::newRow("Paste with Replace") << "replace" << 4 << 1;
+    // The current step keeps its scene: the stage is not sent it again.
+    QTest::newRow("Scenes' Sequence below it") << "sequence" << 2 << 0;
+    QTest::newRow("Delete, No") << "keep" << 2 << 0;
+}
+
+// In Live mode the controller shows the current step's scene, however the step came by it.
+void tst_program_page::liveFollowsEditsOfTheCurrentStep()
+{
+    QFETCH(QString, edit);
+    QFETCH(int, scene);
+    QFETCH(int, sent);
+    // Steps 1..3 on scenes 1, 3 and 5, whose levels all differ.
+    putProgram(c(), 0, {{0, 0, 10, 0}, {2, 0, 10, 0}, {4, 0, 10, 0}});
+    for (int s : {0, 2, 4}) {
+        for (int ch = 0; ch < 512; ++ch)
+            c().confData[image_layout::sceneLevel(u32(s), u32(ch))] = u8(ch * (s + 1) + s);
+    }
+    auto levelsOf = [this](int s) {
+        return QByteArray(reinterpret_cast<const char *>(c().confData + image_layout::sceneLevel(u32(s), 0)), 512);
+    };
+    makePage();
+    QVERIFY(f->connectAndReset());
+    c().uiMode = kd620_controller_class::UiModeLive;
+    sim_live_engine &live = *f->bus.device(1).findEngine<sim_live_engine>();
+    aprogram_conf_widget *table = page->stepTable;
+    auto select = [table](int row) { table->setCurrentIndex(table->stepModel->index(row, 0)); };
+    if (edit == "paste" || edit == "replace") {
+        select(2);
+        table->copyStep();
+        page->replaceBox->setChecked(edit == "replace");
+    }
+    select(1);
+    QCOMPARE(live.levels, levelsOf(2));
+    const int before = live.scenesReceived;
+
+    if (edit == "delete" || edit == "keep") {
+        f->ui.answers.enqueue(edit == "delete" ? 1 : 0);
+        QTest::keyClick(table, Qt::Key_Delete);
+    } else if (edit == "scene") {
+        const QModelIndex index = table->stepModel->index(1, aprogram_conf_widget::SceneColumn);
+        table->edit(index);
+        auto *spin = qobject_cast<QSpinBox *>(table->indexWidget(index));
+        QVERIFY(spin);
+        spin->setValue(5);
+        // Committed and closed as Enter does.
+        emit table->confDelegate->commitData(spin);
+        emit table->confDelegate->closeEditor(spin, QAbstractItemDelegate::SubmitModelCache);
+    } else if (edit == "insert") {
+        page->insertStepButton->click();
+    } else if (edit == "grouped") {
+        page->programTabs->setCurrentIndex(aprogram_settings_widget::GroupedStepsTab);
+        page->gridBox(1)->setChecked(true);
+        page->groupSceneSpin->setValue(5);
+        page->setSceneButton->click();
+        // Not while the step table is hidden behind the tab.
+        QCOMPARE(live.scenesReceived, before);
+        page->programTabs->setCurrentIndex(aprogram_settings_widget::SingleStepsTab);
+    } else if (edit == "paste" || edit == "replace") {
+        page->pasteStepButton->click();
+    } else if (edit == "sequence") {
+        page->sequenceButton->click();
+    }
+
+    QCOMPARE(table->currentIndex().row(), 1);
+    QCOMPARE(c().programList.scene(0, 1), scene);
+    QCOMPARE(live.scenesReceived - before, sent);
+    QCOMPARE(live.levels, levelsOf(scene));
+    QVERIFY(c().isConnected());
 }
 
 void tst_program_page::typedSceneShowsItsDescription()

@@ -181,6 +181,7 @@ private slots:
     void paste_data();
     void paste();
     void pasteKeepsEventsAndDropsFadeDowns();
+    void pasteIntoAFullProgram_data();
     void pasteIntoAFullProgram();
     void pasteIntoAMissingProgram();
     void scenesSequence_data();
@@ -1277,47 +1278,89 @@ void tst_program_step_editing::pasteKeepsEventsAndDropsFadeDowns()
     QCOMPARE(timeToTenths(c().programList.fallTime(0, 0)), 40);
 }
 
+void tst_program_step_editing::pasteIntoAFullProgram_data()
+{
+    QTest::addColumn<int>("steps");    // of the program pasted into, scenes 0, 1, 2, ...
+    QTest::addColumn<int>("copied");   // steps of scenes 500, 501, ... on the clipboard
+    QTest::addColumn<int>("current");
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<int>("answer");   // to Insert's question; -2: not asked, -1: box closed
+    QTest::addColumn<bool>("refused"); // "Program steps limit exceed!"
+    QTest::addColumn<QList<int>>("head");  // the first and the last scenes afterwards
+    QTest::addColumn<QList<int>>("tail");
+
+    const QList<int> fullHead{0, 1};
+    const QList<int> fullTail{997, 998};
+    QTest::newRow("full, one at row 0, No: nothing changes")
+        << 999 << 1 << 0 << false << 0 << false << fullHead << fullTail;
+    QTest::newRow("full, one at row 0, box closed: nothing changes")
+        << 999 << 1 << 0 << false << -1 << false << fullHead << fullTail;
+    QTest::newRow("full, one at row 0, Yes!: the last step drops out")
+        << 999 << 1 << 0 << false << 1 << false << QList<int>{500, 0, 1} << QList<int>{996, 997};
+    QTest::newRow("998 steps, three at row 0, Yes!: the last two drop out")
+        << 998 << 3 << 0 << false << 1 << false << QList<int>{500, 501, 502, 0} << QList<int>{994, 995};
+    QTest::newRow("full, two at row 997, Yes!: both in")
+        << 999 << 2 << 997 << false << 1 << false << fullHead << QList<int>{995, 996, 500, 501};
+    // A copied step would land past the last step: the paste is refused whole, unasked.
+    QTest::newRow("full, two at the last row: refused")
+        << 999 << 2 << 998 << false << -2 << true << fullHead << fullTail;
+    QTest::newRow("full, Replace two at the last row: refused")
+        << 999 << 2 << 998 << true << -2 << true << fullHead << fullTail;
+    QTest::newRow("998 steps, Replace two at the last row: the program filled, unasked")
+        << 998 << 2 << 997 << true << -2 << false << fullHead << QList<int>{996, 500, 501};
+}
+
 void tst_program_step_editing::pasteIntoAFullProgram()
 {
-    putProgram(c(), 1, numbered(3, 500));
-    putProgram(c(), 0, numbered(998));
+    QFETCH(int, steps);
+    QFETCH(int, copied);
+    QFETCH(int, current);
+    QFETCH(bool, replace);
+    QFETCH(int, answer);
+    QFETCH(bool, refused);
+    QFETCH(QList<int>, head);
+    QFETCH(QList<int>, tail);
+    putProgram(c(), 1, numbered(copied, 500));
+    putProgram(c(), 0, numbered(steps));
     makePage();
     page->programTable->setCurrentCell(1, 0);
-    select({0, 1, 2}, 0);
+    QList<int> rows;
+    for (int i = 0; i < copied; ++i)
+        rows << i;
+    select(rows, 0);
     table()->copyStep();
     page->programTable->setCurrentCell(0, 0);
-
-    // Three at row 0 of 998: the pasted steps first, the last two former steps dropped.
-    select({}, 0);
-    table()->pasteStep();
-    QVERIFY(f->ui.messages.isEmpty());
-    QList<int> scenes = scenesOf(c(), 0);
-    QCOMPARE(scenes.size(), 999);
-    QCOMPARE(scenes.mid(0, 4), QList<int>({500, 501, 502, 0}));
-    QCOMPARE(scenes.last(), 995);
-    QCOMPARE(table()->stepModel->rowCount(), 999);
-
-    // Two at row 998 of 999: the first replaces the last, the second fails with a warning,
-    // and the table still shows the program as it is.
-    page->programTable->setCurrentCell(1, 0);
-    select({0, 1}, 0);
-    table()->copyStep();
-    page->programTable->setCurrentCell(0, 0);
+    page->replaceBox->setChecked(replace);
+    select({}, current);
     QSignalSpy count(table(), &aprogram_conf_widget::changeStepNumber);
-    c().programList.setScene(0, 997, 77);
-    select({}, 998);
+    if (answer != -2)
+        f->ui.answers.enqueue(answer);
+    const QStringList before = stepTexts(c(), 0);
+
     table()->pasteStep();
-    QCOMPARE(f->ui.messages.size(), 1);
-    checkBoxes(QStringLiteral("Paste failed!"), QStringLiteral("Algorithm error?"));
-    QCOMPARE(f->ui.messages.first().icon, message_icon::Warning);
-    scenes = scenesOf(c(), 0);
+
+    QCOMPARE(f->ui.messages.size(), answer != -2 || refused ? 1 : 0);
+    if (answer != -2) {
+        checkBoxes(QStringLiteral("Confirmation"),
+                   QStringLiteral("This action will remove last step from program.\n\tReally want to do so?"));
+        QCOMPARE(f->ui.messages.first().icon, message_icon::Question);
+    }
+    if (refused) {
+        checkBoxes(QStringLiteral("Paste failed!"), QStringLiteral("Program steps limit exceed!"));
+        QCOMPARE(f->ui.messages.first().icon, message_icon::Warning);
+    }
+    const QList<int> scenes = scenesOf(c(), 0);
     QCOMPARE(scenes.size(), 999);
-    QCOMPARE(scenes.mid(996), QList<int>({993, 77, 500}));
+    QCOMPARE(scenes.mid(0, head.size()), head);
+    QCOMPARE(scenes.mid(scenes.size() - tail.size()), tail);
+    const bool pasted = !refused && answer != 0 && answer != -1;
+    if (!pasted) {
+        QCOMPARE(stepTexts(c(), 0), before);  // not one step written
+        QVERIFY(count.isEmpty());
+    }
+    // The table shows the program as it is.
     QCOMPARE(table()->stepModel->rowCount(), 999);
-    QCOMPARE(count.count(), 1);
-    QCOMPARE(count.at(0).at(0).toInt(), 999);
-    QCOMPARE(cell(998, aprogram_conf_widget::SceneColumn).data().toString(), QStringLiteral("   501"));
-    QCOMPARE(cell(997, aprogram_conf_widget::SceneColumn).data().toString(), QStringLiteral("   78"));
+    QCOMPARE(column(table(), aprogram_conf_widget::SceneColumn).last(), QStringLiteral("   %1").arg(tail.last() + 1));
 }
 
 void tst_program_step_editing::pasteIntoAMissingProgram()
