@@ -471,14 +471,16 @@ QStringList crowdedTexts(QWidget *root)
 
 namespace {
 
-// Whether the parent places its children itself, inside its own drawing: what they are is
-// the parent's business, not the form's.
+// Whether the parent places its children itself, inside its own drawing (a list's viewport
+// among them: its editors are measured against their cells): where they lie is the
+// parent's business, not the form's.
 bool compound(const QWidget *parent)
 {
     return qobject_cast<const QAbstractScrollArea *>(parent) || qobject_cast<const QAbstractSpinBox *>(parent)
         || qobject_cast<const QComboBox *>(parent) || qobject_cast<const QTabBar *>(parent)
         || qobject_cast<const QAbstractButton *>(parent) || qobject_cast<const QLineEdit *>(parent)
-        || qobject_cast<const QTabWidget *>(parent) || qobject_cast<const QAbstractScrollArea *>(parent->parentWidget());
+        || qobject_cast<const QTabWidget *>(parent)
+        || qobject_cast<const QAbstractScrollArea *>(parent->parentWidget());
 }
 
 // The part of a group box its style keeps for the box's contents: inside the frame, below
