@@ -11,6 +11,7 @@
 #include "widgets/guarded_spin_box.h"
 #include "widgets/my_time_edit.h"
 #include "widgets/row_numbers.h"
+#include "widgets/text_width.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -56,9 +57,12 @@ void aprogram_settings_widget::createGroupedStepsTab()
     stepGrid->setGridStyle(Qt::DotLine);
     stepGrid->setSelectionMode(QAbstractItemView::NoSelection);
     stepGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    stepGrid->horizontalHeader()->setMinimumSectionSize(GridColumnWidth);
+    // The widest title ("10") keeps its gaps to the sections' edges in the header's font.
+    const int columnWidth = qMax(GridColumnWidth, sectionWidthFor(stepGrid->horizontalHeader(),
+                                                                  QString::number(GridColumns), RowNumberOffEdge));
+    stepGrid->horizontalHeader()->setMinimumSectionSize(columnWidth);
     for (int column = 0; column < GridColumns; ++column)
-        stepGrid->setColumnWidth(column, GridColumnWidth);
+        stepGrid->setColumnWidth(column, columnWidth);
     keepRowNumbersOffEdges(stepGrid);
     stepGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     stepGrid->verticalHeader()->setDefaultSectionSize(GridRowHeight);
@@ -77,7 +81,7 @@ void aprogram_settings_widget::createGroupedStepsTab()
     gridBoxes.reserve(GridBoxes);
     for (int k = 0; k < GridBoxes; ++k) {
         auto *box = new QCheckBox;
-        box->resize(GridColumnWidth, GridRowHeight);
+        box->resize(columnWidth, GridRowHeight);
         box->setAttribute(Qt::WA_ForceDisabled);
         box->setAttribute(Qt::WA_Disabled);
         stepGrid->setCellWidget(k / GridColumns, k % GridColumns, box);

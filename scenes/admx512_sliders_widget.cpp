@@ -42,7 +42,8 @@ admx512_sliders_widget::admx512_sliders_widget(kd620_controller_class *controlle
     captionPanel->setGeometry(280, 30, 88, 31);
     auto *captionRow = new QHBoxLayout(captionPanel);
     captionRow->setSpacing(6);
-    captionRow->setContentsMargins(0, 0, 0, 0);
+    // The texts keep off the panel's edges as they keep off a neighbour.
+    captionRow->setContentsMargins(2, 0, 2, 0);
     captionLabel = new QLabel(isMask ? tr("Mask") : tr("Scene: "));
     numberLabel = new QLabel(QString::number(shownNumber + 1));
     captionRow->addWidget(captionLabel);

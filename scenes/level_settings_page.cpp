@@ -12,8 +12,10 @@
 #include "scenes/level_set.h"
 #include "widgets/guarded_spin_box.h"
 #include "widgets/my_time_edit.h"
+#include "widgets/row_numbers.h"
 #include "widgets/table_first_fill.h"
 #include "widgets/table_setup.h"
+#include "widgets/text_width.h"
 #include "widgets/window_services.h"
 
 #include <QApplication>
@@ -42,7 +44,8 @@ constexpr int GridColumns = 10;
 constexpr int GridRows = (MaxChannels + GridColumns - 1) / GridColumns;
 constexpr int GridColumnWidth = 22;
 constexpr int GridRowHeight = 24;
-// Holds "no description" whole in every language, and fits beside the row numbers up to 3072.
+// Holds "no description" whole in every language in the fonts the list was drawn for, and
+// fits beside the row numbers up to 3072.
 constexpr int SceneColumnWidth = 121;
 // The Scenes tab is a page of the main tab widget itself, taller than the pages inside the
 // Events and Settings tabs; the page's tabs fill it to its right and bottom edges.
@@ -128,7 +131,11 @@ void level_settings_page::createSceneList()
     sceneTable->setFont(listFont());
     sceneTable->setWordWrap(false);  // one line a row, elided at its right end
     sceneTable->setHorizontalHeaderItem(DescriptionColumn, new QTableWidgetItem(texts.listHeader));
-    sceneTable->setColumnWidth(DescriptionColumn, SceneColumnWidth);
+    // Where the font in use draws "no description" wider, the column and the list grow by
+    // as much.
+    const int columnWidth = columnWidthFor(sceneTable, {page_base::tr("no description")}, SceneColumnWidth);
+    sceneTable->setColumnWidth(DescriptionColumn, columnWidth);
+    sceneTable->resize(sceneTable->width() + columnWidth - SceneColumnWidth, sceneTable->height());
     sceneTable->setRowCount(kind.count);
     // Before the selection is connected: the first refresh shows number 1 without a change.
     sceneTable->setCurrentCell(0, DescriptionColumn);
@@ -187,9 +194,12 @@ void level_settings_page::createGrouppedChannelsTab()
     channelGrid->setGridStyle(Qt::DotLine);
     channelGrid->setSizeIncrement(0, 0);
     // Narrower than the style's smallest section: ten channels side by side.
-    channelGrid->horizontalHeader()->setMinimumSectionSize(GridColumnWidth);
+    // The widest title ("10") keeps its gaps to the sections' edges in the header's font.
+    const int columnWidth = qMax(GridColumnWidth, sectionWidthFor(channelGrid->horizontalHeader(),
+                                                                  QString::number(GridColumns), RowNumberOffEdge));
+    channelGrid->horizontalHeader()->setMinimumSectionSize(columnWidth);
     for (int column = 0; column < GridColumns; ++column)
-        channelGrid->setColumnWidth(column, GridColumnWidth);
+        channelGrid->setColumnWidth(column, columnWidth);
     QStringList rowLabels;
     for (int row = 0; row < GridRows; ++row)
         rowLabels << QString::number(row * GridColumns);
@@ -228,12 +238,13 @@ void level_settings_page::createSelectionGroup()
     auto *selection = new QGroupBox(tr("Selection"), grouppedChannelsTab);
     selection->setGeometry(310, 60, 301, 261);
     selectRadio = new QRadioButton(tr("Select"), selection);
-    selectRadio->setGeometry(10, 30, 91, 20);
+    // Three abreast within the frame, the longest translation too.
+    selectRadio->setGeometry(10, 30, 90, 20);
     deselectRadio = new QRadioButton(tr("Deselect"), selection);
-    deselectRadio->setGeometry(110, 30, 91, 20);
+    deselectRadio->setGeometry(105, 30, 90, 20);
     deselectRadio->setChecked(true);
     invertRadio = new QRadioButton(tr("Invert"), selection);
-    invertRadio->setGeometry(220, 30, 91, 20);
+    invertRadio->setGeometry(200, 30, 90, 20);
 
     auto *choose = new QGroupBox(tr("Choose all or..."), selection);
     choose->setGeometry(10, 60, 281, 151);

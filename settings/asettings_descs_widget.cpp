@@ -3,12 +3,11 @@
 #include "link/kd620_controller_class.h"
 #include "model/event_code.h"
 #include "settings/showDesc_class.h"
+#include "widgets/text_width.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
-#include <QStyle>
 
 namespace {
 
@@ -139,13 +138,11 @@ int asettings_descs_widget::itemColumnWidth(int category) const
 {
     // The last rows of a category have the longest numbers and, for the keys, each of the
     // three words; the names stand whole beside the margins the style keeps in a cell.
-    const QFontMetrics metrics(descTable->font());
     const int rows = rowCount(category);
-    int widest = 0;
+    QStringList names;
     for (int row = qMax(0, rows - 3); row < rows; ++row)
-        widest = qMax(widest, metrics.horizontalAdvance(itemName(category, row)));
-    const int margin = descTable->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, descTable) + 1;
-    return qMax(int(ItemColumnWidth), widest + 2 * margin + 1);
+        names << itemName(category, row);
+    return columnWidthFor(descTable, names, ItemColumnWidth);
 }
 
 QString asettings_descs_widget::stateName(int row)

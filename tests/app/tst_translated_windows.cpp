@@ -55,14 +55,14 @@ struct measures {
     QString formsFace;
 };
 
-// Whatever a window shows that does not read whole or readable: texts cut or crowded, list
-// rows and row numbers cut (each list scrolled to its end), editors beyond their cells,
-// fonts below the readable size, headings smaller than what they head; for a window of its
-// own, a face other than the forms'.
+// Whatever a window shows that does not read whole or readable: texts cut or crowded,
+// controls beyond their frames, list rows and row numbers cut (each list scrolled to its
+// end), editors beyond their cells, fonts below the readable size, headings smaller than
+// what they head; for a window of its own, a face other than the forms'.
 QStringList windowFaults(QWidget *window, const measures &m, rows listRows = rows::Measured)
 {
     QList<text_place> places = fixedTexts(window);
-    QStringList faults = crowdedTexts(window);
+    QStringList faults = crowdedTexts(window) + controlsBeyondTheirFrames(window);
     for (QAbstractItemView *view : window->findChildren<QAbstractItemView *>()) {
         if (!view->isVisible() || qobject_cast<QHeaderView *>(view) || listRows == rows::Left)
             continue;

@@ -113,7 +113,10 @@ void tst_program_step_grid::theGrid()
     QCOMPARE(grid->columnCount(), 10);
     QCOMPARE(grid->gridStyle(), Qt::DotLine);
     QCOMPARE(grid->selectionMode(), QAbstractItemView::NoSelection);
-    QCOMPARE(grid->columnWidth(9), 22);
+    // Ten columns of one width, 22 pixels or as many more as the title "10" needs in the
+    // header's font (the window's fit test measures it).
+    QCOMPARE(grid->columnWidth(9), grid->columnWidth(0));
+    QVERIFY(grid->columnWidth(9) >= 22);
     QCOMPARE(grid->rowHeight(99), 24);
     QCOMPARE(grid->verticalHeaderItem(0)->text(), QStringLiteral("0"));
     QCOMPARE(grid->verticalHeaderItem(2)->text(), QStringLiteral("20"));

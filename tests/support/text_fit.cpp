@@ -5,10 +5,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,11 +18,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -33,11 +37,19 @@ QString withoutMnemonic(QString text)
     return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
-int widestLine(const QFontMetrics &metrics, const QString &text)
+// The pixels a line takes as Qt draws it: its exact advance rounded up. QFontMetrics rounds
+// to the nearest pixel, so a text a fraction wider than its room would pass for fitting
+// while Qt elides or clips it.
+int drawnWidth(const QFont &font, const QString &line)
+{
+    return qCeil(QFontMetricsF(font).horizontalAdvance(line));
+}
+
+int widestLine(const QFont &font, const QString &text)
 {
     int widest = 0;
     for (const QString &line : text.split(QLatin1Char('\n')))
-        widest = qMax(widest, metrics.horizontalAdvance(line));
+        widest = qMax(widest, drawnWidth(font, line));
     return widest;
 }
 
@@ -64,7 +76,7 @@ QList<text_place> labelTexts(const QLabel *label)
     const int room = labelRoom(label);
     const QString text = drawnText(label);
     if (!label->wordWrap())
-        return {text_place{label->text(), widestLine(metrics, text), room}};
+        return {text_place{label->text(), widestLine(label->font(), text), room}};
     // A word longer than the line runs over both edges; lines below the label's height are
     // not drawn. The last line needs neither the leading below it nor the lowest row of its
     // box, which no letter reaches (a layout may round it away).
@@ -83,7 +95,7 @@ text_place spinBoxText(const QAbstractSpinBox *spin)
     const QLineEdit *line = spin->findChild<QLineEdit *>();
     const QMargins margins = line ? line->textMargins() : QMargins();
     const int room = line ? line->contentsRect().width() - margins.left() - margins.right() - 4 : spin->width();
-    return text_place{spin->text(), spin->fontMetrics().horizontalAdvance(spin->text()), room,
+    return text_place{spin->text(), drawnWidth(spin->font(), spin->text()), room,
                       QStringLiteral("in a %1").arg(nameOf(spin))};
 }
 
@@ -154,7 +166,7 @@ QList<text_place> sectionTexts(const QHeaderView *header)
             continue;
         QFont font = sectionFont(header, section);
         font.setBold(font.bold() || bold);
-        const int width = widestLine(QFontMetrics(font), title);
+        const int width = widestLine(font, title);
         // The room is the width the text would have with its narrower gap on both sides.
         const auto [left, right] = textGaps(header, section, shownSection(header, section), width);
         places << text_place{title, width + 2 * gap, width + 2 * qMin(left, right),
@@ -185,7 +197,6 @@ QList<text_place> fixedTexts(QWidget *root)
     QList<text_place> places;
     const QList<QWidget *> widgets = root->findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
-        const QFontMetrics metrics = widget->fontMetrics();
         if (auto *label = qobject_cast<QLabel *>(widget)) {
             if (!label->text().isEmpty() && label->textFormat() != Qt::RichText)
                 places << labelTexts(label);
@@ -193,19 +204,19 @@ QList<text_place> fixedTexts(QWidget *root)
             if (button->text().isEmpty())
                 continue;
             const int iconRoom = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
-            places << text_place{button->text(), widestLine(metrics, withoutMnemonic(button->text())) + iconRoom + 6,
+            places << text_place{button->text(), widestLine(widget->font(), withoutMnemonic(button->text())) + iconRoom + 6,
                                  button->width()};
         } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {  // check and radio boxes
             if (!button->text().isEmpty())
                 places << text_place{button->text(), button->sizeHint().width(), button->width()};
         } else if (auto *box = qobject_cast<QGroupBox *>(widget)) {
             if (!box->title().isEmpty())
-                places << text_place{box->title(), metrics.horizontalAdvance(withoutMnemonic(box->title())) + 16,
+                places << text_place{box->title(), drawnWidth(widget->font(), withoutMnemonic(box->title())) + 16,
                                      box->width()};
         } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
             const int arrow = combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, combo);
             for (int i = 0; i < combo->count(); ++i)
-                places << text_place{combo->itemText(i), metrics.horizontalAdvance(combo->itemText(i)) + arrow + 8,
+                places << text_place{combo->itemText(i), drawnWidth(widget->font(), combo->itemText(i)) + arrow + 8,
                                      combo->width()};
         } else if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget)) {
             if (spin->isVisibleTo(root) && !spin->text().isEmpty())
@@ -295,6 +306,16 @@ QString wholePart(const QString &text, const QStringList &descriptions, const QS
     return isDescription(text, descriptions) ? QString() : text;
 }
 
+// Whether the view shortens a line of the text to fit that room: what QFontMetrics elides
+// differs from the line. A view that elides nothing clips the same lines.
+bool elidedIn(const QFontMetrics &metrics, const QString &text, int room)
+{
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    return std::any_of(lines.cbegin(), lines.cend(), [&](const QString &line) {
+        return metrics.elidedText(line, Qt::ElideRight, room) != line;
+    });
+}
+
 } // namespace
 
 QList<text_place> cellTexts(const QAbstractItemView *view, const QStringList &descriptions)
@@ -323,9 +344,14 @@ QList<text_place> cellTexts(const QAbstractItemView *view, const QStringList &de
             if (whole.isEmpty())
                 continue;
             const QRect text = view->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, view);
-            places << text_place{option.text, widestLine(option.fontMetrics, whole) + 2 * margin, text.width(),
+            // The view elides a line against the exact width of its text, in the room the
+            // style leaves inside the cell's margins: cut is what it would shorten.
+            const int room = text.width() - 2 * margin;
+            const bool cut = elidedIn(option.fontMetrics, whole, room);
+            places << text_place{option.text, widestLine(option.font, whole) + 2 * margin, text.width(),
                                  QStringLiteral("row %1, column %2 of %3%4")
-                                     .arg(row).arg(column).arg(owner, wrapsWords ? QStringLiteral(", words wrapped") : QString())};
+                                     .arg(row).arg(column).arg(owner, wrapsWords ? QStringLiteral(", words wrapped") : QString()),
+                                 cut};
         }
     }
     return places;
@@ -336,11 +362,11 @@ QStringList cutTexts(const QList<text_place> &places)
     QStringList cut;
     for (const text_place &place : places) {
         if (!place.fits())
-            cut << QStringLiteral("\"%1\" needs %2 pixels, has %3 (%4)")
+            cut << QStringLiteral("\"%1\" needs %2 pixels, has %3 (%4%5)")
                        .arg(place.text)
                        .arg(place.needed)
                        .arg(place.room)
-                       .arg(place.where);
+                       .arg(place.where, place.elided ? QStringLiteral(", elided") : QString());
     }
     cut.removeDuplicates();
     return cut;
@@ -372,7 +398,7 @@ covered_part coveredPart(const QWidget *widget)
         const QString text = drawnText(label);
         const QSize size = label->wordWrap()
             ? metrics.boundingRect(QRect(0, 0, labelRoom(label), QWIDGETSIZE_MAX), Qt::TextWordWrap, text).size()
-            : QSize(widestLine(metrics, text), metrics.height() * int(text.count(QLatin1Char('\n')) + 1));
+            : QSize(widestLine(label->font(), text), metrics.height() * int(text.count(QLatin1Char('\n')) + 1));
         const QRect drawn = QStyle::alignedRect(direction, label->alignment(), size, inside) & inside;
         return {drawn.translated(label->pos()), true};
     }
@@ -441,6 +467,83 @@ QStringList crowdedTexts(QWidget *root)
         }
     }
     return crowded;
+}
+
+namespace {
+
+// Whether the parent places its children itself, inside its own drawing (a list's viewport
+// among them: its editors are measured against their cells): where they lie is the
+// parent's business, not the form's.
+bool compound(const QWidget *parent)
+{
+    return qobject_cast<const QAbstractScrollArea *>(parent) || qobject_cast<const QAbstractSpinBox *>(parent)
+        || qobject_cast<const QComboBox *>(parent) || qobject_cast<const QTabBar *>(parent)
+        || qobject_cast<const QAbstractButton *>(parent) || qobject_cast<const QLineEdit *>(parent)
+        || qobject_cast<const QTabWidget *>(parent)
+        || qobject_cast<const QAbstractScrollArea *>(parent->parentWidget());
+}
+
+// The part of a group box its style keeps for the box's contents: inside the frame, below
+// the title (and the check box of a checkable box).
+QRect groupBoxContents(const QGroupBox *box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.lineWidth = 1;
+    option.midLineWidth = 0;
+    option.textAlignment = box->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame;
+    if (!box->title().isEmpty())
+        option.subControls |= QStyle::SC_GroupBoxLabel;
+    if (box->isCheckable())
+        option.subControls |= QStyle::SC_GroupBoxCheckBox;
+    if (box->isFlat())
+        option.features |= QStyleOptionFrame::Flat;
+    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, box);
+}
+
+// Where a parent's children may lie, in its own coordinates.
+QRect contentsOf(const QWidget *parent)
+{
+    if (auto *box = qobject_cast<const QGroupBox *>(parent))
+        return groupBoxContents(box);
+    return parent->contentsRect();
+}
+
+} // namespace
+
+QStringList controlsBeyondTheirFrames(QWidget *root)
+{
+    QStringList beyond;
+    QList<QWidget *> parents = root->findChildren<QWidget *>();
+    parents.prepend(root);
+    for (const QWidget *parent : parents) {
+        if (!parent->isVisibleTo(root) && parent != root)
+            continue;
+        if (compound(parent))
+            continue;
+        const QRect contents = contentsOf(parent);
+        for (const QObject *child : parent->children()) {
+            auto *widget = qobject_cast<const QWidget *>(child);
+            if (!widget || widget->isWindow() || !widget->isVisibleTo(root))
+                continue;
+            const covered_part covered = coveredPart(widget);
+            if (!covered.rect.isValid())
+                continue;
+            const QRect room = covered.text ? contents.adjusted(TextGap, 0, -TextGap, 0)
+                                            : contents.adjusted(-FrameWidth, -FrameWidth, FrameWidth, FrameWidth);
+            if (!room.contains(covered.rect))
+                beyond << QStringLiteral("%1 covers %2,%3 to %4,%5 beyond %6,%7 to %8,%9 of %10")
+                              .arg(described(widget))
+                              .arg(covered.rect.left()).arg(covered.rect.top())
+                              .arg(covered.rect.right()).arg(covered.rect.bottom())
+                              .arg(room.left()).arg(room.top()).arg(room.right()).arg(room.bottom())
+                              .arg(nameOf(parent) + (parent->objectName().isEmpty() ? QString()
+                                                                                      : QLatin1Char(' ') + parent->objectName()));
+        }
+    }
+    return beyond;
 }
 
 QStringList unreadableFonts(QWidget *root)

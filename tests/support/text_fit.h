@@ -11,7 +11,8 @@ class QWidget;
 class controller_configuration_class;
 
 // Whether the texts of a window read whole: every text that has a fixed room measured
-// against that room, in the font the widget draws it with. The windows place their widgets
+// against that room, in the font the widget draws it with, by its exact advance rounded up
+// (Qt lays text out in fractions of a pixel). The windows place their widgets
 // at fixed pixels, so a text that is too long is cut, runs into its neighbour or is elided.
 
 // A text and the room it has: a name for the place where the text alone does not tell.
@@ -20,7 +21,8 @@ struct text_place {
     int needed;  // pixels
     int room;
     QString where = QString();
-    bool fits() const { return needed <= room; }
+    bool elided = false;  // shortened by the view that shows it, whatever the pixels say
+    bool fits() const { return !elided && needed <= room; }
 };
 
 // Every text under root with a fixed room, in the order the widgets come: labels (a label
@@ -45,8 +47,9 @@ text_place columnsAcross(const QTableView *view);
 // The text of every cell of the view, whichever rows are scrolled into sight, against the
 // room its delegate gives the text. Only the descriptions the user wrote may lose their end
 // to the ellipsis (see the .cpp); on rows one line high of a view that wraps words even they
-// must fit, as the view would drop whole words before eliding. Cells that hold a widget of
-// their own are that widget's business.
+// must fit, as the view would drop whole words before eliding. A text is cut where the view
+// would elide it: QFontMetrics::elidedText at the width the cell leaves the text differs
+// from it. Cells that hold a widget of their own are that widget's business.
 QList<text_place> cellTexts(const QAbstractItemView *view, const QStringList &descriptions);
 
 // The places that do not fit, one readable line each, without repeats.
@@ -55,6 +58,14 @@ QStringList cutTexts(const QList<text_place> &places);
 // Shown texts under root that run into a widget beside them: the part of a label or a box
 // that its text covers overlaps another shown widget of the same parent.
 QStringList crowdedTexts(QWidget *root);
+
+// Shown controls under root that reach beyond the frame holding them: the part a control
+// covers (as for crowdedTexts) must lie within its parent's contents (inside a group box's
+// frame and below its title, inside a frame's border, within any other widget) with the
+// clearance it keeps from a neighbour: a text keeps its gap from the edges across, a
+// control may lie frame on frame. The insides of compound widgets (a spin box's line, a
+// list's headers and cells) are theirs to place.
+QStringList controlsBeyondTheirFrames(QWidget *root);
 
 // A font the window fitted to its room may shrink, but not below what still reads.
 constexpr qreal SmallestReadablePointSize = 8;
