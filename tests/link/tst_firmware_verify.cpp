@@ -294,10 +294,7 @@ void tst_firmware_verify::loaderNotBack()
     QCOMPARE(f->boxes(), QStringList{"W USB Interface: Protocol error!"});
     QCOMPARE(f->bus.logTexts(), F::enterLoader().mid(0, 3) + QStringList(20, "list"));
     // The device is closed: the connection has ended as a disconnect ends it.
-    QCOMPARE(c().workingMode(), int(MODE_NONE));
-    QCOMPARE(c().connected, 0);
-    QVERIFY(!c().isConnected());
-    QCOMPARE(f->statusSignals, QList<bool>{false});
+    f->verifyConnectionEnded();
 }
 
 void tst_firmware_verify::firmwareComesBackInsteadOfTheLoader()
@@ -312,21 +309,11 @@ void tst_firmware_verify::firmwareComesBackInsteadOfTheLoader()
     for (int i = 0; i < 10; ++i)
         log += QStringList{"list"} + F::searchReads(1) + F::released(1);
     QCOMPARE(f->bus.logTexts(), log);
-    // ... and the connection has ended as a disconnect ends it.
-    QCOMPARE(c().workingMode(), int(MODE_NONE));
-    QCOMPARE(c().connected, 0);
-    QVERIFY(!c().isConnected());
-    QCOMPARE(c().serialText(), QStringLiteral("S/N ----"));
-    QCOMPARE(f->statusSignals, QList<bool>{false});
-    // The controller, running its firmware once its restart has completed, is connected
-    // again as ever.
-    f->clock.advance(3000);
-    f->reset();
-    c().setConnection(true);
-    QCOMPARE(f->bus.logTexts(), F::wholeConnect(1));
-    QCOMPARE(c().connected, 1);
-    QCOMPARE(c().workingMode(), int(MODE_NORMAL));
-    QCOMPARE(f->statusSignals, QList<bool>{true});
+    // ... and the connection has ended as a disconnect ends it; a connect works again.
+    f->verifyConnectionEnded();
+    if (QTest::currentTestFailed())
+        return;
+    f->verifyConnectsAgain();
 }
 
 void tst_firmware_verify::firmwareNotBack_data()
