@@ -2,6 +2,7 @@
 #include "link/usb_protocol.h"
 #include "model/image_access.h"
 #include "tests/sim/sim_firmware_fixture.h"
+#include "tests/support/link_checks.h"
 #include "tests/sim/sim_device_protocol.h"
 
 #include <QtTest>
@@ -443,7 +444,7 @@ void tst_firmware_upgrade::loaderNotBack()
     QCOMPARE(f->bus.logTexts(), QStringList{versionRead} + F::enterLoader().mid(0, 3) + QStringList(20, "list"));
     QCOMPARE(f->clock.waits, 20);
     // The device is closed: the connection has ended as a disconnect ends it.
-    f->verifyConnectionEnded();
+    verifyConnectionEnded(*f);
 }
 
 void tst_firmware_upgrade::controllerLeavesLate_data()
@@ -493,10 +494,10 @@ void tst_firmware_upgrade::firmwareComesBackInsteadOfTheLoader()
     QCOMPARE(f->clock.waits, 20);
     QVERIFY(f->loader.framesTaken.isEmpty());
     // The connection has ended as a disconnect ends it, and a connect works again.
-    f->verifyConnectionEnded();
+    verifyConnectionEnded(*f);
     if (QTest::currentTestFailed())
         return;
-    f->verifyConnectsAgain();
+    verifyConnectsAgain(*f);
 }
 
 QTEST_GUILESS_MAIN(tst_firmware_upgrade)

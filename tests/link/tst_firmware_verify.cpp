@@ -1,6 +1,7 @@
 #include "link/upgrade_file.h"
 #include "link/usb_protocol.h"
 #include "tests/sim/sim_firmware_fixture.h"
+#include "tests/support/link_checks.h"
 #include "tests/sim/sim_device_protocol.h"
 
 #include <QtTest>
@@ -294,7 +295,7 @@ void tst_firmware_verify::loaderNotBack()
     QCOMPARE(f->boxes(), QStringList{"W USB Interface: Protocol error!"});
     QCOMPARE(f->bus.logTexts(), F::enterLoader().mid(0, 3) + QStringList(20, "list"));
     // The device is closed: the connection has ended as a disconnect ends it.
-    f->verifyConnectionEnded();
+    verifyConnectionEnded(*f);
 }
 
 void tst_firmware_verify::firmwareComesBackInsteadOfTheLoader()
@@ -310,10 +311,10 @@ void tst_firmware_verify::firmwareComesBackInsteadOfTheLoader()
         log += QStringList{"list"} + F::searchReads(1) + F::released(1);
     QCOMPARE(f->bus.logTexts(), log);
     // ... and the connection has ended as a disconnect ends it; a connect works again.
-    f->verifyConnectionEnded();
+    verifyConnectionEnded(*f);
     if (QTest::currentTestFailed())
         return;
-    f->verifyConnectsAgain();
+    verifyConnectsAgain(*f);
 }
 
 void tst_firmware_verify::firmwareNotBack_data()

@@ -1,9 +1,6 @@
 #include "tests/sim/sim_firmware_fixture.h"
 
-#include "link/usb_protocol.h"
 #include "tests/sim/sim_device_protocol.h"
-
-#include <QtTest>
 
 using namespace sim_protocol;
 
@@ -137,26 +134,4 @@ QStringList sim_firmware_fixture::leaveLoader(int searchesInVain, int loaderFoun
     return QStringList{"#1 UNFREEZE v=0 i=0", "#1 SET_MODE v=1 i=0" + gone, "#1 release 0" + gone, "#1 close"}
         + foundAndLetGo(loaderFound) + QStringList(searchesInVain + 1, "list") + searchReads(1)
         + QStringList{"#1 close"} + wholeConnect(1);
-}
-
-void sim_firmware_fixture::verifyConnectionEnded()
-{
-    QCOMPARE(controller->workingMode(), int(MODE_NONE));
-    QCOMPARE(controller->connected, 0);
-    QVERIFY(!controller->isConnected());
-    QCOMPARE(controller->serialText(), QStringLiteral("S/N ----"));
-    QCOMPARE(controller->firmwareText(), QStringLiteral("F/W ----"));
-    QCOMPARE(statusSignals, QList<bool>{false});
-}
-
-void sim_firmware_fixture::verifyConnectsAgain()
-{
-    clock.advance(3000);
-    reset();
-    controller->setConnection(true);
-    QCOMPARE(bus.logTexts(), wholeConnect(1));
-    QCOMPARE(controller->connected, 1);
-    QVERIFY(controller->isConnected());
-    QCOMPARE(controller->workingMode(), int(MODE_NORMAL));
-    QCOMPARE(statusSignals, QList<bool>{true});
 }

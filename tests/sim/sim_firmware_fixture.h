@@ -48,11 +48,4 @@ struct sim_firmware_fixture : sim_link_fixture {
     static QStringList leaveLoader(int searchesInVain = 4, int loaderFound = 0);
     // n status reads.
     static QStringList statusReads(int n);
-
-    // Checks that the connection has ended as a disconnect ends it: no mode, the serial and
-    // firmware texts blanked, one setConnectionStatus(false).
-    void verifyConnectionEnded();
-    // Checks that the controller, back as its firmware once its restart has completed, is
-    // connected again by a plain connect.
-    void verifyConnectsAgain();
 };
