@@ -100,6 +100,10 @@ private:
         t->edit(index);
         return t->indexWidget(index);
     }
+    // An internal event's action limited to from..to, its table shown on screen (the
+    // pointer's leaving needs a window) and the daytime editor open on it; null when the
+    // window never showed.
+    DTL_widget *openShownDaytimeEditor(int from, int to);
     // Commits and closes an editor as the view does when the edit ends.
     void commit(QWidget *editor)
     {
@@ -870,6 +874,17 @@ void tst_aevents_tableview_delegate::emptyOperationListStoresNothing()
     QCOMPARE(refreshes.count(), 2);
 }
 
+DTL_widget *tst_aevents_tableview_delegate::openShownDaytimeEditor(int from, int to)
+{
+    add(InternalEvent, ActionScene, 0);
+    store().setDaytimeLimit(InternalEvent, 0, from, to);
+    table(InternalEventsPageKind, InternalEvent);
+    f->tabPage->show();
+    if (!QTest::qWaitForWindowExposed(f->tabPage.get()))
+        return nullptr;
+    return qobject_cast<DTL_widget *>(open(0, aevents_tableview_widget::DaytimeColumn));
+}
+
 void tst_aevents_tableview_delegate::daytimeEditorLoads_data()
 {
     QTest::addColumn<int>("from");
@@ -953,12 +968,7 @@ void tst_aevents_tableview_delegate::daytimeEdits()
 
 void tst_aevents_tableview_delegate::leavingTheDaytimeEditorStoresIt()
 {
-    add(InternalEvent, ActionScene, 0);
-    store().setDaytimeLimit(InternalEvent, 0, 48, 102);
-    table(InternalEventsPageKind, InternalEvent);
-    f->tabPage->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f->tabPage.get()));
-    auto *editor = qobject_cast<DTL_widget *>(open(0, aevents_tableview_widget::DaytimeColumn));
+    DTL_widget *editor = openShownDaytimeEditor(48, 102);
     QVERIFY(editor);
     editor->toBox->setValue(120);
 
@@ -981,12 +991,7 @@ void tst_aevents_tableview_delegate::leavingTheDaytimeEditorStoresIt()
 void tst_aevents_tableview_delegate::typedTimesAreStoredAsShown()
 {
     // Times typed into both boxes, no Return: the pointer leaving stores them as they show.
-    add(InternalEvent, ActionScene, 0);
-    store().setDaytimeLimit(InternalEvent, 0, 48, 102);
-    table(InternalEventsPageKind, InternalEvent);
-    f->tabPage->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f->tabPage.get()));
-    auto *editor = qobject_cast<DTL_widget *>(open(0, aevents_tableview_widget::DaytimeColumn));
+    DTL_widget *editor = openShownDaytimeEditor(48, 102);
     QVERIFY(editor);
     // Into the hours, selected as a double click or Tab into the box selects them.
     auto type = [](DTL_Box *box, const QString &text) {
