@@ -46,7 +46,12 @@ enabling_refusal action_room::claimEnabling(event_actions_class &store, int even
 
 bool action_room::roomForAction(const event_actions_class &store, QObject *parent)
 {
-    if (store.freeRecords() > 0)
+    return roomForActions(store, 1, parent);
+}
+
+bool action_room::roomForActions(const event_actions_class &store, int count, QObject *parent)
+{
+    if (count <= 0 || store.freeRecords() >= count)
         return true;
     warn(tr("Warning!"), tr("Actions limit exceed!"), parent);
     return false;

@@ -25,6 +25,8 @@ public:
     // Before an action of any other kind is made, or an Enabling action becomes one: true
     // while the table has a record left for it, else false after saying so.
     static bool roomForAction(const event_actions_class &store, QObject *parent);
+    // The same before an edit that makes `count` such actions at once: all of them or none.
+    static bool roomForActions(const event_actions_class &store, int count, QObject *parent);
 
 private:
     static QString refusalText(const enabling_room &room);

@@ -1,5 +1,6 @@
 #include "programs/aseq_conf_widget.h"
 
+#include "events/action_room.h"
 #include "events/aevents_conf_widget.h"
 #include "link/kd620_controller_class.h"
 #include "model/delay_entry_class.h"
@@ -177,7 +178,10 @@ void aseq_conf_widget::refresh()
 void aseq_conf_widget::setRows(int n)
 {
     aseq_delay_chain steps = chain();
-    if (!mayTakeOver(steps, steps.delaysToResize(n))) {
+    // Every new step is started by a Delay Start action: each needs its record.
+    const int newDelays = steps.delaysToResize(n);
+    if (!action_room::roomForActions(currentController->eventActions, newDelays, this)
+        || !mayTakeOver(steps, newDelays)) {
         emit changeStepNumber(steps.stepCount());  // the count box goes back to the steps kept
         return;
     }
@@ -212,7 +216,9 @@ void aseq_conf_widget::insertStep()
     if (row < 0)
         return;
     aseq_delay_chain steps = chain();
-    if (!mayTakeOver(steps, steps.delaysToInsert(row)))
+    const int newDelays = steps.delaysToInsert(row);
+    if (!action_room::roomForActions(currentController->eventActions, newDelays, this)
+        || !mayTakeOver(steps, newDelays))
         return;
     if (!steps.insertStep(row)) {
         warnNoFreeDelay();
@@ -250,7 +256,11 @@ void aseq_conf_widget::cleanPrevStep()
     const QModelIndex current = currentIndex();
     if (!current.isValid() || current.row() == 0)
         return;
-    chain().finishPreviousStep(current.row());
+    aseq_delay_chain steps = chain();
+    if (!action_room::roomForActions(currentController->eventActions,
+                                     steps.actionsToFinishPreviousStep(current.row()), this))
+        return;
+    steps.finishPreviousStep(current.row());
     refresh();
     emit refreshEvents();
 }

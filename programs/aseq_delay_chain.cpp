@@ -230,26 +230,46 @@ u16 aseq_delay_chain::deleteStep(int row)
 
 void aseq_delay_chain::finishPreviousStep(int row)
 {
-    if (row <= 0 || row > stepCount())
+    const QList<QPair<int, int>> missing = missingOffActions(row);
+    if (missing.isEmpty())
         return;
+    const u16 current = rowEvent(row);
+    event_actions_class &store = config.eventActions;
+    for (const auto &[type, number] : missing) {
+        const int j = store.appendAction(current);
+        store.setType(current, j, type);
+        store.setOperation(current, j, OperationOff);
+        store.setNo(current, j, number);
+    }
+}
+
+int aseq_delay_chain::actionsToFinishPreviousStep(int row) const
+{
+    return int(missingOffActions(row).size());
+}
+
+QList<QPair<int, int>> aseq_delay_chain::missingOffActions(int row) const
+{
+    QList<QPair<int, int>> missing;
+    if (row <= 0 || row > stepCount())
+        return missing;
     const u16 previous = rowEvent(row - 1);
     const u16 current = rowEvent(row);
     if (previous == NoEvent || current == NoEvent)
-        return;
-    event_actions_class &store = config.eventActions;
+        return missing;
+    const event_actions_class &store = config.eventActions;
     const int count = qMax(0, store.count(previous));
     for (int i = 0; i < count; ++i) {
         const int type = store.type(previous, i);
         if ((type != ActionScene && type != ActionProgram) || store.operation(previous, i) != OperationOn)
             continue;
         const int number = store.no(previous, i);
-        if (hasOffAction(current, type, number))
-            continue;
-        const int j = store.appendAction(current);
-        store.setType(current, j, type);
-        store.setOperation(current, j, OperationOff);
-        store.setNo(current, j, number);
+        const QPair<int, int> off(type, number);
+        // An On listed twice needs one Off only.
+        if (!hasOffAction(current, type, number) && !missing.contains(off))
+            missing.append(off);
     }
+    return missing;
 }
 
 bool aseq_delay_chain::hasOffAction(u16 event, int type, int number) const

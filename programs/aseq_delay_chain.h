@@ -75,6 +75,8 @@ public:
     // For every scene and program that row - 1 switches on (operation On), adds an Off
     // action to `row` unless one is there already.
     void finishPreviousStep(int row);
+    // How many Off actions finishPreviousStep(row) would add.
+    int actionsToFinishPreviousStep(int row) const;
 
 private:
     QList<u16> &list();
@@ -94,6 +96,9 @@ private:
     void dropActions(u16 event, u16 cutLink);
     void addStepLink(u16 event, u16 delay);
     bool hasOffAction(u16 event, int type, int number) const;
+    // The (type, number) of every scene and program row - 1 switches on that `row` does
+    // not switch off yet, in the order of row - 1's actions.
+    QList<QPair<int, int>> missingOffActions(int row) const;
 
     controller_configuration_class &config;
     const int seq;

@@ -45,6 +45,8 @@ private slots:
     void takingOverASetUpDelayAsksFirst_data();
     void takingOverASetUpDelayAsksFirst();
     void finishPreviousStepAddsTheMissingOffActions();
+    void editsPastTheActionTableAreRefused_data();
+    void editsPastTheActionTableAreRefused();
     void stepsWithoutDelaysAreLeftAloneByEdits();
 
 public:
@@ -758,6 +760,68 @@ void tst_aseq_conf_widget::finishPreviousStepAddsTheMissingOffActions()
     const QString before = userActions(row0);
     clickAt(p, 0, p->finishButton);
     QCOMPARE(userActions(row0), before);
+    const QStringList problems = chainProblems();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1String(", "))));
+}
+
+void tst_aseq_conf_widget::editsPastTheActionTableAreRefused_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("left");      // action records free before the edit
+    QTest::addColumn<bool>("refused");
+    // Two more steps take two Delay Start actions, an inserted step one, finishing step 1
+    // two Off actions (scene 1 and program 2).
+    QTest::newRow("growing by two, two records left") << "grow" << 2 << false;
+    QTest::newRow("growing by two, one record left") << "grow" << 1 << true;
+    QTest::newRow("inserting, one record left") << "insert" << 1 << false;
+    QTest::newRow("inserting, none left") << "insert" << 0 << true;
+    QTest::newRow("finishing, two records left") << "finish" << 2 << false;
+    QTest::newRow("finishing, one record left") << "finish" << 1 << true;
+}
+
+void tst_aseq_conf_widget::editsPastTheActionTableAreRefused()
+{
+    QFETCH(QString, edit);
+    QFETCH(int, left);
+    QFETCH(bool, refused);
+    aseq_settings_widget *p = page();
+    setSteps(p, 1);
+    addSceneOn(start(), 1);
+    addAction(start(), ActionProgram, 2, OperationOn);
+    event_actions_class &store = c().eventActions;
+    while (store.freeRecords() > left)
+        addSceneOn(EventInternal, 3);
+    const QList<u16> steps = c().sequenceDelays[Q];
+    const QList<u16> inUse = c().delaysInUse;
+    const QString startActions = userActions(start());
+    const QString step1Actions = userActions(end(0));
+    takeMessageTexts();
+
+    if (edit == QLatin1String("grow"))
+        setSteps(p, 3);
+    else if (edit == QLatin1String("insert"))
+        clickAt(p, 0, p->insertButton);
+    else
+        clickAt(p, 1, p->finishButton);
+
+    if (refused) {
+        // Refused where it is made, saying why: nothing changed, the count box included.
+        QCOMPARE(takeMessageTexts(), QStringList{"Actions limit exceed!"});
+        QCOMPARE(c().sequenceDelays[Q], steps);
+        QCOMPARE(c().delaysInUse, inUse);
+        QCOMPARE(userActions(start()), startActions);
+        QCOMPARE(userActions(end(0)), step1Actions);
+        QCOMPARE(store.freeRecords(), left);
+        QCOMPARE(p->stepCountSpin->value(), 1);
+    } else {
+        // Taken whole: the table is full to its last record and the chain holds.
+        QCOMPARE(takeMessageTexts(), QStringList());
+        QCOMPARE(store.freeRecords(), 0);
+        if (edit == QLatin1String("finish"))
+            QCOMPARE(userActions(end(0)), QStringLiteral("scene 1 off; program 2 off"));
+        else
+            QCOMPARE(c().sequenceDelays[Q].size(), edit == QLatin1String("grow") ? 3 : 2);
+    }
     const QStringList problems = chainProblems();
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1String(", "))));
 }
